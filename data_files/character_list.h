@@ -1,0 +1,27 @@
+// The character list 般若心経\文字2.csv: the sutra's characters in reading
+// order, title first.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace sumimai {
+
+inline constexpr char kCharacterListName[] = "文字2.csv";
+constexpr int kSutraCharacters = 276;
+
+// Slots 0..300; slots 1..276 hold the characters, the others stay empty.
+using SutraTextTable = std::array<std::string, 301>;
+
+struct [[nodiscard]] CharacterListRead {
+  bool ok = false;
+  std::string problem;  // in Japanese
+};
+
+// Reads the first 276 items of the file into slots 1..276 and nothing after
+// them; the other slots are emptied. A file with fewer items fills what it
+// has and fails.
+CharacterListRead readCharacterList(const std::filesystem::path& path, SutraTextTable& text);
+
+}  // namespace sumimai

@@ -1,0 +1,29 @@
+// File names as the programs build them, mapped onto this file system.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace sumimai {
+
+// The folder below the current directory that holds the stroke files and the
+// character list.
+inline constexpr std::string_view kDataFolder = "般若心経";
+
+// The path of a file in the data folder as the user is told of it:
+// the folder name, "\" and the file name.
+std::string dataFileDisplayName(std::string_view fileName);
+
+// The same file on disk: the folder, "/" and the file name.
+std::filesystem::path dataFilePath(std::string_view fileName);
+
+// The path itself if it exists; otherwise a path whose components differ
+// from it only in the letter case of ASCII letters, as a case-insensitive
+// file system would find it; otherwise the path unchanged.
+std::filesystem::path findFile(const std::filesystem::path& path);
+
+// Whether a regular file (or a link to one) exists at the path found by findFile.
+bool fileExists(const std::filesystem::path& path);
+
+}  // namespace sumimai

@@ -1,0 +1,89 @@
+// The record loop shared by the stroke file and the page file loaders.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "number_forms.h"
+#include "stroke_file.h"
+#include "text_items.h"
+
+namespace sumimai::detail {
+
+inline std::string recordProblem(int record, const std::string& what) {
+  return "記録 " + std::to_string(record) + " " + what;
+}
+
+// Reads one numeric item of record `record` through convert (which returns
+// nothing for a value out of range). On failure fills problem.
+template <typename Value, typename Convert>
+std::optional<Value> readField(TextItemReader& reader, int record, int itemNumber,
+                               Convert convert, std::string& problem) {
+  std::optional<TextItem> item = reader.next();
+  if (!item) {
+    problem = recordProblem(record, "の途中でファイルが終わっています（終わりの印 99999 がありません）。");
+    return std::nullopt;
+  }
+  std::optional<double> number = item->truncated ? std::nullopt : parseNumberItem(item->text);
+  std::string shown = item->text.substr(0, 40);
+  if (!number) {
+    problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
+                                        "」は数値ではありません。");
+    return std::nullopt;
+  }
+  std::optional<Value> value = convert(*number);
+  if (!value) {
+    problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
+                                        "」は扱える範囲を超えています。");
+  }
+  return value;
+}
+
+// Reads records into slots 1..slots of table. Table slots are cleared by the
+// caller. Record and Value are the table's record and field types.
+template <typename Record, typename Value, typename Table, typename Convert>
+StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Convert convert,
+                           StrokeCountValue& count) {
+  StrokeFileRead result;
+  auto damaged = [&](int slot, std::string problem) {
+    table[slot] = Record{};
+    table[slot].StartX = StrokeTerminator;
+    count = slot;
+    result.status = StrokeFileStatus::Damaged;
+    result.problem = std::move(problem);
+    return result;
+  };
+  if (!reader.next()) return damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+  for (int slot = 1; slot <= slots; ++slot) {
+    Record record;
+    std::string problem;
+    if (!reader.next()) {
+      return damaged(slot, "記録 " + std::to_string(slot - 1) +
+                               " の後でファイルが終わっています（終わりの印 99999 がありません）。");
+    }
+    Value* fields[] = {&record.StartX, &record.StartY, &record.EndX,
+                       &record.EndY,   &record.Kind,   &record.Thickness};
+    for (int f = 0; f < 6; ++f) {
+      std::optional<Value> v = readField<Value>(reader, slot, f + 2, convert, problem);
+      if (!v) return damaged(slot, problem);
+      *fields[f] = *v;
+      if (f == 0 && record.StartX == StrokeTerminator) {
+        table[slot] = record;
+        count = slot;
+        return result;
+      }
+    }
+    for (int ignored = 8; ignored <= 11; ++ignored) {
+      if (!reader.next()) {
+        return damaged(slot, recordProblem(slot, "の途中でファイルが終わっています（終わりの印 99999 がありません）。"));
+      }
+    }
+    if (record.Thickness == 0) record.Thickness = 1;
+    table[slot] = record;
+  }
+  count = slots;
+  result.status = StrokeFileStatus::Full;
+  return result;
+}
+
+}  // namespace sumimai::detail

@@ -1,0 +1,139 @@
+#include "text_items.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace sumimai {
+namespace {
+
+constexpr int kEnd = std::char_traits<char>::eof();
+const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+
+bool isLineBreak(int c) { return c == '\r' || c == '\n'; }
+bool isBlank(int c) { return c == ' ' || c == '\t'; }
+
+bool isAscii(const std::string& s) {
+  for (unsigned char c : s) {
+    if (c >= 0x80) return false;
+  }
+  return true;
+}
+
+void trimTrailingBlanks(std::string& s) {
+  while (!s.empty() && isBlank(static_cast<unsigned char>(s.back()))) s.pop_back();
+}
+
+}  // namespace
+
+TextItemReader::TextItemReader(std::istream& in) : in_(in) {
+  const char bom[] = "\xEF\xBB\xBF";
+  std::istream::pos_type start = in_.tellg();
+  char head[3] = {};
+  in_.read(head, 3);
+  if (in_.gcount() == 3 && std::memcmp(head, bom, 3) == 0) {
+    encoding_ = TextEncoding::Utf8;
+    return;
+  }
+  in_.clear();
+  in_.seekg(start);
+}
+
+int TextItemReader::get() { return in_.get(); }
+int TextItemReader::peek() { return in_.peek(); }
+
+void TextItemReader::skipLineBreak(int c) {
+  if (c == '\r' && peek() == '\n') get();
+}
+
+void TextItemReader::append(std::string& raw, bool& truncated, int c) {
+  if (raw.size() < kMaxItemBytes) {
+    raw.push_back(static_cast<char>(c));
+  } else {
+    truncated = true;
+  }
+}
+
+std::optional<TextItem> TextItemReader::next() {
+  int c = get();
+  while (isBlank(c)) c = get();
+  if (c == kEnd) return std::nullopt;
+
+  TextItem item;
+  std::string raw;
+  if (c == '"') {
+    item.quoted = true;
+    for (c = get(); c != kEnd && c != '"' && !isLineBreak(c); c = get()) {
+      append(raw, item.truncated, c);
+    }
+    if (c == '"') {  // drop what stands between the closing quote and the separator
+      for (c = get(); c != kEnd && c != ',' && !isLineBreak(c); c = get()) {
+      }
+    }
+  } else {
+    for (; c != kEnd && c != ',' && !isLineBreak(c); c = get()) {
+      append(raw, item.truncated, c);
+    }
+    trimTrailingBlanks(raw);
+  }
+  if (isLineBreak(c)) skipLineBreak(c);
+
+  if (isAscii(raw)) {
+    item.text = std::move(raw);
+  } else {
+    item.text = encoding_ == TextEncoding::Utf8 ? validUtf8(raw) : shiftJisToUtf8(raw);
+  }
+  ++itemsRead_;
+  return item;
+}
+
+std::string shiftJisToUtf8(const std::string& bytes) {
+  iconv_t cd = iconv_open("UTF-8", "CP932");
+  if (cd == reinterpret_cast<iconv_t>(-1)) return validUtf8(bytes);
+  std::string out;
+  char buffer[256];
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  while (inLeft > 0) {
+    char* outPtr = buffer;
+    std::size_t outLeft = sizeof buffer;
+    std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+    if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+      out += kReplacement;  // EILSEQ or EINVAL: skip the offending byte
+      ++in;
+      --inLeft;
+    }
+  }
+  iconv_close(cd);
+  return out;
+}
+
+std::string validUtf8(const std::string& bytes) {
+  std::string out;
+  std::size_t i = 0, n = bytes.size();
+  auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+  while (i < n) {
+    unsigned char c = at(i);
+    std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    bool ok = len > 0 && i + len <= n;
+    for (std::size_t k = 1; ok && k < len; ++k) ok = (at(i + k) & 0xC0) == 0x80;
+    if (ok && len > 1) {  // reject overlong forms, surrogates and values beyond U+10FFFF
+      unsigned cp = c & (0x7F >> len);
+      for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (at(i + k) & 0x3F);
+      const unsigned minimum[] = {0, 0, 0x80, 0x800, 0x10000};
+      ok = cp >= minimum[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    }
+    if (ok) {
+      out.append(bytes, i, len);
+      i += len;
+    } else {
+      out += kReplacement;
+      ++i;
+    }
+  }
+  return out;
+}
+
+}  // namespace sumimai

@@ -1,0 +1,17 @@
+#include "window.h"
+
+namespace sumimai {
+
+void Window::setMousePointer(int pointer) {
+  if (pointer == pointer_) return;
+  pointer_ = pointer;
+  notify(ControlChange::Pointer);
+}
+
+void Window::end() {
+  if (ended_) return;
+  ended_ = true;
+  notify(ControlChange::Ended);
+}
+
+}  // namespace sumimai
