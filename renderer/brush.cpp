@@ -1,0 +1,76 @@
+#include "brush.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "brush_segment.h"
+
+namespace sumimai {
+namespace {
+
+constexpr double kMaxSpeed = 100;
+constexpr Rgb kBlack{0, 0, 0};
+constexpr Rgb kWhite{255, 255, 255};
+
+// Speed as a count of pacing rings per step.
+int pacingRings(double Speed) {
+  if (!(Speed > 0)) return 0;
+  return static_cast<int>(std::floor(std::min(Speed, kMaxSpeed)));
+}
+
+// 5 off-canvas rings per unit of distance the brush travels in the air from
+// the end of the previous record to the start of this one.
+void penLiftPause(Canvas& canvas, const StrokeRecord& record, const StrokeRecord& previous) {
+  double dx = static_cast<double>(static_cast<std::int64_t>(record.StartX) - previous.EndX);
+  double dy = static_cast<double>(static_cast<std::int64_t>(record.StartY) - previous.EndY);
+  std::int64_t D = brushSteps(dx, dy, canvas.outerSize());
+  for (std::int64_t n = 0; n < D; ++n) {
+    for (int m = 1; m <= 5; ++m) {
+      canvas.drawRing({{canvas.outerSize().width + 100, static_cast<float>(m)}, 10, kBlack});
+    }
+  }
+}
+
+bool isDrawn(std::int32_t kind) { return kind < 3 && kind != 0; }
+
+}  // namespace
+
+void 空間(DrawingTarget target, double Speed) {
+  if (!(Speed > 0)) return;
+  const double count = std::floor(100 * std::min(Speed, kMaxSpeed));
+  for (double a = 1; a <= count; ++a) {
+    for (int n = 0; n < 10; ++n) {
+      target.canvas.drawRectangle({-10, -10}, {target.form.width(), target.form.height()}, kWhite);
+    }
+  }
+}
+
+void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const InkColour& ink,
+          BrushState state) {
+  const Rgb colour = ringColour(ink);
+  const int pacing = pacingRings(Speed);
+  double previousX = 0, previousY = 0;  // end of the last drawn record of this call
+  for (int i = 1; i <= kStrokeSlots; ++i) {
+    const StrokeRecord& r = table[i];
+    if (r.StartX == StrokeTerminator) {
+      state.StrokeCount = i;
+      return;
+    }
+    if (r.Kind == 1 && i > 1) penLiftPause(target.canvas, r, table[i - 1]);
+    state.CurrentThickness = r.Thickness;
+    if (r.Kind == 1 && Speed != 0) 空間(target, Speed);
+    if (!isDrawn(r.Kind)) continue;
+    double sx = r.StartX, sy = r.StartY;
+    if (r.Kind == 2) sx = previousX, sy = previousY;
+    previousX = r.EndX, previousY = r.EndY;
+    double adx = std::fabs(sx - r.EndX), ady = std::fabs(sy - r.EndY);
+    if (adx == 0 && ady == 0) continue;
+    std::int64_t steps = brushSteps(adx, ady, target.canvas.outerSize());
+    if (state.CurrentThickness == 0) state.CurrentThickness = 1;
+    BrushSegment segment{sx, sy, static_cast<double>(r.EndX), static_cast<double>(r.EndY),
+                         static_cast<double>(table[i - 1].Thickness), state.CurrentThickness};
+    drawBrushSegment(target.canvas, segment, steps, pacing, colour);
+  }
+}
+
+}  // namespace sumimai

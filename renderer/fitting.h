@@ -1,0 +1,38 @@
+// Fitting recorded strokes to the canvas: scaling (拡大縮小) to 90% of the
+// canvas about the origin, then correction (補正) into place near its centre.
+// The routines ending in 2 work on one character's table of 32-bit integers
+// (each stored value rounded, halves to even); the others on the page's table
+// of real numbers, moving the page grid box with it.
+//
+// A coordinate or thickness of 0 counts as absent: it is never a minimum and
+// never changes. Records of Kind 4 can widen the box to the right and below
+// but never lower its minimum.
+#pragma once
+
+#include "data_files/stroke_table.h"
+#include "grid_box.h"
+#include "window_services/geometry.h"
+
+namespace sumimai {
+
+// Scales the character so that its extent, widened by 8 times the largest
+// thickness, fills 90% of the canvas along the tighter axis. Writes the end
+// mark into slot 100 first. An axis whose extent is 0 or less gives no
+// factor; with no factor from either axis the table stays as it is.
+void 拡大縮小2(StrokeTable& table, SizeF canvas);
+
+// The same for the page with a margin of 1 times the largest thickness,
+// unrounded; the end mark goes into slot StrokeCount first, and the grid box
+// is scaled with the strokes (GridBottom rounded).
+void 拡大縮小(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF canvas);
+
+// Moves the character so that its box is centred on the canvas, then 120
+// twips left and 225 up; writes the end mark into slot 100 before and into
+// slot StrokeCount after.
+void 補正2(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF canvas);
+
+// The same for the page, relative to the main window's outer size, and the
+// grid box moved with it (GridBottom rounded).
+void 補正(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF form);
+
+}  // namespace sumimai

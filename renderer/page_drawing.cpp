@@ -1,0 +1,61 @@
+#include "page_drawing.h"
+
+#include <cmath>
+
+#include "brush_segment.h"
+
+namespace sumimai {
+namespace {
+
+bool isDrawn(double kind) { return kind < 3 && kind != 0; }
+
+PointF at(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
+
+}  // namespace
+
+void 描画2(const PageStrokeTable& table, Canvas& canvas, const DrawSettings& settings,
+           InkColour& ink, BrushState state) {
+  ink = {settings.Red, settings.Green, settings.Blue};
+  const Rgb colour = ringColour(ink);
+  double previousX = 0, previousY = 0;
+  for (int i = 1; i <= kPageSlots; ++i) {
+    const PageStrokeRecord& r = table[i];
+    if (r.StartX == StrokeTerminator) {
+      state.StrokeCount = i;
+      return;
+    }
+    state.CurrentThickness = r.Thickness;
+    if (!isDrawn(r.Kind)) continue;
+    double sx = r.StartX, sy = r.StartY;
+    if (r.Kind == 2) sx = previousX, sy = previousY;
+    previousX = r.EndX, previousY = r.EndY;
+    double adx = std::fabs(sx - r.EndX), ady = std::fabs(sy - r.EndY);
+    if (adx == 0 && ady == 0) continue;
+    std::int64_t steps = brushSteps(adx, ady, canvas.outerSize());
+    if (state.CurrentThickness == 0) state.CurrentThickness = 1;
+    if (steps == 0) continue;
+    drawBrushSegment(canvas, {sx, sy, r.EndX, r.EndY, table[i - 1].Thickness, state.CurrentThickness},
+                     steps, 0, colour);
+  }
+}
+
+void drawPageGrid(Canvas& canvas, const GridBox& g) {
+  constexpr Rgb kLines{200, 200, 0}, kBox{250, 250, 0};
+  for (int i = 1; i <= 28; ++i) {
+    double x = g.GridLeft + i * (g.GridRight - g.GridLeft) / 28;
+    canvas.drawLine(at(x, g.GridTop), at(x, g.GridBottom), kLines);
+  }
+  for (int j = 1; j <= 10; ++j) {
+    double y = g.GridTop + j * (g.GridBottom - g.GridTop) / 10;
+    canvas.drawLine(at(g.GridLeft, y), at(g.GridRight, y), kLines);
+  }
+  canvas.drawRectangle(at(g.GridLeft, g.GridTop), at(g.GridRight, g.GridBottom), kBox);
+}
+
+void startUpPause(Canvas& canvas) {
+  for (int i = 1; i <= 20000; ++i) {
+    canvas.drawRing({{canvas.outerSize().width + 10000, static_cast<float>(i)}, 10000, {0, 0, 0}});
+  }
+}
+
+}  // namespace sumimai
