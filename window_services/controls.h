@@ -77,6 +77,11 @@ class Control {
   const std::string& tooltip() const { return tooltip_; }
   void setTooltip(std::string tooltip);
 
+  // The control whose area holds this one (its position is relative to
+  // it); nullptr for a control placed directly on its window.
+  Control* container() const { return container_; }
+  void setContainer(Control* container) { container_ = container; }
+
   const FontSpec& font() const { return font_; }
   void setFont(FontSpec font) { font_ = std::move(font); }
 
@@ -94,6 +99,7 @@ class Control {
   bool visible_ = true;
   std::string tooltip_;
   FontSpec font_;
+  Control* container_ = nullptr;
   std::vector<ControlObserver*> observers_;
 };
 
