@@ -1,0 +1,34 @@
+// The two runs of the trace tool: one character's pipeline and the page's,
+// through the renderer's own code against a recording canvas.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "data_files/settings_file.h"
+#include "data_files/stroke_table.h"
+#include "window_services/recording/recording_canvas.h"
+
+namespace sumimai {
+
+struct TraceResult {
+  StrokeCountValue StrokeCount;
+  double CurrentThickness = 0;
+  std::vector<std::string> messages;  // message boxes the run showed (prompt, then title)
+};
+
+// The canvas is canvas (twips) and the main window 30 twips narrower and
+// lower: 呼び出し on the file, 拡大縮小2, 補正2, クリア, then 描画. A missing file
+// answers the question whether to report it with No.
+TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, double speed,
+                           const InkColour& ink, RecordingCanvas& recorder);
+
+// The main window is form (twips) and the canvas 30 twips wider and taller:
+// the page load, the grid box, 拡大縮小, 補正, クリア, the grid, then 描画2 with
+// ink as the settings colour.
+TraceResult tracePage(const std::filesystem::path& file, SizeF form, const InkColour& ink,
+                      RecordingCanvas& recorder);
+
+}  // namespace sumimai
