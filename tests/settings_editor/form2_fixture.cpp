@@ -1,0 +1,41 @@
+#include "form2_fixture.h"
+
+#include <csignal>
+#include <variant>
+
+namespace sumimai::testing {
+
+Form2Test::Form2Test() {
+  for (Control* control : form2.controlsInCreationOrder()) log.watch(*control);
+  log.watch(form2.form);
+}
+
+void Form2Test::activateWith(const std::string& bytes) {
+  writeFile(kSettingsFileName, bytes);
+  activate();
+}
+
+std::vector<Rgb> Form2Test::previewFills() const {
+  std::vector<Rgb> fills;
+  for (const CanvasCall& call : preview.calls) {
+    const auto* rectangle = std::get_if<RectangleCall>(&call);
+    if (!rectangle) continue;
+    EXPECT_TRUE(rectangle->filled);
+    EXPECT_EQ(rectangle->corner1, (PointF{0, 0}));
+    EXPECT_EQ(rectangle->corner2, (PointF{2295, 375}));
+    fills.push_back(rectangle->colour);
+  }
+  return fills;
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  ::getrlimit(RLIMIT_FSIZE, &saved_);
+  struct rlimit small = saved_;
+  small.rlim_cur = bytes;
+  ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails instead of ending the process
+  ::setrlimit(RLIMIT_FSIZE, &small);
+}
+
+FileSizeLimit::~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+
+}  // namespace sumimai::testing
