@@ -1,0 +1,165 @@
+#include "brush_trace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "outline.h"
+
+namespace sumimai::strokes {
+namespace {
+
+Point2 operator+(Point2 a, Point2 b) { return {a.x + b.x, a.y + b.y}; }
+Point2 operator-(Point2 a, Point2 b) { return {a.x - b.x, a.y - b.y}; }
+Point2 operator*(Point2 a, double s) { return {a.x * s, a.y * s}; }
+double length(Point2 a) { return std::hypot(a.x, a.y); }
+Point2 unit(Point2 a) {
+  double l = length(a);
+  return l > 0 ? a * (1 / l) : Point2{1, 0};
+}
+
+// Points every `step` along the polyline; its first and last points included.
+std::vector<Point2> resample(const std::vector<Point2>& line, double step) {
+  std::vector<Point2> out{line.front()};
+  double carried = 0;  // distance walked since the last sample
+  for (std::size_t i = 1; i < line.size(); ++i) {
+    Point2 a = line[i - 1], d = line[i] - a;
+    double len = length(d);
+    double s = step - carried;
+    for (; s < len; s += step) out.push_back(a + d * (s / len));
+    carried = len - (s - step);
+  }
+  if (length(out.back() - line.back()) > step * 0.25) out.push_back(line.back());
+  else out.back() = line.back();
+  return out;
+}
+
+// The line with points added before its start and after its end along the
+// end directions, out to `reach`. first and last index the original ends.
+std::vector<Point2> extendEnds(const std::vector<Point2>& pts, double step, double reach,
+                               std::size_t& first, std::size_t& last) {
+  std::size_t n = static_cast<std::size_t>(reach / step);
+  Point2 back = unit(pts.front() - pts[1]) * step, ahead = unit(pts.back() - pts[pts.size() - 2]) * step;
+  std::vector<Point2> out;
+  for (std::size_t i = n; i >= 1; --i) out.push_back(pts.front() + back * static_cast<double>(i));
+  first = out.size();
+  out.insert(out.end(), pts.begin(), pts.end());
+  last = out.size() - 1;
+  for (std::size_t i = 1; i <= n; ++i) out.push_back(pts.back() + ahead * static_cast<double>(i));
+  return out;
+}
+
+// The point where the segment from an inside to an outside point crosses the edge.
+Point2 edgeCrossing(const Outline& outline, Point2 inside, Point2 outside) {
+  for (int i = 0; i < 30; ++i) {
+    Point2 mid = (inside + outside) * 0.5;
+    (outline.contains(mid) ? inside : outside) = mid;
+  }
+  return inside;
+}
+
+// The sample after i in direction step (+1 or -1), if there is one.
+std::optional<std::size_t> neighbour(const std::vector<Point2>& pts, std::size_t i, int step) {
+  if (step < 0 ? i == 0 : i + 1 >= pts.size()) return std::nullopt;
+  return step < 0 ? i - 1 : i + 1;
+}
+
+// One end of the inside run of samples: from sample `from`, walking outward
+// (against `inward`) while still inside, or inward up to `to` until inside.
+std::optional<std::size_t> runEnd(const Outline& outline, const std::vector<Point2>& pts,
+                                  std::size_t from, std::size_t to, int inward) {
+  std::size_t i = from;
+  if (outline.contains(pts[i])) {
+    for (auto o = neighbour(pts, i, -inward); o && outline.contains(pts[*o]); o = neighbour(pts, i, -inward))
+      i = *o;
+    return i;
+  }
+  while (i != to) {
+    i = *neighbour(pts, i, inward);
+    if (outline.contains(pts[i])) return i;
+  }
+  return std::nullopt;
+}
+
+// The tip beyond inside sample i, walking outward (against `inward`).
+Point2 tipBeyond(const Outline& outline, const std::vector<Point2>& pts, std::size_t i, int inward) {
+  auto o = neighbour(pts, i, -inward);
+  return o ? edgeCrossing(outline, pts[i], pts[*o]) : pts[i];
+}
+
+// The middle of the stroke's cross-section through p, across the tangent.
+Point2 middleAcross(const Outline& outline, Point2 p, Point2 tangent, double limit) {
+  Point2 n{-tangent.y, tangent.x};
+  std::vector<double> ahead = outline.crossings(p, n), behind = outline.crossings(p, n * -1);
+  if (outline.contains(p)) {
+    if (ahead.empty() || behind.empty()) return p;
+    return p + n * ((ahead[0] - behind[0]) / 2);
+  }
+  // Outside (the rough line cut a corner): the middle of the nearest part crossed.
+  bool useAhead = ahead.size() >= 2 && (behind.size() < 2 || ahead[0] < behind[0]);
+  const std::vector<double>& side = useAhead ? ahead : behind;
+  if (side.size() < 2 || side[0] > limit) return p;
+  return p + (useAhead ? n : n * -1) * ((side[0] + side[1]) / 2);
+}
+
+// Moving average over 2 * half + 1 samples, narrowed near the ends so that
+// both end points stay where they are.
+std::vector<Point2> smooth(const std::vector<Point2>& pts, int half) {
+  std::vector<Point2> out = pts;
+  int n = static_cast<int>(pts.size());
+  for (int i = 1; i + 1 < n; ++i) {
+    int h = std::min({half, i, n - 1 - i});
+    Point2 sum;
+    for (int j = i - h; j <= i + h; ++j) sum = sum + pts[static_cast<std::size_t>(j)];
+    out[static_cast<std::size_t>(i)] = sum * (1.0 / (2 * h + 1));
+  }
+  return out;
+}
+
+// The middle line from tip to tip.
+std::vector<Point2> middleLine(const Outline& outline, const SourceStroke& stroke,
+                               const TraceOptions& options) {
+  std::vector<Point2> pts = resample(stroke.centreLine, options.step);
+  if (pts.size() < 2) pts.push_back(pts.front() + Point2{options.step, 0});
+  std::size_t first = 0, last = 0;
+  pts = extendEnds(pts, options.step, options.reach, first, last);
+  std::optional<std::size_t> a = runEnd(outline, pts, first, last, +1);
+  std::optional<std::size_t> b = runEnd(outline, pts, last, first, -1);
+  if (!a || !b || *a > *b) return {stroke.centreLine.front(), stroke.centreLine.back()};
+  std::vector<Point2> middle{tipBeyond(outline, pts, *a, +1)};
+  for (std::size_t i = *a; i <= *b; ++i) {
+    Point2 tangent = unit(pts[std::min(i + 1, pts.size() - 1)] - pts[i == 0 ? 0 : i - 1]);
+    middle.push_back(middleAcross(outline, pts[i], tangent, options.reach));
+  }
+  middle.push_back(tipBeyond(outline, pts, *b, -1));
+  return smooth(middle, options.smoothing);
+}
+
+// How far the ends can move inward while the end disc still reaches the tip.
+void trimEnds(BrushPath& path, double tolerance) {
+  auto reaches = [&](std::size_t i, std::size_t tip) {
+    return path[i].radius >= length(path[i].at - path[tip].at) - tolerance;
+  };
+  std::size_t last = path.size() - 1;
+  std::size_t start = 0, end = last;
+  while (start + 1 < last && reaches(start + 1, 0)) ++start;
+  while (end > start + 1 && reaches(end - 1, last)) --end;
+  if (end <= start) end = std::min(start + 1, last);
+  if (end == start) start = 0;
+  path = BrushPath(path.begin() + static_cast<std::ptrdiff_t>(start),
+                   path.begin() + static_cast<std::ptrdiff_t>(end) + 1);
+}
+
+}  // namespace
+
+BrushPath traceStroke(const SourceStroke& stroke, const TraceOptions& options) {
+  Outline outline(stroke.outline);
+  BrushPath path;
+  for (Point2 p : middleLine(outline, stroke, options)) {
+    path.push_back({p, std::max(0.0, outline.signedDistance(p))});
+  }
+  trimEnds(path, options.tipTolerance);
+  return path;
+}
+
+}  // namespace sumimai::strokes

@@ -1,0 +1,158 @@
+#include "data_set.h"
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "page_layout.h"
+#include "simplify.h"
+#include "stroke_records.h"
+
+namespace sumimai::strokes {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr char32_t kSampleCharacter = U'海';
+constexpr char kSampleFileName[] = "海（墨翁）.MEM";
+constexpr char kFolder[] = "般若心経";
+constexpr double kSourceBox = 1024;     // the source SVGs' box
+constexpr double kCharacterScale = 10;  // file units per source unit
+constexpr double kMinSpacing = 2.5;     // shortest segment, file units: every segment stays drawable
+
+bool readText(const fs::path& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  text = bytes.str();
+  return true;
+}
+
+bool writeBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  return static_cast<bool>(out.flush());
+}
+
+std::string hexOf(char32_t c) {
+  std::ostringstream s;
+  s << "U+" << std::hex << std::uppercase << static_cast<unsigned>(c);
+  return s.str();
+}
+
+using TracedCharacters = std::map<char32_t, std::vector<BrushPath>>;
+
+bool traceAll(const fs::path& source, const std::vector<char32_t>& codes, TracedCharacters& traced,
+              const TraceOptions& options, std::string& problem) {
+  for (char32_t c : codes) {
+    if (traced.count(c)) continue;
+    GlyphRead glyph = readGlyphSvg(source / "svg" / (std::to_string(static_cast<unsigned>(c)) + ".svg"));
+    if (!glyph.ok) {
+      problem = glyph.problem;
+      return false;
+    }
+    std::vector<BrushPath>& paths = traced[c];
+    for (const SourceStroke& s : glyph.strokes) paths.push_back(traceStroke(s, options));
+  }
+  return true;
+}
+
+// A character file's text, or "" when even two records a stroke exceed the budget.
+std::string characterFileText(char32_t c, const std::vector<BrushPath>& paths, const DataSetOptions& options,
+                              std::string& note) {
+  Simplified s = simplifyToBudget(paths, options.characterBudget, options.characterTolerance,
+                                  kMinSpacing / kCharacterScale);
+  note = utf8Of(c) + " " + std::to_string(paths.size()) + " strokes, " + std::to_string(s.points) +
+         " records, tolerance " + std::to_string(s.tolerance);
+  if (s.points > options.characterBudget) return "";
+  return strokeFileText("sumimai-strokes " + hexOf(c), strokeRecords(s.strokes, {kCharacterScale, {}}));
+}
+
+std::string pageFileText(const std::vector<char32_t>& sutra, const TracedCharacters& traced,
+                         const DataSetOptions& options, std::string& note) {
+  std::vector<StrokeRecord> records;
+  double worst = 0;
+  for (std::size_t i = 0; i < sutra.size(); ++i) {
+    Placement placement = cellPlacement(pageCell(static_cast<int>(i) + 1), kSourceBox, options.pageFill);
+    Simplified s = simplifyToBudget(traced.at(sutra[i]), options.pageBudgetPerCharacter,
+                                    options.pageTolerance, kMinSpacing / placement.scale);
+    worst = std::max(worst, s.tolerance);
+    std::vector<StrokeRecord> more = strokeRecords(s.strokes, placement);
+    records.insert(records.end(), more.begin(), more.end());
+  }
+  note = "page: " + std::to_string(records.size()) + " records, largest tolerance " + std::to_string(worst);
+  if (records.size() >= static_cast<std::size_t>(kPageSlots)) return "";
+  return strokeFileText("sumimai-strokes page", records);
+}
+
+std::string characterListText(const std::vector<char32_t>& sutra) {
+  std::string text = "\xEF\xBB\xBF";
+  for (char32_t c : sutra) text += utf8Of(c) + "\r\n";
+  return text;
+}
+
+}  // namespace
+
+std::vector<char32_t> sutraCharacters(const std::string& utf8) {
+  std::vector<char32_t> out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    unsigned char b = static_cast<unsigned char>(utf8[i]);
+    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+    char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+    for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
+      c = (c << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+    i += static_cast<std::size_t>(extra) + 1;
+    if (c != U'\uFEFF' && c > U' ') out.push_back(c);
+  }
+  return out;
+}
+
+std::string utf8Of(char32_t c) {
+  std::string s;
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
+  if (c < 0x800) {
+    s += static_cast<char>(0xC0 | (c >> 6));
+  } else if (c < 0x10000) {
+    s += static_cast<char>(0xE0 | (c >> 12));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  } else {
+    s += static_cast<char>(0xF0 | (c >> 18));
+    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  s += static_cast<char>(0x80 | (c & 0x3F));
+  return s;
+}
+
+DataSetWrite writeDataSet(const fs::path& source, const fs::path& output, const DataSetOptions& options) {
+  DataSetWrite result;
+  auto fail = [&](std::string problem) {
+    result.problem = std::move(problem);
+    return result;
+  };
+  std::string text;
+  if (!readText(source / "sutra.txt", text)) return fail("cannot read " + (source / "sutra.txt").string());
+  std::vector<char32_t> sutra = sutraCharacters(text);
+  if (sutra.size() != 276) return fail("sutra.txt holds " + std::to_string(sutra.size()) + " characters, not 276");
+  TracedCharacters traced;
+  if (!traceAll(source, sutra, traced, options.trace, result.problem) ||
+      !traceAll(source, {kSampleCharacter}, traced, options.trace, result.problem))
+    return result;
+  fs::path folder = output / kFolder;
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  for (const auto& [c, paths] : traced) {
+    std::string note, file = characterFileText(c, paths, options, note);
+    result.notes.push_back(note);
+    std::string name = c == kSampleCharacter ? kSampleFileName : utf8Of(c) + ".mem";
+    if (file.empty() || !writeBytes(folder / name, file)) return fail("cannot write " + name + ": " + note);
+  }
+  std::string note, page = pageFileText(sutra, traced, options, note);
+  result.notes.push_back(note);
+  if (page.empty() || !writeBytes(folder / "般若心経.mem", page)) return fail("cannot write the page: " + note);
+  if (!writeBytes(folder / "文字2.csv", characterListText(sutra))) return fail("cannot write 文字2.csv");
+  result.ok = true;
+  return result;
+}
+
+}  // namespace sumimai::strokes
