@@ -39,15 +39,26 @@ class InkLayer {
   // Removes the ink within rect (a control shown over it repaints there).
   void erase(PixelRect rect);
 
-  // A circle outline one pixel wide, antialiased, centred at (cx, cy). A
-  // radius below one pixel still leaves a small dot. Anything outside the
-  // layer costs no pixel work.
+  // Limits drawing to rect (for example the part of the canvas that its
+  // window shows): drawing calls leave every pixel outside it alone and cost
+  // no pixel work there. The limit stays across reset(); the default is
+  // unlimited (the whole layer).
+  void setDrawableArea(PixelRect rect);
+  // The pixels drawing calls may touch: the drawable area within the layer.
+  PixelRect drawableArea() const;
+
+  // A circle outline one pixel wide, antialiased, centred at (cx, cy): it
+  // covers the radii radius - 0.5 .. radius + 0.5. A radius below one pixel
+  // still leaves a small dot. Anything outside the layer costs no pixel
+  // work; a negative radius or a coordinate that is not finite draws nothing.
   void ring(float cx, float cy, float radius, Rgb colour);
-  // A line one pixel wide between two points, antialiased.
+  // A line one pixel wide between two points, antialiased, with square ends
+  // reaching half a pixel beyond them (so that outlines close at corners).
   void line(float x1, float y1, float x2, float y2, Rgb colour);
   // The outline of the rectangle with these corners, one pixel wide.
   void rectangleOutline(float x1, float y1, float x2, float y2, Rgb colour);
-  // The rectangle with these corners, filled.
+  // The rectangle with these corners, filled: each pixel is covered by the
+  // share of its area that lies inside.
   void fillRectangle(float x1, float y1, float x2, float y2, Rgb colour);
 
   // The bounding box of all pixels touched since the last call, then empty.
@@ -65,13 +76,25 @@ class InkLayer {
   Rgb colourOverWhite(int x, int y) const;
 
  private:
+  // Per pixel, the topmost colour packed with its coverage (coverage << 24 |
+  // 0xRRGGBB) and the flattened ink beneath it (premultiplied ARGB).
+  static std::uint32_t packTop(std::uint32_t coverage, std::uint32_t rgb) { return coverage << 24 | rgb; }
+  // Adds coverage of the colour rgb (0xRRGGBB) at pixel index i.
+  void plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb);
+  void flatten(std::size_t i);
+  void markDirty(PixelRect rect);
+  struct RingShape;
+  // Draws the ring's pixels in row y within the drawable area; widens
+  // touched to the columns it drew.
+  void ringRow(const RingShape& ring, int y, PixelRect area, PixelRect& touched);
+  void ringSpan(const RingShape& ring, int y, int first, int last);
+
+  static constexpr int kUnlimited = 1 << 30;
   int width_ = 0, height_ = 0;
-  // Per pixel, the implementation's choice (for example: the flattened ink
-  // beneath, and the topmost colour with its coverage).
   std::vector<std::uint32_t> below_;
-  std::vector<std::uint32_t> topColour_;
-  std::vector<std::uint8_t> topCoverage_;
+  std::vector<std::uint32_t> top_;
   PixelRect dirty_;
+  PixelRect drawable_{0, 0, kUnlimited, kUnlimited};
 };
 
 }  // namespace sumimai

@@ -1,0 +1,97 @@
+// The ink layer's pixels: clearing, combining coverage, flattening colours,
+// the dirty rectangle and compositing.
+#include "ink_layer.h"
+
+#include <algorithm>
+
+#include "pixel_arithmetic.h"
+
+namespace sumimai {
+
+using raster::intersect;
+using raster::over;
+using raster::premultiply;
+
+InkLayer::InkLayer(int width, int height) { reset(width, height); }
+
+void InkLayer::reset(int width, int height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  const std::size_t n = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+  below_.assign(n, 0);
+  top_.assign(n, 0);
+  dirty_ = {};
+}
+
+void InkLayer::clear() {
+  std::fill(below_.begin(), below_.end(), 0u);
+  std::fill(top_.begin(), top_.end(), 0u);
+  markDirty({0, 0, width_, height_});
+}
+
+void InkLayer::erase(PixelRect rect) {
+  rect = intersect(rect, {0, 0, width_, height_});
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * width_;
+    std::fill(below_.begin() + row + rect.left, below_.begin() + row + rect.right, 0u);
+    std::fill(top_.begin() + row + rect.left, top_.begin() + row + rect.right, 0u);
+  }
+  markDirty(rect);
+}
+
+void InkLayer::setDrawableArea(PixelRect rect) { drawable_ = rect; }
+
+PixelRect InkLayer::drawableArea() const { return intersect(drawable_, {0, 0, width_, height_}); }
+
+void InkLayer::markDirty(PixelRect rect) { dirty_ = raster::unite(dirty_, rect); }
+
+PixelRect InkLayer::takeDirty() {
+  PixelRect d = dirty_;
+  dirty_ = {};
+  return d;
+}
+
+// The topmost ink goes beneath, so that a new colour can start on top.
+void InkLayer::flatten(std::size_t i) {
+  const std::uint32_t top = top_[i];
+  below_[i] = over(premultiply(top & 0xFFFFFF, top >> 24), below_[i]);
+  top_[i] = 0;
+}
+
+void InkLayer::plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb) {
+  if (coverage == 0) return;
+  const std::uint32_t top = top_[i];
+  if ((top & 0xFFFFFF) != rgb && top >= packTop(1, 0)) flatten(i);
+  top_[i] = std::max(top_[i], packTop(coverage, rgb));
+}
+
+void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const {
+  rect = intersect(rect, {0, 0, width_, height_});
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * width_;
+    std::uint32_t* out = pixels + y * stride;
+    for (int x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t top = top_[row + x], below = below_[row + x];
+      if (top < packTop(1, 0) && below == 0) continue;
+      const std::uint32_t ink = over(premultiply(top & 0xFFFFFF, top >> 24), below);
+      out[x] = over(ink, out[x]);
+    }
+  }
+}
+
+std::uint8_t InkLayer::coverage(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+  return static_cast<std::uint8_t>(top_[static_cast<std::size_t>(y) * width_ + x] >> 24);
+}
+
+Rgb InkLayer::colourOverWhite(int x, int y) const {
+  std::uint32_t white = 0xFFFFFFFF;
+  if (x >= 0 && y >= 0 && x < width_ && y < height_) {
+    const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
+    white = over(over(premultiply(top_[i] & 0xFFFFFF, top_[i] >> 24), below_[i]), white);
+  }
+  return {static_cast<int>(white >> 16 & 0xFF), static_cast<int>(white >> 8 & 0xFF),
+          static_cast<int>(white & 0xFF)};
+}
+
+}  // namespace sumimai

@@ -1,0 +1,80 @@
+// Small helpers of the ink raster: 8-bit colour arithmetic on packed pixels
+// and the clipping of real coordinates to whole pixels.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "ink_layer.h"
+
+namespace sumimai::raster {
+
+// x * a / 255, rounded, for x and a in 0..255.
+inline std::uint32_t mul255(std::uint32_t x, std::uint32_t a) {
+  std::uint32_t t = x * a + 128;
+  return (t + (t >> 8)) >> 8;
+}
+
+// Premultiplied ARGB of the colour rgb (0xRRGGBB) at coverage a (0..255).
+inline std::uint32_t premultiply(std::uint32_t rgb, std::uint32_t a) {
+  return a << 24 | mul255(rgb >> 16 & 0xFF, a) << 16 | mul255(rgb >> 8 & 0xFF, a) << 8 |
+         mul255(rgb & 0xFF, a);
+}
+
+// Premultiplied src over premultiplied dst.
+inline std::uint32_t over(std::uint32_t src, std::uint32_t dst) {
+  const std::uint32_t keep = 255 - (src >> 24);
+  if (keep == 0) return src;
+  std::uint32_t out = 0;
+  for (int shift = 0; shift < 32; shift += 8) {
+    std::uint32_t c = (src >> shift & 0xFF) + mul255(dst >> shift & 0xFF, keep);
+    out |= std::min<std::uint32_t>(c, 255) << shift;
+  }
+  return out;
+}
+
+// 0xRRGGBB of a colour, each component held to 0..255.
+inline std::uint32_t packRgb(Rgb c) {
+  auto part = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+  return part(c.red) << 16 | part(c.green) << 8 | part(c.blue);
+}
+
+inline PixelRect intersect(PixelRect a, PixelRect b) {
+  PixelRect r{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+              std::min(a.bottom, b.bottom)};
+  return r.empty() ? PixelRect{} : r;
+}
+
+inline PixelRect unite(PixelRect a, PixelRect b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
+
+// The pixels whose centres lie within [lo, hi] along one axis, held to the
+// indices [from, to): the half-open index range [first, last), empty when
+// none. Works in double so that huge or far-away coordinates clip without
+// overflow; NaN bounds give an empty range.
+struct IndexRange {
+  int first = 0, last = 0;
+  bool empty() const { return last <= first; }
+};
+inline IndexRange centresWithin(double lo, double hi, int from, int to) {
+  double first = std::ceil(std::max(lo - 0.5, static_cast<double>(from)));
+  double last = std::floor(std::min(hi - 0.5, to - 1.0)) + 1;
+  if (!(last > first)) return {};
+  return {static_cast<int>(first), static_cast<int>(last)};
+}
+
+// The pixels [i, i + 1) that overlap (lo, hi) along one axis, held to the
+// indices [from, to).
+inline IndexRange pixelsOverlapping(double lo, double hi, int from, int to) {
+  double first = std::max(std::floor(lo), static_cast<double>(from));
+  double last = std::min(std::ceil(hi), static_cast<double>(to));
+  if (!(last > first)) return {};
+  return {static_cast<int>(first), static_cast<int>(last)};
+}
+
+}  // namespace sumimai::raster
