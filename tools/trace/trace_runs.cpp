@@ -17,7 +17,7 @@ void keepMessages(const ScriptedMessageBoxes& boxes, TraceResult& result) {
 }  // namespace
 
 TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, double speed,
-                           const InkColour& ink, RecordingCanvas& recorder) {
+                           const InkColour& ink, Canvas& recorder) {
   TraceResult result;
   Control form("Form1");
   recorder.setGeometry(0, 0, canvas.width, canvas.height);
@@ -36,7 +36,7 @@ TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, doub
 }
 
 TraceResult tracePage(const std::filesystem::path& file, SizeF form, const InkColour& ink,
-                      RecordingCanvas& recorder) {
+                      Canvas& recorder) {
   TraceResult result;
   recorder.setGeometry(0, 0, form.width + 30, form.height + 30);
   PageStrokeTable table;

@@ -1,5 +1,6 @@
 // The two runs of the trace tool: one character's pipeline and the page's,
-// through the renderer's own code against a recording canvas.
+// through the renderer's own code against a canvas (a recording one, or a
+// raster for pictures).
 #pragma once
 
 #include <filesystem>
@@ -23,12 +24,12 @@ struct TraceResult {
 // lower: 呼び出し on the file, 拡大縮小2, 補正2, クリア, then 描画. A missing file
 // answers the question whether to report it with No.
 TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, double speed,
-                           const InkColour& ink, RecordingCanvas& recorder);
+                           const InkColour& ink, Canvas& recorder);
 
 // The main window is form (twips) and the canvas 30 twips wider and taller:
 // the page load, the grid box, 拡大縮小, 補正, クリア, the grid, then 描画2 with
 // ink as the settings colour.
 TraceResult tracePage(const std::filesystem::path& file, SizeF form, const InkColour& ink,
-                      RecordingCanvas& recorder);
+                      Canvas& recorder);
 
 }  // namespace sumimai

@@ -1,0 +1,125 @@
+// sumimai-render [options] FILE OUT.png: draws a stroke file (or, with
+// --page, the page file with its grid) through the programs' own loader,
+// fitting and brush into the programs' own raster, at full speed, and saves
+// it as a PNG.
+//
+//   --size WxH         the window in pixels (default 1920x1080); the canvas is
+//                      30 twips larger, as in the program
+//   --ink R,G,B        ink colour (default 0,0,0)
+//   --background FILE  picture under the ink, stretched to the canvas
+//   --ground R,G,B     plain colour under the ink (default 255,255,255)
+//   --output-size WxH  scale the result smoothly to this size
+#include <QCoreApplication>
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data_files/number_forms.h"
+#include "image_canvas.h"
+#include "trace_runs.h"
+
+namespace {
+
+using namespace sumimai;
+
+struct RenderOptions {
+  bool page = false;
+  QSize size{1920, 1080};
+  InkColour ink{0, 0, 0};
+  QString background;
+  QColor ground{255, 255, 255};
+  QSize outputSize;
+  std::string file;
+  QString out;
+};
+
+// "a<sep>b..." as exactly `count` numbers.
+std::optional<std::vector<double>> numbers(const std::string& text, char sep, std::size_t count) {
+  std::vector<double> out;
+  for (std::size_t start = 0;;) {
+    std::size_t end = text.find(sep, start);
+    std::optional<double> v = parseNumberItem(text.substr(start, end - start));
+    if (!v) return std::nullopt;
+    out.push_back(*v);
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  if (out.size() != count) return std::nullopt;
+  return out;
+}
+
+bool setOption(RenderOptions& o, const std::string& flag, const std::string& value) {
+  auto two = numbers(value, 'x', 2);
+  auto three = numbers(value, ',', 3);
+  if ((flag == "--size" || flag == "--output-size") && two && (*two)[0] >= 1 && (*two)[1] >= 1) {
+    (flag == "--size" ? o.size : o.outputSize) = QSize(static_cast<int>((*two)[0]), static_cast<int>((*two)[1]));
+  } else if (flag == "--ink" && three) {
+    o.ink = {(*three)[0], (*three)[1], (*three)[2]};
+  } else if (flag == "--ground" && three) {
+    o.ground = QColor(colourComponent((*three)[0]), colourComponent((*three)[1]), colourComponent((*three)[2]));
+  } else if (flag == "--background") {
+    o.background = QString::fromStdString(value);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+std::optional<RenderOptions> parse(int argc, char** argv) {
+  RenderOptions o;
+  std::vector<std::string> positional;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--page") o.page = true;
+    else if (arg.rfind("--", 0) == 0 && i + 1 < argc && setOption(o, arg, argv[i + 1])) ++i;
+    else if (arg.rfind("--", 0) != 0) positional.push_back(arg);
+    else return std::nullopt;
+  }
+  if (positional.size() != 2) return std::nullopt;
+  o.file = positional[0];
+  o.out = QString::fromStdString(positional[1]);
+  return o;
+}
+
+QImage backgroundOf(const RenderOptions& o) {
+  if (!o.background.isEmpty()) return QImage(o.background);
+  QImage plain(1, 1, QImage::Format_RGB32);
+  plain.fill(o.ground);
+  return plain;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::optional<RenderOptions> o = parse(argc, argv);
+  if (!o) {
+    std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
+                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n");
+    return 2;
+  }
+  if (!std::filesystem::is_regular_file(o->file)) {
+    std::fprintf(stderr, "sumimai-render: no such file %s\n", o->file.c_str());
+    return 1;
+  }
+  QImage background = backgroundOf(*o);
+  if (background.isNull()) {
+    std::fprintf(stderr, "sumimai-render: cannot read the picture %s\n", qPrintable(o->background));
+    return 1;
+  }
+  ImageCanvas canvas;
+  SizeF form{static_cast<float>(o->size.width() * kTwipsPerPixel), static_cast<float>(o->size.height() * kTwipsPerPixel)};
+  TraceResult result = o->page ? tracePage(o->file, form, o->ink, canvas)
+                               : traceCharacter(o->file, {form.width + 30, form.height + 30}, 0, o->ink, canvas);
+  for (const std::string& m : result.messages) std::fprintf(stderr, "sumimai-render: %s\n", m.c_str());
+  QImage image = canvas.composite(background, o->size.width(), o->size.height());
+  if (o->outputSize.isValid()) image = image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (!image.save(o->out)) {
+    std::fprintf(stderr, "sumimai-render: cannot write %s\n", qPrintable(o->out));
+    return 1;
+  }
+  return result.messages.empty() ? 0 : 1;
+}
