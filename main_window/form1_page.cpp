@@ -1,0 +1,109 @@
+// The sutra page: its strokes fitted and drawn with the grid over the
+// background picture, captured into the page picture 般若心経.bmp, and shown
+// over the whole window for picking.
+#include <initializer_list>
+
+#include "data_files/file_paths.h"
+#include "data_files/stroke_file.h"
+#include "form1.h"
+#include "form1_texts.h"
+#include "renderer/clearing.h"
+#include "renderer/fitting.h"
+#include "renderer/page_drawing.h"
+#include "window_services/drawing_pace.h"
+
+namespace sumimai {
+
+bool Form1::drawPage() {
+  if (!showStartPicture(Form1Texts::kBackgroundPicture)) return false;
+  background_ = イメージ1.picture();
+  if (!loadPage()) return false;
+  grid = kPageGridBox;
+  拡大縮小(PageStrokeTable, StrokeCount, grid, Picture1.outerSize());
+  補正(PageStrokeTable, StrokeCount, grid, form.outerSize());
+  クリア(Picture1);
+  drawPageGrid(Picture1, grid);
+  ScopedCallCost pageCost(Picture1.clock(), kPageDrawingCallCost);
+  描画2(PageStrokeTable, Picture1, DrawSettings, InkColour, {CurrentThickness, StrokeCount});
+  return true;
+}
+
+// The page strokes from 般若心経\般若心経.mem. A missing or unreadable file
+// ends the program; a file damaged part-way draws the records before the
+// damage, after telling the user.
+bool Form1::loadPage() {
+  StrokeFileRead read = readPageFile(dataFilePath(Form1Texts::kPageStrokeFile), PageStrokeTable, StrokeCount);
+  if (read.ok()) return true;
+  const std::string shown = dataFileDisplayName(Form1Texts::kPageStrokeFile);
+  if (read.status == StrokeFileStatus::Damaged) {
+    messages_.show(shown + "\n" + read.problem + "\n" + Form1Texts::kPageDamagedGoOn,
+                   Form1Texts::kPageDamagedTitle, MessageBoxStyle::kOk);
+    return !form.ended();
+  }
+  endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
+  return false;
+}
+
+// What the canvas shows is taken before the message box opens (which lets
+// the window repaint), becomes the canvas's picture and is saved as
+// 般若心経.bmp, which is then shown over the whole window.
+void Form1::capturePage() {
+  Picture captured = Picture1.capture();
+  messages_.show(Form1Texts::kPickPrompt, Form1Texts::kPickTitle, MessageBoxStyle::kOk);
+  if (form.ended()) return;
+  Picture1.setPicture(captured);
+  capturedPage_ = captured;
+  pageFileTold_ = false;
+  PictureSave saved = Picture1.savePicture(Form1Texts::kPagePicture);
+  pageFileSaved_ = saved.ok;
+  if (!saved.ok) tellPagePictureProblem(saved.problem);
+  showPagePicture();
+}
+
+// 般若心経.bmp into イメージ1. When the file was not written at the last
+// start-up (an older file would show another page) or cannot be read, the
+// captured page stands in for it; the user is told once per start-up.
+void Form1::showPagePicture() {
+  if (pageFileSaved_) {
+    PictureLoad loaded = pictures_.load(Form1Texts::kPagePicture);
+    if (loaded.ok) {
+      イメージ1.setPicture(loaded.picture);
+      return;
+    }
+    tellPagePictureProblem(loaded.problem);
+  }
+  イメージ1.setPicture(capturedPage_);
+}
+
+void Form1::tellPagePictureProblem(const std::string& problem) {
+  if (pageFileTold_) return;
+  pageFileTold_ = true;
+  messages_.show(std::string(Form1Texts::kPagePicture) + "\n" + problem + "\n" + Form1Texts::kPagePictureFallback,
+                 Form1Texts::kPagePictureTitle, MessageBoxStyle::kOk);
+}
+
+// Picture2.jpg into イメージ1 as the drawing view's background; when it
+// cannot be read now, the copy loaded at start-up stands in (told once).
+void Form1::showBackgroundPicture() {
+  PictureLoad loaded = pictures_.load(Form1Texts::kBackgroundPicture);
+  if (loaded.ok) {
+    イメージ1.setPicture(loaded.picture);
+    return;
+  }
+  if (!backgroundTold_) {
+    backgroundTold_ = true;
+    messages_.show(std::string(Form1Texts::kBackgroundPicture) + "\n" + loaded.problem + "\n" +
+                       Form1Texts::kBackgroundFallback,
+                   Form1Texts::kBackgroundTitle, MessageBoxStyle::kOk);
+  }
+  イメージ1.setPicture(background_);
+}
+
+void Form1::ShowSutraPage() {
+  showPagePicture();
+  for (Control* control : std::initializer_list<Control*>{&Image1, &Image2, &Image3, &Image4, &Label1, &Text1}) {
+    control->setVisible(false);
+  }
+}
+
+}  // namespace sumimai

@@ -1,0 +1,42 @@
+// The texts Form1 shows: the system's own prompts and titles, and the
+// messages of this program's own file checks.
+#pragma once
+
+namespace sumimai::Form1Texts {
+
+// The page capture.
+inline constexpr char kPickPrompt[] = "描画させる文字をクリックして下さい。";
+inline constexpr char kPickTitle[] = "文字選択";
+
+// Image5's farewell.
+inline constexpr char kFarewellPrompt[] = "Sumimaiを終了します。お疲れ様でした。";
+inline constexpr char kFarewellTitle[] = "終了";
+
+// Files of the main program.
+inline constexpr char kStartPicture[] = "Picture.jpg";
+inline constexpr char kBackgroundPicture[] = "Picture2.jpg";
+inline constexpr char kPagePicture[] = "般若心経.bmp";
+inline constexpr char kPageStrokeFile[] = "般若心経.mem";
+inline constexpr char kSampleStrokeFile[] = "海（墨翁）.MEM";
+
+// A start-up file the program cannot go on without.
+inline constexpr char kStartUpFailedTitle[] = "起動できません";
+inline constexpr char kStartUpFailedEnd[] = "Sumimaiを終了します。";
+
+// 設定.dat missing, short or damaged.
+inline constexpr char kSettingsTitle[] = "設定ファイルの誤り";
+inline constexpr char kSettingsFallback[] = "描画スピード 0、黒の墨で描きます。";
+
+// 般若心経.bmp that cannot be written or read.
+inline constexpr char kPagePictureTitle[] = "ページ画像の誤り";
+inline constexpr char kPagePictureFallback[] = "描いたページをそのまま使います。";
+
+// The page file damaged part-way.
+inline constexpr char kPageDamagedTitle[] = "ページファイルの誤り";
+inline constexpr char kPageDamagedGoOn[] = "それより前の記録だけを描きます。";
+
+// Picture2.jpg that cannot be read when a character is picked.
+inline constexpr char kBackgroundTitle[] = "背景画像の誤り";
+inline constexpr char kBackgroundFallback[] = "起動時に読み込んだ背景を使います。";
+
+}  // namespace sumimai::Form1Texts
