@@ -1,0 +1,40 @@
+#include "qt_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "window_services/qt/qt_picture.h"
+
+namespace sumimai::testing {
+
+void ensureQtApplication() {
+  static int argc = 1;
+  static char name[] = "sumimai_qt_tests";
+  static char* argv[] = {name, nullptr};
+  static std::unique_ptr<QApplication> app;
+  if (!QApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
+}
+
+namespace {
+
+// The application exists before any test's fixture builds a widget.
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { ensureQtApplication(); }
+};
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+
+Picture solidPicture(QColor colour, int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(colour);
+  return pictureOf(image, "");
+}
+
+unsigned pixelOf(const Picture& picture, int x, int y) { return imageOf(picture).pixel(x, y) & 0xFFFFFFu; }
+
+}  // namespace sumimai::testing
