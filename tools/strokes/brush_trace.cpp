@@ -116,6 +116,43 @@ std::vector<Point2> smooth(const std::vector<Point2>& pts, int half) {
   return out;
 }
 
+double dot(Point2 a, Point2 b) { return a.x * b.x + a.y * b.y; }
+
+// A sharp turn of the centre line: the brush has to reach into the outer
+// corner of the outline there, which the middle of the cross-sections misses.
+struct Turn {
+  Point2 at;
+  Point2 outward;  // towards the outer side of the turn
+  double near;     // samples closer than this are not moved to the middle
+};
+
+std::vector<Turn> sharpTurns(const Outline& outline, const std::vector<Point2>& line, double minTurnCos) {
+  std::vector<Turn> turns;
+  for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+    Point2 in = unit(line[i] - line[i - 1]), out = unit(line[i + 1] - line[i]);
+    if (dot(in, out) > minTurnCos) continue;
+    double near = std::clamp(1.5 * outline.signedDistance(line[i]), 10.0, 50.0);
+    turns.push_back({line[i], unit(in - out), near});
+  }
+  return turns;
+}
+
+bool nearTurn(Point2 p, const std::vector<Turn>& turns) {
+  return std::any_of(turns.begin(), turns.end(), [&](const Turn& t) { return length(p - t.at) < t.near; });
+}
+
+// The point on the ray from the turn outward, as far back from the outline
+// as possible, whose largest inside circle still reaches the outline's
+// corner on the ray.
+Point2 intoCorner(const Outline& outline, const Turn& turn, double tolerance) {
+  std::vector<double> hits = outline.crossings(turn.at, turn.outward);
+  if (!outline.contains(turn.at) || hits.empty()) return turn.at;
+  double reach = hits.front(), s = reach;
+  while (s > 0.5 && outline.signedDistance(turn.at + turn.outward * (s - 0.5)) >= reach - (s - 0.5) - tolerance)
+    s -= 0.5;
+  return turn.at + turn.outward * s;
+}
+
 // The middle line from tip to tip.
 std::vector<Point2> middleLine(const Outline& outline, const SourceStroke& stroke,
                                const TraceOptions& options) {
@@ -126,13 +163,22 @@ std::vector<Point2> middleLine(const Outline& outline, const SourceStroke& strok
   std::optional<std::size_t> a = runEnd(outline, pts, first, last, +1);
   std::optional<std::size_t> b = runEnd(outline, pts, last, first, -1);
   if (!a || !b || *a > *b) return {stroke.centreLine.front(), stroke.centreLine.back()};
+  std::vector<Turn> turns = sharpTurns(outline, stroke.centreLine, options.sharpTurnCos);
   std::vector<Point2> middle{tipBeyond(outline, pts, *a, +1)};
   for (std::size_t i = *a; i <= *b; ++i) {
     Point2 tangent = unit(pts[std::min(i + 1, pts.size() - 1)] - pts[i == 0 ? 0 : i - 1]);
-    middle.push_back(middleAcross(outline, pts[i], tangent, options.reach));
+    bool keep = nearTurn(pts[i], turns) && outline.contains(pts[i]);
+    middle.push_back(keep ? pts[i] : middleAcross(outline, pts[i], tangent, options.reach));
   }
   middle.push_back(tipBeyond(outline, pts, *b, -1));
-  return smooth(middle, options.smoothing);
+  middle = smooth(middle, options.smoothing);
+  for (const Turn& turn : turns) {
+    auto nearest = std::min_element(middle.begin() + 1, middle.end() - 1, [&](Point2 p, Point2 q) {
+      return length(p - turn.at) < length(q - turn.at);
+    });
+    if (middle.size() > 2) *nearest = intoCorner(outline, turn, options.tipTolerance);
+  }
+  return middle;
 }
 
 // How far the ends can move inward while the end disc still reaches the tip.

@@ -55,7 +55,8 @@ double brushDeviation(const BrushPoint& a, const BrushPoint& b, const BrushPoint
   t = std::clamp(t, 0.0, 1.0);
   Point2 foot{a.at.x + t * dx, a.at.y + t * dy};
   double radius = a.radius + t * (b.radius - a.radius);
-  return distance(foot, p.at) + std::abs(radius - p.radius);
+  double over = radius - p.radius;  // a radius too large spills ink past the outline: counts double
+  return distance(foot, p.at) + (over > 0 ? 2 * over : -over);
 }
 
 BrushPath simplifyPath(const BrushPath& path, double tolerance, double minSpacing) {
