@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "pixel_arithmetic.h"
+#include "ring_shape.h"
 
 namespace sumimai {
 
@@ -18,8 +19,8 @@ void InkLayer::reset(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   const std::size_t n = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-  below_.assign(n, 0);
-  top_.assign(n, 0);
+  below_.assign(n + raster::kPlanePadding, 0);
+  top_.assign(n + raster::kPlanePadding, 0);
   dirty_ = {};
 }
 
@@ -43,26 +44,14 @@ void InkLayer::setDrawableArea(PixelRect rect) { drawable_ = rect; }
 
 PixelRect InkLayer::drawableArea() const { return intersect(drawable_, {0, 0, width_, height_}); }
 
-void InkLayer::markDirty(PixelRect rect) { dirty_ = raster::unite(dirty_, rect); }
-
 PixelRect InkLayer::takeDirty() {
   PixelRect d = dirty_;
   dirty_ = {};
   return d;
 }
 
-// The topmost ink goes beneath, so that a new colour can start on top.
-void InkLayer::flatten(std::size_t i) {
-  const std::uint32_t top = top_[i];
-  below_[i] = over(premultiply(top & 0xFFFFFF, top >> 24), below_[i]);
-  top_[i] = 0;
-}
-
 void InkLayer::plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb) {
-  if (coverage == 0) return;
-  const std::uint32_t top = top_[i];
-  if ((top & 0xFFFFFF) != rgb && top >= packTop(1, 0)) flatten(i);
-  top_[i] = std::max(top_[i], packTop(coverage, rgb));
+  raster::combine(top_[i], below_[i], coverage, rgb);
 }
 
 void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const {
@@ -72,7 +61,7 @@ void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, Pixel
     std::uint32_t* out = pixels + y * stride;
     for (int x = rect.left; x < rect.right; ++x) {
       const std::uint32_t top = top_[row + x], below = below_[row + x];
-      if (top < packTop(1, 0) && below == 0) continue;
+      if ((top >> 24) == 0 && below == 0) continue;
       const std::uint32_t ink = over(premultiply(top & 0xFFFFFF, top >> 24), below);
       out[x] = over(ink, out[x]);
     }

@@ -76,21 +76,24 @@ class InkLayer {
   Rgb colourOverWhite(int x, int y) const;
 
  private:
-  // Per pixel, the topmost colour packed with its coverage (coverage << 24 |
-  // 0xRRGGBB) and the flattened ink beneath it (premultiplied ARGB).
-  static std::uint32_t packTop(std::uint32_t coverage, std::uint32_t rgb) { return coverage << 24 | rgb; }
-  // Adds coverage of the colour rgb (0xRRGGBB) at pixel index i.
+  // Adds coverage (0..255) of the colour rgb (0xRRGGBB) at pixel index i.
   void plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb);
-  void flatten(std::size_t i);
-  void markDirty(PixelRect rect);
-  struct RingShape;
-  // Draws the ring's pixels in row y within the drawable area; widens
-  // touched to the columns it drew.
-  void ringRow(const RingShape& ring, int y, PixelRect area, PixelRect& touched);
-  void ringSpan(const RingShape& ring, int y, int first, int last);
+  void markDirty(PixelRect rect) {
+    if (rect.empty()) return;
+    if (dirty_.empty()) {
+      dirty_ = rect;
+      return;
+    }
+    dirty_ = {rect.left < dirty_.left ? rect.left : dirty_.left, rect.top < dirty_.top ? rect.top : dirty_.top,
+              rect.right > dirty_.right ? rect.right : dirty_.right,
+              rect.bottom > dirty_.bottom ? rect.bottom : dirty_.bottom};
+  }
 
   static constexpr int kUnlimited = 1 << 30;
   int width_ = 0, height_ = 0;
+  // Per pixel, the topmost colour packed with its coverage (coverage << 24 |
+  // 0xRRGGBB) and the flattened ink beneath it (premultiplied ARGB). Both
+  // run on a few pixels past the last, which the ring loop may read.
   std::vector<std::uint32_t> below_;
   std::vector<std::uint32_t> top_;
   PixelRect dirty_;

@@ -34,6 +34,19 @@ inline std::uint32_t over(std::uint32_t src, std::uint32_t dst) {
   return out;
 }
 
+// Adds coverage (0..255) of the colour rgb (0xRRGGBB) to a pixel held as its
+// top colour (coverage << 24 | rgb) and the flattened ink below it. Within
+// one colour coverage combines by maximum; another colour first flattens the
+// top ink into the ink below and starts a new top.
+inline void combine(std::uint32_t& top, std::uint32_t& below, std::uint32_t coverage, std::uint32_t rgb) {
+  if (coverage == 0) return;
+  if ((top & 0xFFFFFF) != rgb && (top >> 24) != 0) {
+    below = over(premultiply(top & 0xFFFFFF, top >> 24), below);
+    top = 0;
+  }
+  top = std::max(top, coverage << 24 | rgb);
+}
+
 // 0xRRGGBB of a colour, each component held to 0..255.
 inline std::uint32_t packRgb(Rgb c) {
   auto part = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
