@@ -1,0 +1,99 @@
+# Shared helpers for the end-to-end tests: source this file, then
+#   e2e_start_xvfb                      start a private X server (1920 x 1080), export DISPLAY
+#   e2e_prepare_workdir                 a fresh working folder filled from data/, in $E2E_WORK
+#   e2e_start PROGRAM [ARGS...]         start a program in $E2E_WORK; its PID goes to $E2E_PID
+#   e2e_wait_window TITLE [SECONDS]     wait for a window titled exactly TITLE; prints its id
+#   e2e_window_geometry ID              prints "X Y WIDTH HEIGHT"
+#   e2e_screenshot NAME                 the whole screen as $E2E_OUT/NAME.png; prints the path
+#   e2e_wait_exit PID [SECONDS]         wait for a process to end
+#   e2e_fail MESSAGE                    print and exit 1
+# Everything started is ended when the script exits. Screenshots go to
+# $E2E_OUT (default: e2e-screenshots in the current folder).
+set -euo pipefail
+
+E2E_TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+E2E_OUT=${E2E_OUT:-$PWD/e2e-screenshots}
+E2E_PIDS=()
+E2E_XVFB_PID=""
+E2E_WORK=""
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  local pid
+  for pid in "${E2E_PIDS[@]:-}"; do
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  done
+  [ -n "$E2E_XVFB_PID" ] && kill "$E2E_XVFB_PID" 2>/dev/null || true
+  [ -n "$E2E_WORK" ] && rm -rf "$E2E_WORK"
+  return 0
+}
+trap e2e_cleanup EXIT
+
+e2e_start_xvfb() {
+  local n
+  for n in $(seq 90 190); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    export DISPLAY=":$n"
+    local tries
+    for tries in $(seq 1 50); do
+      if xdpyinfo >/dev/null 2>&1; then return 0; fi
+      if ! kill -0 "$E2E_XVFB_PID" 2>/dev/null; then break; fi
+      sleep 0.1
+    done
+    kill "$E2E_XVFB_PID" 2>/dev/null || true
+    E2E_XVFB_PID=""
+  done
+  e2e_fail "no X server could be started"
+}
+
+e2e_prepare_workdir() {
+  E2E_WORK=$(mktemp -d)
+  "$E2E_TOP/scripts/prepare-working-folder" "$E2E_WORK"
+}
+
+e2e_start() {
+  (cd "$E2E_WORK" && exec "$@") >"$E2E_WORK/program.log" 2>&1 &
+  E2E_PID=$!
+  E2E_PIDS+=("$E2E_PID")
+}
+
+e2e_wait_window() {
+  local title=$1 seconds=${2:-30} id="" i
+  for i in $(seq 1 $((seconds * 10))); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  e2e_fail "no window titled '$title' within $seconds s"
+}
+
+e2e_window_geometry() {
+  local X Y WIDTH HEIGHT WINDOW SCREEN
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+e2e_screenshot() {
+  mkdir -p "$E2E_OUT"
+  local file="$E2E_OUT/$1.png"
+  import -window root "$file"
+  echo "$file"
+}
+
+e2e_wait_exit() {
+  local pid=$1 seconds=${2:-10} i
+  for i in $(seq 1 $((seconds * 10))); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  e2e_fail "process $pid still running after $seconds s"
+}
