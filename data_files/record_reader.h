@@ -25,7 +25,7 @@ std::optional<Value> readField(TextItemReader& reader, int record, int itemNumbe
     return std::nullopt;
   }
   std::optional<double> number = item->truncated ? std::nullopt : parseNumberItem(item->text);
-  std::string shown = item->text.substr(0, 40);
+  std::string shown = utf8Prefix(item->text, 40);
   if (!number) {
     problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
                                         "」は数値ではありません。");

@@ -41,7 +41,7 @@ SettingsRead readSettingsFile(const fs::path& path) {
     }
     std::optional<double> number = item->truncated ? std::nullopt : parseNumberItem(item->text);
     if (!number) {
-      result.problem = std::to_string(i + 1) + " 行目「" + item->text.substr(0, 40) + "」は数値ではありません。";
+      result.problem = std::to_string(i + 1) + " 行目「" + utf8Prefix(item->text, 40) + "」は数値ではありません。";
       result.values = {};
       return result;
     }

@@ -136,4 +136,11 @@ std::string validUtf8(const std::string& bytes) {
   return out;
 }
 
+std::string utf8Prefix(const std::string& text, std::size_t maxBytes) {
+  if (text.size() <= maxBytes) return text;
+  std::size_t end = maxBytes;
+  while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // a continuation byte
+  return text.substr(0, end);
+}
+
 }  // namespace sumimai

@@ -55,4 +55,8 @@ std::string shiftJisToUtf8(const std::string& bytes);
 // Bytes that claim to be UTF-8, with every invalid sequence replaced by U+FFFD.
 std::string validUtf8(const std::string& bytes);
 
+// The longest start of the UTF-8 text that is at most maxBytes long and does
+// not cut a character in two: how a long item is quoted in a message.
+std::string utf8Prefix(const std::string& text, std::size_t maxBytes);
+
 }  // namespace sumimai

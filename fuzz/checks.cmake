@@ -1,0 +1,23 @@
+# The invariant checks shared by the fuzz targets and their regression tests
+# (tests/fuzz): plain C++ over the readers, the renderer and the recording
+# canvas. Included from both folders; defined once.
+if(NOT TARGET sumimai_fuzz_checks)
+  set(_checks ${CMAKE_CURRENT_LIST_DIR}/checks)
+  add_library(sumimai_fuzz_checks STATIC
+    ${_checks}/call_bounds.cpp
+    ${_checks}/checked_canvas.cpp
+    ${_checks}/checks.cpp
+    ${_checks}/drawing_setup.cpp
+    ${_checks}/number_checks.cpp
+    ${_checks}/page_checks.cpp
+    ${_checks}/scratch_file.cpp
+    ${_checks}/settings_checks.cpp
+    ${_checks}/stroke_checks.cpp
+    ${_checks}/text_checks.cpp
+    ${_checks}/utf8.cpp
+  )
+  target_include_directories(sumimai_fuzz_checks PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR})
+  set_target_properties(sumimai_fuzz_checks PROPERTIES AUTOMOC OFF)
+  target_link_libraries(sumimai_fuzz_checks PUBLIC
+    sumimai_renderer sumimai_recording_services sumimai_data_files sumimai_window_services)
+endif()
