@@ -1,5 +1,6 @@
 #include "fitting.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -44,8 +45,15 @@ Box boundingBox(Table& table, SizeF reference) {
   return b;
 }
 
-// 90% of the smaller of the two axis factors; an axis with no positive
-// extent gives none, and with none at all the factor is 1.
+// The largest factor: a page whose extent is a tiny fraction of a twip (its
+// values are whole or fractional) would otherwise be carried, with its grid
+// box, beyond the range of canvas coordinates, up to infinity. Whole-number
+// tables never come near it.
+constexpr double kMaxScaleFactor = 1e9;
+
+// 90% of the smaller of the two axis factors, at most kMaxScaleFactor; an
+// axis with no positive extent gives none, and with none at all the factor
+// is 1.
 double scaleFactor(const Box& b, double margin, SizeF canvas) {
   double dx = (b.maxX - b.minX) + margin * b.maxT;
   double dy = (b.maxY - b.minY) + margin * b.maxT;
@@ -53,7 +61,7 @@ double scaleFactor(const Box& b, double margin, SizeF canvas) {
   if (!hasX && !hasY) return 1;
   double sx = canvas.width / dx, sy = canvas.height / dy;
   double s = !hasX ? sy : !hasY ? sx : (sx > sy ? sy : sx);
-  return s * 0.9;
+  return std::min(s * 0.9, kMaxScaleFactor);
 }
 
 // A real result stored into a 32-bit field: rounded, halves to even, and

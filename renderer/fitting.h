@@ -23,7 +23,8 @@ void 拡大縮小2(StrokeTable& table, SizeF canvas);
 
 // The same for the page with a margin of 1 times the largest thickness,
 // unrounded; the end mark goes into slot StrokeCount first, and the grid box
-// is scaled with the strokes (GridBottom rounded).
+// is scaled with the strokes (GridBottom rounded). The factor is at most 1e9,
+// so that a page of a tiny extent stays within canvas coordinates.
 void 拡大縮小(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF canvas);
 
 // Moves the character so that its box is centred on the canvas, then 120
