@@ -201,8 +201,13 @@ void trimEnds(BrushPath& path, double tolerance) {
 BrushPath traceStroke(const SourceStroke& stroke, const TraceOptions& options) {
   Outline outline(stroke.outline);
   BrushPath path;
-  for (Point2 p : middleLine(outline, stroke, options)) {
-    path.push_back({p, std::max(0.0, outline.signedDistance(p))});
+  std::vector<Point2> middle = middleLine(outline, stroke, options);
+  for (std::size_t i = 0; i < middle.size(); ++i) {
+    double inside = outline.signedDistance(middle[i]);
+    // A point that smoothing or a bad cross-section put outside would draw a
+    // hairline beside the stroke: only the tips lie on the edge.
+    bool tip = i == 0 || i + 1 == middle.size();
+    if (tip || inside >= 0) path.push_back({middle[i], std::max(0.0, inside)});
   }
   trimEnds(path, options.tipTolerance);
   return path;
