@@ -21,7 +21,8 @@ void InkLayer::reset(int width, int height) {
   const std::size_t n = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
   below_.assign(n + raster::kPlanePadding, 0);
   top_.assign(n + raster::kPlanePadding, 0);
-  dirty_ = {};
+  dirty_ = kNothingDirty;
+  area_ = intersect(drawable_, {0, 0, width_, height_});
 }
 
 void InkLayer::clear() {
@@ -40,14 +41,15 @@ void InkLayer::erase(PixelRect rect) {
   markDirty(rect);
 }
 
-void InkLayer::setDrawableArea(PixelRect rect) { drawable_ = rect; }
-
-PixelRect InkLayer::drawableArea() const { return intersect(drawable_, {0, 0, width_, height_}); }
+void InkLayer::setDrawableArea(PixelRect rect) {
+  drawable_ = rect;
+  area_ = intersect(drawable_, {0, 0, width_, height_});
+}
 
 PixelRect InkLayer::takeDirty() {
-  PixelRect d = dirty_;
-  dirty_ = {};
-  return d;
+  const PixelRect d = dirty_;
+  dirty_ = kNothingDirty;
+  return d.empty() ? PixelRect{} : d;
 }
 
 void InkLayer::plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb) {

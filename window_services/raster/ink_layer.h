@@ -9,6 +9,7 @@
 // drawn over a pixel flattens what was there beneath the new colour.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -45,7 +46,7 @@ class InkLayer {
   // unlimited (the whole layer).
   void setDrawableArea(PixelRect rect);
   // The pixels drawing calls may touch: the drawable area within the layer.
-  PixelRect drawableArea() const;
+  PixelRect drawableArea() const { return area_; }
 
   // A circle outline one pixel wide, antialiased, centred at (cx, cy): it
   // covers the radii radius - 0.5 .. radius + 0.5. A radius below one pixel
@@ -78,15 +79,11 @@ class InkLayer {
  private:
   // Adds coverage (0..255) of the colour rgb (0xRRGGBB) at pixel index i.
   void plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb);
+  // Widens the dirty box to rect (it runs once per ring, so inline).
   void markDirty(PixelRect rect) {
     if (rect.empty()) return;
-    if (dirty_.empty()) {
-      dirty_ = rect;
-      return;
-    }
-    dirty_ = {rect.left < dirty_.left ? rect.left : dirty_.left, rect.top < dirty_.top ? rect.top : dirty_.top,
-              rect.right > dirty_.right ? rect.right : dirty_.right,
-              rect.bottom > dirty_.bottom ? rect.bottom : dirty_.bottom};
+    dirty_ = {std::min(rect.left, dirty_.left), std::min(rect.top, dirty_.top), std::max(rect.right, dirty_.right),
+              std::max(rect.bottom, dirty_.bottom)};
   }
 
   static constexpr int kUnlimited = 1 << 30;
@@ -96,8 +93,13 @@ class InkLayer {
   // run on a few pixels past the last, which the ring loop may read.
   std::vector<std::uint32_t> below_;
   std::vector<std::uint32_t> top_;
-  PixelRect dirty_;
+  // Empty as the inverted box of the whole integer range, so that widening
+  // it needs no test.
+  static constexpr PixelRect kNothingDirty{kUnlimited, kUnlimited, -kUnlimited, -kUnlimited};
+  PixelRect dirty_ = kNothingDirty;
   PixelRect drawable_{0, 0, kUnlimited, kUnlimited};
+  PixelRect area_;  // drawable_ within the layer
+
 };
 
 }  // namespace sumimai

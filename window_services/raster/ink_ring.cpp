@@ -28,15 +28,18 @@ bool boxMeetsBand(double x, double y, double left, double top, double right, dou
 
 void InkLayer::ring(float cx, float cy, float radius, Rgb colour) {
   if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(radius) || radius < 0) return;
-  const PixelRect area = drawableArea();
   const raster::RingShape shape(cx, cy, radius, raster::packRgb(colour));
-  const IndexRange rows = centresWithin(cy - shape.reach, cy + shape.reach, area.top, area.bottom);
-  const IndexRange cols = centresWithin(cx - shape.reach, cx + shape.reach, area.left, area.right);
+  const double left = cx - shape.reach, right = cx + shape.reach;
+  const double top = cy - shape.reach, bottom = cy + shape.reach;
+  const PixelRect area = area_;
+  const IndexRange rows = centresWithin(top, bottom, area.top, area.bottom);
+  const IndexRange cols = centresWithin(left, right, area.left, area.right);
   if (rows.empty() || cols.empty()) return;
-  // The pixel centres of the clipped box may all lie beyond the ring's reach
-  // or within its hole (the pauses' rings, huge rings around the canvas).
-  if (!boxMeetsBand(cx, cy, cols.first + 0.5, rows.first + 0.5, cols.last - 0.5, rows.last - 0.5,
-                    shape.innerReach, shape.reach))
+  // A ring cut by the area's edges may miss all the pixel centres left
+  // (the pauses' rings, huge rings around the canvas).
+  const bool cut = left < area.left || top < area.top || right > area.right || bottom > area.bottom;
+  if (cut && !boxMeetsBand(cx, cy, cols.first + 0.5, rows.first + 0.5, cols.last - 0.5, rows.last - 0.5,
+                           shape.innerReach, shape.reach))
     return;
   markDirty(raster::coverRing(shape, rows, cols.first, cols.last,
                               {top_.data(), below_.data(), static_cast<std::size_t>(width_)}));

@@ -18,6 +18,7 @@ namespace sumimai::raster {
 // can cover at all (a disc or hole smaller than a pixel covers no more than
 // its area).
 struct RingProfile {
+  static constexpr float kPi = 3.14159265f;
   float offset;     // 0.5 - centre x: pixel x's centre lies x + offset right of the centre
   float outerEdge;  // 0.5 + kSlope * (radius + 0.5)
   float holeEdge;   // 0.5 + kSlope * (radius - 0.5)
@@ -25,7 +26,13 @@ struct RingProfile {
   float holeCap;    // the most of a pixel the hole uncovers (0: no hole)
   std::uint32_t rgb;
 
-  RingProfile(float cx, float radius, std::uint32_t colour);
+  RingProfile(float cx, float radius, std::uint32_t colour)
+      : offset(0.5f - cx),
+        outerEdge(0.5f + kSlope * (radius + 0.5f)),
+        holeEdge(0.5f + kSlope * (radius - 0.5f)),
+        outerCap(std::min(1.0f, kPi * (radius + 0.5f) * (radius + 0.5f))),
+        holeCap(radius > 0.5f ? std::min(1.0f, kPi * (radius - 0.5f) * (radius - 0.5f)) : 0.0f),
+        rgb(colour) {}
   // Coverage 0..1 of a pixel whose centre lies d from the ring's centre.
   float coverage(float d) const {
     const float disc = std::min(outerCap, outerEdge - kSlope * d);
@@ -42,7 +49,11 @@ struct RingShape {
   double innerReach;  // within this distance, no ink (0: none such)
   RingProfile profile;
 
-  RingShape(float x, float y, float radius, std::uint32_t rgb);
+  RingShape(float x, float y, float radius, std::uint32_t rgb)
+      : cx(x), cy(y), reach(static_cast<double>(radius) + kReach), innerReach(0), profile(x, radius, rgb) {
+    // With the hole capped below a whole pixel, its middle keeps some ink.
+    if (profile.holeCap >= 1.0f) innerReach = radius - static_cast<double>(kReach);
+  }
 };
 
 // The one or two spans of row y (pixel index ranges) where the ring can
