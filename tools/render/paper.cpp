@@ -62,11 +62,11 @@ PaperStyle washiPaper() {
   PaperStyle s;
   s.base = QColor(238, 230, 211);
   s.mottle = 7;
-  s.fibre = QColor(255, 252, 240, 110);
+  s.fibre = QColor(255, 252, 240, 80);
   s.fibres = 2600;
-  s.fleck = QColor(150, 130, 100, 60);
+  s.fleck = QColor(150, 130, 100, 45);
   s.flecks = 160;
-  s.vignette = 0.10;
+  s.vignette = 0.06;
   s.seed = 0x5743'5055'4D49'4D41ull;
   return s;
 }
