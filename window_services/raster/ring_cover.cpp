@@ -29,17 +29,33 @@ PixelRect coverRingAvx2(const RingShape& ring, IndexRange rows, int left, int ri
 void coverSmallRingAvx512(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes);
 #endif
 
-PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes) {
+bool ringLoopAvailable(RingLoop loop) {
 #if defined(SUMIMAI_RASTER_AVX2)
   static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma");
   static const bool avx512 = avx2 && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl");
-  if (avx512 && right - left <= kSmallRingBox) {
+  return loop == RingLoop::Scalar || (loop == RingLoop::Avx2 && avx2) || (loop == RingLoop::Avx512 && avx512);
+#else
+  return loop == RingLoop::Scalar;
+#endif
+}
+
+PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes,
+                    RingLoop loop) {
+#if defined(SUMIMAI_RASTER_AVX2)
+  if (loop == RingLoop::Avx512 && right - left <= kSmallRingBox) {
     coverSmallRingAvx512(ring, rows, left, right, planes);
     return {left, rows.first, right, rows.last};
   }
-  if (avx2) return coverRingAvx2(ring, rows, left, right, planes);
+  if (loop != RingLoop::Scalar) return coverRingAvx2(ring, rows, left, right, planes);
 #endif
   return coverRingScalar(ring, rows, left, right, planes);
+}
+
+PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes) {
+  static const RingLoop fastest = ringLoopAvailable(RingLoop::Avx512) ? RingLoop::Avx512
+                                  : ringLoopAvailable(RingLoop::Avx2)  ? RingLoop::Avx2
+                                                                       : RingLoop::Scalar;
+  return coverRing(ring, rows, left, right, planes, fastest);
 }
 
 }  // namespace sumimai::raster

@@ -47,7 +47,8 @@ SUMIMAI_AVX2 inline bool combine8(const Lanes& k, __m256i cover, __m256i inUse, 
   const __m256i other = _mm256_andnot_si256(same, _mm256_cmpgt_epi32(cover, _mm256_setzero_si256()));
   if (!_mm256_testz_si256(other, inUse)) return false;
   const __m256i combined = _mm256_or_si256(_mm256_slli_epi32(_mm256_max_epi32(oldCover, cover), 24), k.rgb);
-  old = _mm256_blendv_epi8(old, combined, inUse);
+  // A pixel under another colour that this ring leaves uncovered keeps all it has.
+  old = _mm256_blendv_epi8(old, combined, _mm256_and_si256(inUse, same));
   return true;
 }
 

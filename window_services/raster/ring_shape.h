@@ -95,10 +95,18 @@ constexpr std::size_t kPlanePadding = 16;
 // whole, without cutting the rows into spans.
 constexpr int kSmallRingBox = 16;
 
+// The loops that combine a ring into the pixels: one pixel at a time;
+// eight at a time (AVX2 and FMA); and as that, but small rings sixteen
+// pixels at a time (AVX-512). All give the same coverage, give or take one
+// step of 255 where fused and separate rounding part.
+enum class RingLoop { Scalar, Avx2, Avx512 };
+bool ringLoopAvailable(RingLoop loop);
+
 // Combines the ring into rows [rows.first, rows.last) within the columns
 // [left, right); returns the box of pixels it went over (empty if none).
-// Chosen once per process: eight pixels at a time where the processor has
-// AVX2 and FMA, one at a time elsewhere, with the same coverage.
+// Uses the fastest loop the processor runs, or the one given.
 PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes);
+PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes,
+                    RingLoop loop);
 
 }  // namespace sumimai::raster
