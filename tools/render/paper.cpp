@@ -59,29 +59,17 @@ void paintFlecks(QPainter& painter, QSize size, const PaperStyle& style, SeededR
 }  // namespace
 
 PaperStyle washiPaper() {
-  PaperStyle s;
-  s.base = QColor(238, 230, 211);
-  s.mottle = 7;
-  s.fibre = QColor(255, 252, 240, 80);
-  s.fibres = 2600;
-  s.fleck = QColor(150, 130, 100, 45);
-  s.flecks = 160;
-  s.vignette = 0.06;
-  s.seed = 0x5743'5055'4D49'4D41ull;
-  return s;
+  return {.base = QColor(238, 230, 211), .mottle = 7, .mottleSize = 90,
+          .fibre = QColor(255, 252, 240, 80), .fibres = 2600,
+          .fleck = QColor(150, 130, 100, 45), .flecks = 160,
+          .vignette = 0.06, .seed = 0x5743'5055'4D49'4D41ull};
 }
 
 PaperStyle indigoPaper() {
-  PaperStyle s;
-  s.base = QColor(27, 36, 78);
-  s.mottle = 6;
-  s.fibre = QColor(70, 84, 140, 70);
-  s.fibres = 1800;
-  s.fleck = QColor(200, 175, 90, 120);
-  s.flecks = 260;
-  s.vignette = 0.35;
-  s.seed = 0x4B4F'4E53'4849'4B49ull;
-  return s;
+  return {.base = QColor(27, 36, 78), .mottle = 6, .mottleSize = 90,
+          .fibre = QColor(70, 84, 140, 70), .fibres = 1800,
+          .fleck = QColor(200, 175, 90, 120), .flecks = 260,
+          .vignette = 0.35, .seed = 0x4B4F'4E53'4849'4B49ull};
 }
 
 QImage paperImage(QSize size, const PaperStyle& style) {

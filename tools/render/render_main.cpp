@@ -36,30 +36,30 @@ struct RenderOptions {
   QString out;
 };
 
-// "a<sep>b..." as exactly `count` numbers.
-std::optional<std::vector<double>> numbers(const std::string& text, char sep, std::size_t count) {
-  std::vector<double> out;
-  for (std::size_t start = 0;;) {
-    std::size_t end = text.find(sep, start);
-    std::optional<double> v = parseNumberItem(text.substr(start, end - start));
-    if (!v) return std::nullopt;
-    out.push_back(*v);
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  if (out.size() != count) return std::nullopt;
-  return out;
+// "WxH" with both at least 1, or "R,G,B"; nothing may follow.
+std::optional<QSize> sizeOf(const std::string& text) {
+  int w = 0, h = 0;
+  char rest = 0;
+  if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 1 || h < 1) return std::nullopt;
+  return QSize(w, h);
+}
+
+std::optional<InkColour> colourOf(const std::string& text) {
+  InkColour c;
+  char rest = 0;
+  if (std::sscanf(text.c_str(), "%lf,%lf,%lf%c", &c.red, &c.green, &c.blue, &rest) != 3) return std::nullopt;
+  return c;
 }
 
 bool setOption(RenderOptions& o, const std::string& flag, const std::string& value) {
-  auto two = numbers(value, 'x', 2);
-  auto three = numbers(value, ',', 3);
-  if ((flag == "--size" || flag == "--output-size") && two && (*two)[0] >= 1 && (*two)[1] >= 1) {
-    (flag == "--size" ? o.size : o.outputSize) = QSize(static_cast<int>((*two)[0]), static_cast<int>((*two)[1]));
-  } else if (flag == "--ink" && three) {
-    o.ink = {(*three)[0], (*three)[1], (*three)[2]};
-  } else if (flag == "--ground" && three) {
-    o.ground = QColor(colourComponent((*three)[0]), colourComponent((*three)[1]), colourComponent((*three)[2]));
+  std::optional<QSize> size = sizeOf(value);
+  std::optional<InkColour> colour = colourOf(value);
+  if ((flag == "--size" || flag == "--output-size") && size) {
+    (flag == "--size" ? o.size : o.outputSize) = *size;
+  } else if (flag == "--ink" && colour) {
+    o.ink = *colour;
+  } else if (flag == "--ground" && colour) {
+    o.ground = QColor(colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue));
   } else if (flag == "--background") {
     o.background = QString::fromStdString(value);
   } else {
