@@ -37,8 +37,7 @@ void Form2::呼び出し() {
   SettingsRead read = readSettingsFile(kSettingsFileName);
   if (!read.ok) {
     messages_.show(std::string(kSettingsFileName) + " を読み込めません：" + read.problem +
-                       "\n描画スピード 0、文字色は黒で始めます。「登　　録」を押すと、この設定で " +
-                       kSettingsFileName + " を保存します。",
+                       "\n描画スピード 0、文字色は黒で始めます。\n「登　　録」を押すと、この設定で保存します。",
                    kTitle, MessageBoxStyle::kOk);
   }
   speed = read.values[0];  // all four are 0 when the file could not be used
