@@ -32,5 +32,18 @@ void BM_InkPage(benchmark::State& state) {
 }
 BENCHMARK(BM_InkPage)->Unit(benchmark::kMillisecond);
 
+// Presenting: the page's ink over a whole 1920 x 1080 picture.
+void BM_InkComposite(benchmark::State& state) {
+  static const std::vector<PixelRing> rings = pageRings();
+  InkLayer ink(kImageWidth, kImageHeight);
+  for (const PixelRing& r : rings) ink.ring(r.x, r.y, r.radius, {160, 140, 50});
+  std::vector<std::uint32_t> picture(static_cast<std::size_t>(kImageWidth) * kImageHeight, 0xFFF0E8D8);
+  for (auto _ : state) {
+    ink.compositeOnto(picture.data(), kImageWidth, {0, 0, kImageWidth, kImageHeight});
+    benchmark::DoNotOptimize(picture.data());
+  }
+}
+BENCHMARK(BM_InkComposite)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace sumimai::bench

@@ -24,9 +24,6 @@ constexpr float kReach = 0.5f + 0.5f / kSlope;  // beyond this, no coverage
 // centre (negative: the centre lies outside the pen).
 inline float edgeCoverage(float inside) { return std::clamp(0.5f + kSlope * inside, 0.0f, 1.0f); }
 
-// Coverage 0..1 at distance t from the centre line of a pen one pixel wide.
-inline float penCoverage(float t) { return edgeCoverage(0.5f - (t < 0 ? -t : t)); }
-
 // Coverage as a byte 0..255.
 inline unsigned toByte(float coverage) { return static_cast<unsigned>(coverage * 255.0f + 0.5f); }
 

@@ -60,11 +60,13 @@ void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, Pixel
   rect = intersect(rect, {0, 0, width_, height_});
   for (int y = rect.top; y < rect.bottom; ++y) {
     const std::size_t row = static_cast<std::size_t>(y) * width_;
+    const std::uint32_t* top = top_.data() + row;
+    const std::uint32_t* below = below_.data() + row;
     std::uint32_t* out = pixels + y * stride;
     for (int x = rect.left; x < rect.right; ++x) {
-      const std::uint32_t top = top_[row + x], below = below_[row + x];
-      if ((top >> 24) == 0 && below == 0) continue;
-      const std::uint32_t ink = over(premultiply(top & 0xFFFFFF, top >> 24), below);
+      if ((top[x] >> 24) == 0 && below[x] == 0) continue;  // no ink: most pixels
+      std::uint32_t ink = premultiply(top[x] & 0xFFFFFF, top[x] >> 24);
+      if (below[x] != 0) ink = over(ink, below[x]);
       out[x] = over(ink, out[x]);
     }
   }

@@ -10,29 +10,22 @@
 
 namespace sumimai::raster {
 
-// x * a / 255, rounded, for x and a in 0..255.
-inline std::uint32_t mul255(std::uint32_t x, std::uint32_t a) {
-  std::uint32_t t = x * a + 128;
-  return (t + (t >> 8)) >> 8;
+// Two 8-bit channels at once, in bits 0-7 and 16-23 of x: each times k / 255,
+// rounded.
+inline std::uint32_t scalePair(std::uint32_t x, std::uint32_t k) {
+  std::uint32_t t = (x & 0x00FF00FF) * k + 0x00800080;
+  return ((t + (t >> 8 & 0x00FF00FF)) >> 8) & 0x00FF00FF;
 }
+
+// All four channels of x times k / 255, rounded.
+inline std::uint32_t scale(std::uint32_t x, std::uint32_t k) { return scalePair(x, k) | scalePair(x >> 8, k) << 8; }
 
 // Premultiplied ARGB of the colour rgb (0xRRGGBB) at coverage a (0..255).
-inline std::uint32_t premultiply(std::uint32_t rgb, std::uint32_t a) {
-  return a << 24 | mul255(rgb >> 16 & 0xFF, a) << 16 | mul255(rgb >> 8 & 0xFF, a) << 8 |
-         mul255(rgb & 0xFF, a);
-}
+inline std::uint32_t premultiply(std::uint32_t rgb, std::uint32_t a) { return scale(rgb | 0xFF000000, a); }
 
-// Premultiplied src over premultiplied dst.
-inline std::uint32_t over(std::uint32_t src, std::uint32_t dst) {
-  const std::uint32_t keep = 255 - (src >> 24);
-  if (keep == 0) return src;
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 32; shift += 8) {
-    std::uint32_t c = (src >> shift & 0xFF) + mul255(dst >> shift & 0xFF, keep);
-    out |= std::min<std::uint32_t>(c, 255) << shift;
-  }
-  return out;
-}
+// Premultiplied src over premultiplied dst. No channel overflows: each of
+// src's is at most its alpha a, and dst's scaled one at most 255 - a.
+inline std::uint32_t over(std::uint32_t src, std::uint32_t dst) { return src + scale(dst, 255 - (src >> 24)); }
 
 // Adds coverage (0..255) of the colour rgb (0xRRGGBB) to a pixel held as its
 // top colour (coverage << 24 | rgb) and the flattened ink below it. Within
