@@ -39,9 +39,10 @@ class CanvasTest : public ::testing::Test {
   }
   void inkEverywhere() { canvas.fillRectangle({0, 0}, {twips(40), twips(20)}, Rgb{0, 0, 0}); }
 
-  QtCanvas canvas{"Picture1"};
+  // The controls outlive the canvas that watches them.
   PictureControl image1{"Image1"};
   PictureControl image2{"Image2"};
+  QtCanvas canvas{"Picture1"};
 };
 
 TEST_F(CanvasTest, ShowsBackgroundPicturePictureControlsThenInk) {

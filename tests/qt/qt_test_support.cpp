@@ -9,20 +9,25 @@
 
 namespace sumimai::testing {
 
+namespace {
+std::unique_ptr<QApplication> application;
+}  // namespace
+
 void ensureQtApplication() {
   static int argc = 1;
   static char name[] = "sumimai_qt_tests";
   static char* argv[] = {name, nullptr};
-  static std::unique_ptr<QApplication> app;
-  if (!QApplication::instance()) app = std::make_unique<QApplication>(argc, argv);
+  if (!QApplication::instance()) application = std::make_unique<QApplication>(argc, argv);
 }
 
 namespace {
 
-// The application exists before any test's fixture builds a widget.
+// The application exists before any test's fixture builds a widget, and
+// ends after the last test, before the program's own exit.
 class QtEnvironment : public ::testing::Environment {
  public:
   void SetUp() override { ensureQtApplication(); }
+  void TearDown() override { application.reset(); }
 };
 [[maybe_unused]] ::testing::Environment* const kQtEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);

@@ -33,7 +33,7 @@ QtCanvas::QtCanvas(std::string name, Pacer::Timing timing)
 
 QtCanvas::~QtCanvas() {
   removeObserver(this);
-  for (Control* control : contained_) control->removeObserver(this);
+  forgetContainedControls();
   delete widget_.data();  // nothing if its parent has deleted it already
 }
 
@@ -136,6 +136,13 @@ void QtCanvas::addContainedControl(Control& control) {
   contained_.push_back(&control);
   containedRects_.push_back(control.visible() ? controlRect(control) : QRectF());
   control.addObserver(this);
+  baseValid_ = false;
+}
+
+void QtCanvas::forgetContainedControls() {
+  for (Control* control : contained_) control->removeObserver(this);
+  contained_.clear();
+  containedRects_.clear();
   baseValid_ = false;
 }
 

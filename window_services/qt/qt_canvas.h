@@ -47,6 +47,9 @@ class QtCanvas : public RasterCanvas, private ControlObserver {
   // them, or giving a visible picture control a new picture, repaints the
   // canvas there, which erases the ink within the control's rectangle.
   void addContainedControl(Control& control);
+  // Stops watching the contained controls (they are going away); the canvas
+  // then paints its background, picture and ink only.
+  void forgetContainedControls();
   // The topmost visible picture control at a point (logical pixels of the
   // canvas), or nullptr.
   Control* pictureControlAt(QPointF point) const;

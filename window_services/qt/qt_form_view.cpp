@@ -66,6 +66,7 @@ void QtFormView::detach() {
   attached_ = false;
   window_.removeObserver(this);
   for (Control* control : controls_) control->removeObserver(this);
+  for (QtCanvas* canvas : canvases_) canvas->forgetContainedControls();
 }
 
 // --- creating the widgets ---------------------------------------------------------

@@ -53,7 +53,8 @@ class QtFormView : private ControlObserver {
   // The widget that shows a control; nullptr for a picture control.
   QWidget* widgetOf(const Control& control) const;
 
-  // Stops mirroring (call before the controls go away).
+  // Stops mirroring, and the canvases stop watching the controls on them
+  // (call before the controls go away).
   void detach();
 
  private:
