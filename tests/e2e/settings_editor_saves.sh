@@ -30,7 +30,14 @@ colour_at() {
   convert "$1" -format "%[pixel:p{$((wx + $2 / 15)),$((wy + $3 / 15))}]" info:
 }
 
-sleep 0.5
+# Activation has loaded the file once the preview shows its colour.
+for i in $(seq 1 50); do
+  preview=$(colour_at "$(e2e_screenshot settings-editor-loaded)" 2227 2947)  # middle of Picture1
+  [ "$preview" = "srgb(200,120,40)" ] && break
+  sleep 0.1
+done
+[ "$preview" = "srgb(200,120,40)" ] || e2e_fail "the preview shows $preview, not the loaded srgb(200,120,40)"
+
 click_at 3190 900   # the right arrow of speed1 (1080, 720; 2295 x 375): speed 1
 click_at 3010 1807  # the right arrow of HScroll2 (frame 360, 1320 + 840, 360; 1935 x 255): red 201
 click_at 3547 2175  # Text3 (frame + 2880, 720; 615 x 270)
@@ -38,7 +45,7 @@ xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 100 77
 sleep 0.3
 shot=$(e2e_screenshot settings-editor)
-preview=$(colour_at "$shot" 2227 2947)  # the middle of Picture1 (frame + 720, 1440; 2295 x 375)
+preview=$(colour_at "$shot" 2227 2947)  # Picture1: frame + 720, 1440; 2295 x 375
 [ "$preview" = "srgb(201,77,40)" ] || e2e_fail "the preview shows $preview, not srgb(201,77,40)"
 
 click_at 1627 3847  # Command1 "登　　録" (960, 3600; 1335 x 495)

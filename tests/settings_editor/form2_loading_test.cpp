@@ -1,6 +1,8 @@
 // Form2's controls as placed, and what activation loads from 設定.dat and
 // shows: whole, fractional and out-of-range values, and files it cannot use.
+#include <algorithm>
 #include <set>
+#include <variant>
 
 #include <gtest/gtest.h>
 
