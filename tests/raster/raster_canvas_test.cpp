@@ -2,20 +2,16 @@
 // charging the clock and the hook after every call.
 #include <gtest/gtest.h>
 
-#include "window_services/raster/raster_canvas.h"
+#include "window_services/raster/ink_only_canvas.h"
 
 namespace sumimai {
 namespace {
 
 constexpr Rgb kInk{160, 140, 50};
 
-class TestCanvas : public RasterCanvas {
+class TestCanvas : public InkOnlyCanvas {
  public:
-  using RasterCanvas::RasterCanvas;
-  void setPicture(const Picture& picture) override { picture_ = picture; }
-  const Picture& picture() const override { return picture_; }
-  Picture capture() override { return {}; }
-  PictureSave savePicture(const std::string&) override { return {}; }
+  using InkOnlyCanvas::InkOnlyCanvas;
   int afterCalls = 0;
   std::uint64_t clockCallsSeen = 0;
 
@@ -24,9 +20,6 @@ class TestCanvas : public RasterCanvas {
     ++afterCalls;
     clockCallsSeen = clock().calls();
   }
-
- private:
-  Picture picture_;
 };
 
 TEST(RasterCanvas, InkFollowsTheCanvasSizeInDevicePixels) {

@@ -93,13 +93,12 @@ class InkLayer {
   // run on a few pixels past the last, which the ring loop may read.
   std::vector<std::uint32_t> below_;
   std::vector<std::uint32_t> top_;
-  // Empty as the inverted box of the whole integer range, so that widening
-  // it needs no test.
+  // Nothing dirty is the inverted box of the whole range, which any box
+  // widens by plain minimum and maximum.
   static constexpr PixelRect kNothingDirty{kUnlimited, kUnlimited, -kUnlimited, -kUnlimited};
   PixelRect dirty_ = kNothingDirty;
   PixelRect drawable_{0, 0, kUnlimited, kUnlimited};
   PixelRect area_;  // drawable_ within the layer
-
 };
 
 }  // namespace sumimai
