@@ -49,9 +49,7 @@ Load checkedLoad(const std::filesystem::path& path, Problems& problems) {
   reused.count = 42;
   load(path, reused);
   checkMessages(reused, read.ok(), problems);
-  bool same = fresh.count == reused.count;
-  for (int i = 1; i <= kStrokeSlots; ++i) same = same && fresh.table[i] == reused.table[i];
-  expect(problems, same, "a load over an earlier table differs from a load into a fresh one");
+  expect(problems, fresh.count == reused.count && sameSlots(fresh.table, reused.table, 1, kStrokeSlots), "a load over an earlier table differs from a load into a fresh one");
   return fresh;
 }
 
