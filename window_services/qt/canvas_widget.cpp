@@ -29,7 +29,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   double ratio = canvas_.devicePixelRatio();
   for (const QRect& rect : event->region()) {
-    QRect device = QRectF(QPointF(rect.topLeft()) * ratio, QSizeF(rect.size()) * ratio).toAlignedRect();
+    QRect device = toDevicePixels(QRectF(rect), ratio);
     const QImage& frame = canvas_.composeFrame(device);
     painter.drawImage(QRectF(rect), frame, QRectF(device));
   }

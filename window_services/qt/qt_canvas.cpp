@@ -172,9 +172,7 @@ void QtCanvas::controlChanged(Control& control, ControlChange change) {
   QRectF now = control.visible() ? controlRect(control) : QRectF();
   for (const QRectF& area : {shown, now}) {
     if (area.isEmpty()) continue;
-    double ratio = devicePixelRatio();
-    QRect device = QRectF(area.topLeft() * ratio, area.size() * ratio).toAlignedRect();
-    ink().erase(toPixelRect(device));
+    ink().erase(toPixelRect(toDevicePixels(area, devicePixelRatio())));
     invalidateLogical(area);
   }
   shown = now;
@@ -185,9 +183,8 @@ void QtCanvas::limitDrawingToWindow() {
   // Calls that fall beyond the window (the pauses) cost no pixel work.
   QWidget* parent = widget_ ? widget_->parentWidget() : nullptr;
   if (!parent) return;
-  QRect visible = QRect(-controlPixelRect(*this).topLeft(), parent->size());
-  double ratio = devicePixelRatio();
-  ink().setDrawableArea(toPixelRect(QRectF(QPointF(visible.topLeft()) * ratio, QSizeF(visible.size()) * ratio).toAlignedRect()));
+  QRectF visible(-controlPixelRect(*this).topLeft(), parent->size());
+  ink().setDrawableArea(toPixelRect(toDevicePixels(visible, devicePixelRatio())));
 }
 
 // --- presenting and pacing ------------------------------------------------------

@@ -30,6 +30,11 @@ QImage imageOf(const Picture& picture);
 inline double twipsToPixels(double twips) { return twips / kTwipsPerPixel; }
 inline double pixelsToTwips(double pixels) { return pixels * kTwipsPerPixel; }
 
+// Logical pixels to the device pixels they cover (whole pixels, rounded out).
+inline QRect toDevicePixels(const QRectF& logical, double ratio) {
+  return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
+}
+
 // A control's rectangle in logical pixels, relative to its container.
 QRectF controlRect(const Control& control);
 // The same rounded to whole pixels, as a widget is placed.
