@@ -170,6 +170,23 @@ TEST(InkRing, RingsPartlyOffTheLayerClip) {
   EXPECT_LE(d.bottom, 40);
 }
 
+TEST(InkRing, RingsAtTheLastPixelsStayInTheLayer) {
+  // Groups of eight or sixteen pixels run past the end of the last row; a
+  // layer whose width is no multiple of eight shows when they write there.
+  for (int width : {1, 5, 13, 37}) {
+    InkLayer ink(width, 3);
+    for (float r : {0.0f, 0.6f, 3.0f, 9.0f, 40.0f}) {
+      ink.ring(width - 0.5f, 2.5f, r, kInk);
+      ink.ring(width - 0.5f - r, 2.5f, r, kInk);  // crossing the last row at its last pixel
+      ink.ring(width + 0.3f, 3.2f, r, {1, 2, 3});
+    }
+    PixelRect d = ink.takeDirty();
+    EXPECT_LE(d.right, width);
+    EXPECT_LE(d.bottom, 3);
+    EXPECT_GT(ink.coverage(width - 1, 2), 0);
+  }
+}
+
 TEST(InkRing, NonFiniteOrNegativeInputDrawsNothing) {
   InkLayer ink(20, 20);
   const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
