@@ -12,15 +12,16 @@ namespace sumimai {
 
 // The cost of one call while a character is written (and during the
 // start-up pauses). On a 1920 x 1080 screen a typical character at Speed 0
-// then takes 2 to 4 seconds (般 263139 calls, 3.9 s; 心 139073 calls,
-// 2.1 s), Speed 10 3.3 to 3.8 times as long, and a start-up pause of 20000
-// circles 0.3 s. The window between "心 at least 2 s" and "般 at most 4 s"
-// is 14.4 to 15.2 us. bench/pacing/report.sh prints the figures.
+// then takes 2 to 4 seconds (with the shipped data 般 about 263000 calls,
+// 3.95 s; 心 about 139000 calls, 2.09 s), Speed 10 3.3 to 3.8 times as long,
+// and a start-up pause of 20000 circles 0.3 s. Only costs of about 14.4 to
+// 15.2 us keep both characters within 2 to 4 seconds.
+// bench/pacing/report.sh prints the figures.
 inline constexpr DrawingClock::Duration kDrawingCallCost = std::chrono::nanoseconds(15000);
 
 // The cost of one call while the whole page is drawn: the page holds far more
 // rings than a character and is drawn at full speed, yet still progressively
-// (the shipped page: 1029392 calls, 1.5 s).
+// (the shipped page: about 1030000 calls, 1.5 s).
 inline constexpr DrawingClock::Duration kPageDrawingCallCost = std::chrono::nanoseconds(1500);
 
 // Charges calls at another cost for as long as it lives.

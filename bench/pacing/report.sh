@@ -11,3 +11,4 @@ data="$top/data/般若心経"
 echo
 QT_QPA_PLATFORM=offscreen "$build/bench/pacing/sumimai-paced-check" "$data/般.mem" 0 --page "$data/般若心経.mem"
 QT_QPA_PLATFORM=offscreen "$build/bench/pacing/sumimai-paced-check" "$data/心.mem" 2
+QT_QPA_PLATFORM=offscreen "$build/bench/pacing/sumimai-paced-check" "$data/心.mem" 10
