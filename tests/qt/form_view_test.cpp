@@ -9,7 +9,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <string>
 
 #include "qt_test_support.h"
@@ -221,6 +223,9 @@ TEST_F(FormViewTest, ControlsAreMirroredInPixelsAndThePointerIsSetOnTheWindow) {
   form.setMousePointer(MousePointer::kArrow);
   EXPECT_EQ(view->widget()->cursor().shape(), Qt::ArrowCursor);
   image1.setTooltip("前に戻す");
+  QHelpEvent help(QEvent::ToolTip, QPoint(12, 22), canvasWidget()->mapToGlobal(QPoint(12, 22)));
+  QApplication::sendEvent(canvasWidget(), &help);
+  EXPECT_EQ(QToolTip::text().toStdString(), "前に戻す");
   EXPECT_EQ(canvas.pictureControlAt(QPointF(12, 22)), &image1);
   EXPECT_EQ(canvas.pictureControlAt(QPointF(35, 45)), &image2);
   EXPECT_EQ(canvas.pictureControlAt(QPointF(300, 100)), nullptr);
