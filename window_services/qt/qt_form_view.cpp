@@ -20,10 +20,10 @@ namespace {
 
 constexpr int kResizeEvent = 1;  // the gate's key for coalescing resizes
 
-QFont fontFor(const FontSpec& spec) {
-  QFont font(fontFamilyFor(spec.family));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+QFont fontFor(const FontSpec& wanted) {
+  QFont font(fontFamilyFor(wanted.family));
+  font.setPointSizeF(wanted.points);
+  font.setBold(wanted.bold);
   return font;
 }
 
