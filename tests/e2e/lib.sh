@@ -4,6 +4,7 @@
 #   e2e_start PROGRAM [ARGS...]         start a program in $E2E_WORK; its PID goes to $E2E_PID
 #   e2e_wait_window TITLE [SECONDS]     wait for a window titled exactly TITLE; prints its id
 #   e2e_window_geometry ID              prints "X Y WIDTH HEIGHT"
+#   e2e_key_to TITLE KEY...             focus the window titled TITLE and press keys there
 #   e2e_screenshot NAME                 the whole screen as $E2E_OUT/NAME.png; prints the path
 #   e2e_wait_exit PID [SECONDS]         wait for a process to end
 #   e2e_fail MESSAGE                    print and exit 1
@@ -80,6 +81,15 @@ e2e_window_geometry() {
   local X Y WIDTH HEIGHT WINDOW SCREEN
   eval "$(xdotool getwindowgeometry --shell "$1")"
   echo "$X $Y $WIDTH $HEIGHT"
+}
+
+e2e_key_to() {
+  local id
+  id=$(e2e_wait_window "$1" 10)
+  shift
+  # Without a window manager the focus is wherever it is put.
+  xdotool windowfocus --sync "$id"
+  xdotool key --clearmodifiers "$@"
 }
 
 e2e_screenshot() {

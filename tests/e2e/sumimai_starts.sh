@@ -17,9 +17,9 @@ e2e_wait_window 文字選択 60 >/dev/null
 shot=$(e2e_screenshot sumimai-page)
 colours=$(convert "$shot" -crop 1920x900+0+0 +repage -scale 192x90 -format '%k' info:)
 [ "$colours" -gt 50 ] || e2e_fail "the page shows only $colours colours"
-xdotool key --clearmodifiers Return
+e2e_key_to 文字選択 Return
 
-for i in $(seq 1 50); do [ -s "$E2E_WORK/般若心経.bmp" ] && break; sleep 0.1; done
+for i in $(seq 1 300); do [ -s "$E2E_WORK/般若心経.bmp" ] && break; sleep 0.1; done
 size=$(identify -format '%wx%h' "$E2E_WORK/般若心経.bmp") || e2e_fail "般若心経.bmp was not written"
 [ "$size" = "1922x1082" ] || e2e_fail "般若心経.bmp is $size, not the canvas's 1922x1082"
 sleep 0.5
@@ -27,7 +27,6 @@ e2e_screenshot sumimai-page-view >/dev/null
 
 # Image5, the exit button at the top-right corner: a farewell box, then the end.
 xdotool mousemove 1900 15 click 1
-e2e_wait_window 終了 10 >/dev/null
-xdotool key --clearmodifiers Return
-e2e_wait_exit "$E2E_PID" 10
+e2e_key_to 終了 Return
+e2e_wait_exit "$E2E_PID" 30
 echo "sumimai_starts: ok"
