@@ -114,6 +114,21 @@ TEST_F(FormViewTest, AReleaseGoesToTheControlPressedButClicksOnlyOverIt) {
   EXPECT_EQ(log, "up 2850;");
 }
 
+TEST_F(FormViewTest, WhetherAReleaseClicksIsDecidedBeforeTheMouseUpHandlerRuns) {
+  std::string log;
+  // The mouse-up handler hides the control the button went down on, as a
+  // pick hides the page: the click still belongs to it.
+  image2.events.mouseUp = [&](const MouseEventArgs&) {
+    log += "up;";
+    image2.setVisible(false);
+  };
+  image2.events.click = [&] { log += "click2;"; };
+  image1.events.click = [&] { log += "click1;"; };
+  mouse(QEvent::MouseButtonPress, QPoint(35, 45), Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, QPoint(35, 45), Qt::LeftButton);
+  EXPECT_EQ(log, "up;click2;");
+}
+
 TEST_F(FormViewTest, KeysReachTheCanvasOnlyWhenItHasTheFocus) {
   std::vector<int> codes;
   canvas.events.keyDown = [&](int code, int) { codes.push_back(code); };

@@ -59,11 +59,12 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
   Control* control = pressed_ ? pressed_ : &controlAt(event->position());
   if (event->buttons() == Qt::NoButton) pressed_ = nullptr;
-  sendMouse(*control, event->position(), windowsMouseButton(event->button()),
-            windowsShiftState(event->modifiers()), true);
-  // A click is a release over the control the button went down on; the
+  // A click is a release over the control the button went down on, as the
+  // window stands at the release (the mouse-up handler may change it); the
   // release that ends a double-click raises no second click.
   bool over = &controlAt(event->position()) == control;
+  sendMouse(*control, event->position(), windowsMouseButton(event->button()),
+            windowsShiftState(event->modifiers()), true);
   if (over && event->button() == Qt::LeftButton && !clickSuppressed_ && control->events.click)
     canvas_.deliver([control] {
       if (control->events.click) control->events.click();
