@@ -59,7 +59,7 @@ double scaleFactor(const Box& b, double margin, SizeF canvas) {
   double dy = (b.maxY - b.minY) + margin * b.maxT;
   bool hasX = dx > 0 && std::isfinite(dx), hasY = dy > 0 && std::isfinite(dy);
   if (!hasX && !hasY) return 1;
-  double sx = canvas.width / dx, sy = canvas.height / dy;
+  double sx = hasX ? canvas.width / dx : 0, sy = hasY ? canvas.height / dy : 0;  // never divide by 0
   double s = !hasX ? sy : !hasY ? sx : (sx > sy ? sy : sx);
   return std::min(s * 0.9, kMaxScaleFactor);
 }
