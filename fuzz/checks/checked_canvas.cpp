@@ -14,29 +14,17 @@ bool inRange(Rgb c) {
 }
 
 std::ostream& operator<<(std::ostream& out, PointF p) { return out << "(" << p.x << ", " << p.y << ")"; }
+std::ostream& operator<<(std::ostream& out, Rgb c) {
+  return out << " colour " << c.red << "," << c.green << "," << c.blue;
+}
 
-// Describes a call that broke a rule, or returns "" for a sound one.
-struct CallRules {
-  std::string operator()(const Ring& r) const {
-    if (finite(r.centre) && std::isfinite(r.radius) && inRange(r.colour)) return "";
-    std::ostringstream s;
-    s << "ring at " << r.centre << " radius " << r.radius << " colour " << r.colour.red << ","
-      << r.colour.green << "," << r.colour.blue;
-    return s.str();
-  }
-  std::string operator()(const LineCall& l) const {
-    if (finite(l.from) && finite(l.to) && inRange(l.colour)) return "";
-    std::ostringstream s;
-    s << "line from " << l.from << " to " << l.to;
-    return s.str();
-  }
-  std::string operator()(const RectangleCall& r) const {
-    if (finite(r.corner1) && finite(r.corner2) && inRange(r.colour)) return "";
-    std::ostringstream s;
-    s << "rectangle from " << r.corner1 << " to " << r.corner2;
-    return s.str();
-  }
-  std::string operator()(const PictureCall&) const { return ""; }
+// What a call that broke a rule was, for the report.
+struct Describe {
+  std::ostringstream& s;
+  void operator()(const Ring& r) { s << "ring at " << r.centre << " radius " << r.radius << r.colour; }
+  void operator()(const LineCall& l) { s << "line from " << l.from << " to " << l.to << l.colour; }
+  void operator()(const RectangleCall& r) { s << "rectangle from " << r.corner1 << " to " << r.corner2 << r.colour; }
+  void operator()(const PictureCall&) {}
 };
 
 }  // namespace
@@ -44,18 +32,39 @@ struct CallRules {
 CheckedCanvas::CheckedCanvas(SizeF size) {
   keepCalls = false;
   setGeometry(0, 0, size.width, size.height);
-  onCall = [this](const CanvasCall& call) { check(call); };
 }
 
-void CheckedCanvas::check(const CanvasCall& call) {
-  std::string bad = std::visit(CallRules{}, call);
-  if (bad.empty()) return;
-  if (badCalls_++ == 0) firstBad_ = bad;
+void CheckedCanvas::drawRing(const Ring& ring) {
+  if (!finite(ring.centre) || !std::isfinite(ring.radius) || !inRange(ring.colour)) bad(ring);
+  RecordingCanvas::drawRing(ring);
+}
+
+void CheckedCanvas::drawLine(PointF from, PointF to, Rgb colour) {
+  if (!finite(from) || !finite(to) || !inRange(colour)) bad(LineCall{from, to, colour});
+  RecordingCanvas::drawLine(from, to, colour);
+}
+
+void CheckedCanvas::drawRectangle(PointF corner1, PointF corner2, Rgb colour) {
+  if (!finite(corner1) || !finite(corner2) || !inRange(colour)) bad(RectangleCall{corner1, corner2, colour});
+  RecordingCanvas::drawRectangle(corner1, corner2, colour);
+}
+
+void CheckedCanvas::fillRectangle(PointF corner1, PointF corner2, Rgb colour) {
+  if (!finite(corner1) || !finite(corner2) || !inRange(colour)) bad(RectangleCall{corner1, corner2, colour, true});
+  RecordingCanvas::fillRectangle(corner1, corner2, colour);
+}
+
+void CheckedCanvas::bad(const CanvasCall& call) {
+  if (badCalls_++ > 0) return;
+  std::ostringstream s;
+  std::visit(Describe{s}, call);
+  firstBad_ = s.str();
 }
 
 void CheckedCanvas::report(Problems& problems) const {
   if (badCalls_ == 0) return;
-  problems.push_back(std::to_string(badCalls_) + " canvas calls with a value that is not finite or a colour out of range, first: " + firstBad_);
+  problems.push_back(std::to_string(badCalls_) +
+                     " canvas calls with a value that is not finite or a colour out of range, first: " + firstBad_);
 }
 
 }  // namespace sumimai::fuzz

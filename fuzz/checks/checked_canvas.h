@@ -15,6 +15,11 @@ class CheckedCanvas : public RecordingCanvas {
   // A canvas of the given outer size in twips.
   explicit CheckedCanvas(SizeF size);
 
+  void drawRing(const Ring& ring) override;
+  void drawLine(PointF from, PointF to, Rgb colour) override;
+  void drawRectangle(PointF corner1, PointF corner2, Rgb colour) override;
+  void fillRectangle(PointF corner1, PointF corner2, Rgb colour) override;
+
   // Drawing calls made so far (rings, lines, rectangles).
   std::uint64_t drawingCalls() { return clock().calls(); }
 
@@ -27,7 +32,7 @@ class CheckedCanvas : public RecordingCanvas {
   void report(Problems& problems) const;
 
  private:
-  void check(const CanvasCall& call);
+  void bad(const CanvasCall& call);
   std::string firstBad_;
   std::uint64_t badCalls_ = 0;
 };
