@@ -24,6 +24,15 @@ float overlap(int i, double lo, double hi) {
   return static_cast<float>(std::clamp(std::min(hi, i + 1.0) - std::max(lo, static_cast<double>(i)), 0.0, 1.0));
 }
 
+// The columns of a row whose pixel centres lie within kReach of the line's
+// centre line: across(x) = |c - uy * (x + 0.5 - x1)| with c = py * ux. Only
+// these can take ink, so a long line costs its own pixels, not its box.
+IndexRange lineSpan(double x1, double c, double ux, double uy, IndexRange cols) {
+  if (std::fabs(uy) < 1e-12) return std::fabs(c) < kReach ? cols : IndexRange{};
+  const double t1 = (c - kReach) / uy, t2 = (c + kReach) / uy;
+  return centresWithin(x1 + std::min(t1, t2), x1 + std::max(t1, t2), cols.first, cols.last);
+}
+
 }  // namespace
 
 void InkLayer::line(float x1, float y1, float x2, float y2, Rgb colour) {
@@ -40,7 +49,8 @@ void InkLayer::line(float x1, float y1, float x2, float y2, Rgb colour) {
   const std::uint32_t rgb = raster::packRgb(colour);
   PixelRect touched{};
   for (int y = rows.first; y < rows.last; ++y) {
-    for (int x = cols.first; x < cols.last; ++x) {
+    const IndexRange span = lineSpan(x1, (y + 0.5 - y1) * ux, ux, uy, cols);
+    for (int x = span.first; x < span.last; ++x) {
       const double px = x + 0.5 - x1, py = y + 0.5 - y1;
       const double along = px * ux + py * uy, across = std::fabs(px * -uy + py * ux);
       const float endInside = static_cast<float>(0.5 + std::min(along, length - along));
