@@ -20,8 +20,8 @@ bool isDrawn(double kind) { return kind < 3 && kind != 0; }
 
 // Start disc and steps of a drawn record from (sx, sy) to its end.
 template <typename Record>
-double segmentCalls(const Record& r, const Record& previous, double sx, double sy,
-                    double ringsPerStep, double limit) {
+double segmentCalls(const Record& r, const Record& previous, double sx, double sy, double ringsPerStep,
+                    double limit) {
   double L = held(length(sx - r.EndX, sy - r.EndY), limit);
   if (L == 0) return 0;
   return held(previous.Thickness, limit) + L * ringsPerStep;

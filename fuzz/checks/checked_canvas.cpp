@@ -23,7 +23,9 @@ struct Describe {
   std::ostringstream& s;
   void operator()(const Ring& r) { s << "ring at " << r.centre << " radius " << r.radius << r.colour; }
   void operator()(const LineCall& l) { s << "line from " << l.from << " to " << l.to << l.colour; }
-  void operator()(const RectangleCall& r) { s << "rectangle from " << r.corner1 << " to " << r.corner2 << r.colour; }
+  void operator()(const RectangleCall& r) {
+    s << "rectangle from " << r.corner1 << " to " << r.corner2 << r.colour;
+  }
   void operator()(const PictureCall&) {}
 };
 
@@ -50,7 +52,8 @@ void CheckedCanvas::drawRectangle(PointF corner1, PointF corner2, Rgb colour) {
 }
 
 void CheckedCanvas::fillRectangle(PointF corner1, PointF corner2, Rgb colour) {
-  if (!finite(corner1) || !finite(corner2) || !inRange(colour)) bad(RectangleCall{corner1, corner2, colour, true});
+  if (!finite(corner1) || !finite(corner2) || !inRange(colour))
+    bad(RectangleCall{corner1, corner2, colour, true});
   RecordingCanvas::fillRectangle(corner1, corner2, colour);
 }
 
@@ -63,8 +66,9 @@ void CheckedCanvas::bad(const CanvasCall& call) {
 
 void CheckedCanvas::report(Problems& problems) const {
   if (badCalls_ == 0) return;
-  problems.push_back(std::to_string(badCalls_) +
-                     " canvas calls with a value that is not finite or a colour out of range, first: " + firstBad_);
+  problems.push_back(
+      std::to_string(badCalls_) +
+      " canvas calls with a value that is not finite or a colour out of range, first: " + firstBad_);
 }
 
 }  // namespace sumimai::fuzz

@@ -9,9 +9,8 @@ namespace sumimai::fuzz {
 
 std::span<const FuzzTarget> fuzzTargets() {
   static constexpr FuzzTarget kTargets[] = {
-      {"text_items", checkTextItems},   {"number_forms", checkNumberForms},
-      {"stroke_file", checkStrokeFile}, {"page_file", checkPageFile},
-      {"settings_file", checkSettingsFile},
+      {"text_items", checkTextItems}, {"number_forms", checkNumberForms},   {"stroke_file", checkStrokeFile},
+      {"page_file", checkPageFile},   {"settings_file", checkSettingsFile},
   };
   return kTargets;
 }

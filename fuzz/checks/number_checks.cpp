@@ -21,9 +21,11 @@ void checkRounding(double v, Problems& problems) {
     expect(problems, gap <= 0.5, "roundHalfEven is not the nearest integer");
     expect(problems, gap != 0.5 || isEven(r), "roundHalfEven does not take halves to even");
   }
-  constexpr double lo = std::numeric_limits<std::int32_t>::min(), hi = std::numeric_limits<std::int32_t>::max();
+  constexpr double lo = std::numeric_limits<std::int32_t>::min(),
+                   hi = std::numeric_limits<std::int32_t>::max();
   std::optional<std::int32_t> i32 = roundToInt32(v);
-  expect(problems, i32.has_value() == (r >= lo && r <= hi), "roundToInt32 refuses a value in range or takes one outside");
+  expect(problems, i32.has_value() == (r >= lo && r <= hi),
+         "roundToInt32 refuses a value in range or takes one outside");
   expect(problems, !i32 || *i32 == r, "roundToInt32 differs from roundHalfEven");
   std::int16_t i16 = roundToInt16Clamped(v);
   double held = std::isnan(r) ? 0 : std::fmax(-32768.0, std::fmin(32767.0, r));
@@ -49,8 +51,10 @@ void checkPrintForm(double value, Problems& problems) {
          "the print form does not start with a blank or minus and end with a blank");
   std::string digits = decimalDigits(value);
   expect(problems, displayForm(value) + " " == form, "the print form is not the display form and a blank");
-  expect(problems, digits.find_first_not_of("0123456789.-+E") == std::string::npos, "the print form holds more than digits");
-  expect(problems, digits.rfind("0.", 0) != 0 && digits.rfind("-0.", 0) != 0, "the print form keeps a 0 before the point");
+  expect(problems, digits.find_first_not_of("0123456789.-+E") == std::string::npos,
+         "the print form holds more than digits");
+  expect(problems, digits.rfind("0.", 0) != 0 && digits.rfind("-0.", 0) != 0,
+         "the print form keeps a 0 before the point");
   expect(problems, significantDigits(digits) <= 15, "the print form has more than 15 significant digits");
   std::optional<double> back = parseNumberItem(form);
   expect(problems, back.has_value(), "the print form does not read back as a number item");
@@ -59,7 +63,8 @@ void checkPrintForm(double value, Problems& problems) {
   expect(problems, *back == numericValue(form), "the print form reads differently as a text box");
   expect(problems, printForm(*back) == form, "writing the value read back changes the print form");
   if (std::isfinite(value) && std::fabs(value) < std::numeric_limits<double>::max()) {
-    expect(problems, std::fabs(*back - value) <= 1e-14 * std::fabs(value) + std::numeric_limits<double>::denorm_min(),
+    expect(problems,
+           std::fabs(*back - value) <= 1e-14 * std::fabs(value) + std::numeric_limits<double>::denorm_min(),
            "the print form reads back more than 15 digits away");
   }
 }

@@ -36,12 +36,13 @@ StrokeCountValue checkedLoad(const std::filesystem::path& path, PageTables& t, P
   StrokeFileRead read = readPageFile(path, t.loaded, count);
   checkLoadedTable<PageStrokeTable, PageStrokeRecord>(t.loaded, count, read, kPageSlots, problems);
   (void)readPageFile(path, t.reused, reusedCount);
-  expect(problems, count == reusedCount && sameSlots(t.loaded, t.reused, 1, kPageSlots), "a load over an earlier page differs from a load into a fresh one");
+  expect(problems, count == reusedCount && sameSlots(t.loaded, t.reused, 1, kPageSlots),
+         "a load over an earlier page differs from a load into a fresh one");
   return count;
 }
 
-void checkFitting(PageTables& t, const StrokeCountValue& count, GridBox& grid,
-                  const DrawingSetup& setup, Problems& problems) {
+void checkFitting(PageTables& t, const StrokeCountValue& count, GridBox& grid, const DrawingSetup& setup,
+                  Problems& problems) {
   t.fitted = t.loaded;
   拡大縮小(t.fitted, count, grid, setup.canvas);
   int end = firstEndMark(t.fitted, kPageSlots);
@@ -55,8 +56,8 @@ void checkFitting(PageTables& t, const StrokeCountValue& count, GridBox& grid,
   expect(problems, allFinite, "a fitted value or the grid box is not finite");
 }
 
-void checkDrawing(const PageStrokeTable& table, const StrokeCountValue& loadedCount,
-                  const GridBox& grid, const DrawingSetup& setup, Problems& problems) {
+void checkDrawing(const PageStrokeTable& table, const StrokeCountValue& loadedCount, const GridBox& grid,
+                  const DrawingSetup& setup, Problems& problems) {
   CheckedCanvas canvas(setup.canvas);
   drawPageGrid(canvas, grid);
   const std::uint64_t gridCalls = canvas.drawingCalls();
@@ -65,8 +66,10 @@ void checkDrawing(const PageStrokeTable& table, const StrokeCountValue& loadedCo
   double thickness = 0;
   StrokeCountValue count = loadedCount;
   描画2(table, canvas, settings, ink, {thickness, count});
-  expect(problems, count == firstEndMark(table, kPageSlots), "the page drawing does not stop at the end mark");
-  expect(problems, ink.red == 12.5 && ink.green == 300 && ink.blue == -1, "the page drawing leaves another ink");
+  expect(problems, count == firstEndMark(table, kPageSlots),
+         "the page drawing does not stop at the end mark");
+  expect(problems, ink.red == 12.5 && ink.green == 300 && ink.blue == -1,
+         "the page drawing leaves another ink");
   expect(problems, canvas.drawingCalls() - gridCalls <= pageCallBound(table, setup.canvas),
          "the page drawing makes more canvas calls than its table allows");
   canvas.report(problems);

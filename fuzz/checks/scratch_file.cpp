@@ -11,8 +11,7 @@ namespace {
 
 class ScratchFolder {
  public:
-  ScratchFolder()
-      : path_(fs::temp_directory_path() / ("sumimai-fuzz-" + std::to_string(::getpid()))) {
+  ScratchFolder() : path_(fs::temp_directory_path() / ("sumimai-fuzz-" + std::to_string(::getpid()))) {
     fs::create_directories(path_);
   }
   ~ScratchFolder() {

@@ -23,11 +23,13 @@ bool isAscii(const std::string& s) {
 
 void checkRead(const SettingsRead& read, Problems& problems) {
   if (!read.ok) {
-    expect(problems, !read.problem.empty() && isValidUtf8(read.problem), "a failed read gives no reason, or one that is not UTF-8");
+    expect(problems, !read.problem.empty() && isValidUtf8(read.problem),
+           "a failed read gives no reason, or one that is not UTF-8");
     expect(problems, read.values == std::array<double, 4>{}, "a failed read leaves values other than 0");
     return;
   }
-  expect(problems, std::all_of(read.values.begin(), read.values.end(), [](double v) { return std::isfinite(v); }),
+  expect(problems,
+         std::all_of(read.values.begin(), read.values.end(), [](double v) { return std::isfinite(v); }),
          "a value read is not finite");
   Rgb c = ringColour({read.values[1], read.values[2], read.values[3]});
   auto ok = [](int v) { return v >= 0 && v <= 255; };
@@ -37,8 +39,9 @@ void checkRead(const SettingsRead& read, Problems& problems) {
 void checkRoundTrip(const std::array<double, 4>& values, Problems& problems) {
   const std::string written = editorFile(values);
   expect(problems, isAscii(written), "the written file is not ASCII");
-  expect(problems, std::count(written.begin(), written.end(), '\n') == 4 &&
-                       std::count(written.begin(), written.end(), '\r') == 4 && written.ends_with("\r\n"),
+  expect(problems,
+         std::count(written.begin(), written.end(), '\n') == 4 &&
+             std::count(written.begin(), written.end(), '\r') == 4 && written.ends_with("\r\n"),
          "the written file is not four CR LF lines");
   SettingsRead back = readSettingsFile(writeScratchFile("written.dat", written));
   expect(problems, back.ok, "the written file does not read back");

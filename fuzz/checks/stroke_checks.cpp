@@ -20,11 +20,6 @@ struct Load {
   ScriptedMessageBoxes messages;
 };
 
-void load(const std::filesystem::path& path, Load& l) {
-  MissingFileNotice notice = MissingFileNotice::Unset;
-  loadStrokeFile(path, kDisplayName, l.table, l.count, notice, l.messages);
-}
-
 // The user hears nothing of a sound file and exactly once of a damaged one,
 // under the file's name, in UTF-8.
 void checkMessages(const Load& l, bool sound, Problems& problems) {
@@ -47,20 +42,24 @@ Load checkedLoad(const std::filesystem::path& path, Problems& problems) {
   checkLoadedTable<StrokeTable, StrokeRecord>(fresh.table, fresh.count, read, kStrokeSlots, problems);
   reused.table.fill(StrokeRecord{7, 7, 7, 7, 7, 7});
   reused.count = 42;
-  load(path, reused);
+  MissingFileNotice notice = MissingFileNotice::Unset;
+  loadStrokeFile(path, kDisplayName, reused.table, reused.count, notice, reused.messages);
   checkMessages(reused, read.ok(), problems);
-  expect(problems, fresh.count == reused.count && sameSlots(fresh.table, reused.table, 1, kStrokeSlots), "a load over an earlier table differs from a load into a fresh one");
+  expect(problems, fresh.count == reused.count && sameSlots(fresh.table, reused.table, 1, kStrokeSlots),
+         "a load over an earlier table differs from a load into a fresh one");
   return fresh;
 }
 
 void checkFitting(Load& l, const DrawingSetup& setup, Problems& problems) {
   const StrokeTable loaded = l.table;
   拡大縮小2(l.table, setup.canvas);
-  expect(problems, l.table[kStrokeSlots].StartX == StrokeTerminator, "scaling leaves no end mark in slot 100");
+  expect(problems, l.table[kStrokeSlots].StartX == StrokeTerminator,
+         "scaling leaves no end mark in slot 100");
   checkFittedTable(loaded, l.table, firstEndMark(l.table, kStrokeSlots), true, problems);
   const StrokeTable scaled = l.table;
   補正2(l.table, l.count, setup.canvas);
-  expect(problems, l.table[slotOf(l.count)].StartX == StrokeTerminator, "correction leaves no end mark at the count");
+  expect(problems, l.table[slotOf(l.count)].StartX == StrokeTerminator,
+         "correction leaves no end mark at the count");
   checkFittedTable(scaled, l.table, firstEndMark(l.table, kStrokeSlots), false, problems);
 }
 

@@ -51,8 +51,10 @@ void checkLoadedTable(const Table& table, const StrokeCountValue& count, const S
     return;
   }
   const int end = read.status == StrokeFileStatus::Full ? slots + 1 : *count;
-  expect(problems, read.status != StrokeFileStatus::Full || *count == slots, "a full table's count is not its last slot");
-  expect(problems, firstEndMark(table, slots) == (end > slots ? 0 : end), "the end mark is not where the count says");
+  expect(problems, read.status != StrokeFileStatus::Full || *count == slots,
+         "a full table's count is not its last slot");
+  expect(problems, firstEndMark(table, slots) == (end > slots ? 0 : end),
+         "the end mark is not where the count says");
   Record mark{};
   mark.StartX = StrokeTerminator;
   expect(problems, end > slots || table[end] == mark, "the end mark holds more than its StartX");
@@ -62,7 +64,8 @@ void checkLoadedTable(const Table& table, const StrokeCountValue& count, const S
       break;
     }
   }
-  expect(problems, sameSlots(table, zeroTable<Table>(), end + 1, slots), "a slot after the end mark is not zero");
+  expect(problems, sameSlots(table, zeroTable<Table>(), end + 1, slots),
+         "a slot after the end mark is not zero");
 }
 
 // Fitting moves and scales coordinates (and, when scaling, thicknesses), never
@@ -72,10 +75,12 @@ void checkFittedRecord(const Record& before, const Record& after, bool thickness
                        Problems& problems) {
   auto zeroKept = [](auto b, auto a) { return b != 0 || a == 0; };
   expect(problems, before.Kind == after.Kind, "fitting changed a kind");
-  expect(problems, thicknessMayChange || before.Thickness == after.Thickness, "correction changed a thickness");
-  expect(problems, zeroKept(before.StartX, after.StartX) && zeroKept(before.StartY, after.StartY) &&
-                       zeroKept(before.EndX, after.EndX) && zeroKept(before.EndY, after.EndY) &&
-                       zeroKept(before.Thickness, after.Thickness),
+  expect(problems, thicknessMayChange || before.Thickness == after.Thickness,
+         "correction changed a thickness");
+  expect(problems,
+         zeroKept(before.StartX, after.StartX) && zeroKept(before.StartY, after.StartY) &&
+             zeroKept(before.EndX, after.EndX) && zeroKept(before.EndY, after.EndY) &&
+             zeroKept(before.Thickness, after.Thickness),
          "fitting changed a field of 0");
 }
 

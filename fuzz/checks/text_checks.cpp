@@ -38,8 +38,8 @@ std::vector<std::string> readItems(std::string_view bytes, Problems& problems) {
     checkItem(*item, problems);
     texts.push_back(std::move(item->text));
   }
-  std::size_t separators = static_cast<std::size_t>(std::count_if(
-      bytes.begin(), bytes.end(), [](char c) { return c == ',' || c == '\r' || c == '\n'; }));
+  std::size_t separators = static_cast<std::size_t>(
+      std::count_if(bytes.begin(), bytes.end(), [](char c) { return c == ',' || c == '\r' || c == '\n'; }));
   expect(problems, texts.size() <= separators + 1, "more items than separators + 1");
   expect(problems, reader.itemsRead() == texts.size(), "itemsRead differs from the items returned");
   return texts;
@@ -54,8 +54,7 @@ void checkConversions(std::string_view bytes, Problems& problems) {
   expect(problems, !isValidUtf8(raw) || checked == raw, "validUtf8 changes well-formed input");
 }
 
-void checkCharacterList(std::string_view bytes, const std::vector<std::string>& items,
-                        Problems& problems) {
+void checkCharacterList(std::string_view bytes, const std::vector<std::string>& items, Problems& problems) {
   SutraTextTable text;
   text.fill("stale");
   CharacterListRead read = readCharacterList(writeScratchFile(kCharacterListName, bytes), text);

@@ -63,7 +63,8 @@ class BadBackground : public ::testing::TestWithParam<BadPicture> {
   }
 
   BadBackground() {
-    fs::copy(SUMIMAI_SHIPPED_DATA, folder.path(), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    fs::copy(SUMIMAI_SHIPPED_DATA, folder.path(),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     canvas.keepCalls = false;  // the whole page is drawn: count only
   }
 

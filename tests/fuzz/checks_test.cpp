@@ -85,9 +85,9 @@ TEST(CallBounds, HoldEverySegmentToTheStepLimit) {
 
 TEST(CallBounds, OfThePageCountNoStepForASegmentShorterThanOneUnit) {
   PageStrokeTable page;
-  page[1] = {0, 0, 0.5, 3.2, 1, 3.7};    // 3 steps, from thickness 0
-  page[2] = {0, 0, 0.5, 3.9, 2, 2};      // 0.7 long: nothing
-  page[3] = {10, 10, 10, 14, 1, 1};      // start disc 1..2 (slot 2's thickness) and 4 steps
+  page[1] = {0, 0, 0.5, 3.2, 1, 3.7};  // 3 steps, from thickness 0
+  page[2] = {0, 0, 0.5, 3.9, 2, 2};    // 0.7 long: nothing
+  page[3] = {10, 10, 10, 14, 1, 1};    // start disc 1..2 (slot 2's thickness) and 4 steps
   page[4].StartX = StrokeTerminator;
   EXPECT_EQ(pageCallBound(page, {9000, 6000}), 3u + 2 + 4);
   CheckedCanvas canvas({9000, 6000});

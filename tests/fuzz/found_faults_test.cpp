@@ -36,7 +36,8 @@ TEST(FoundFaults, ALongItemIsQuotedUpToAWholeCharacter) {
 // the first 13 (39 bytes) where it once cut the 14th after its first byte.
 TEST(FoundFaults, ADamagedStrokeFileIsToldInWholeCharacters) {
   testing::ScratchFolder folder;
-  testing::writeFile("海.mem", std::string(kUtf8Mark) + "header\r\n1," + times(20, "般") + ",1,1,1,1,1,,,,\r\n99999\r\n99999\r\n");
+  testing::writeFile("海.mem", std::string(kUtf8Mark) + "header\r\n1," + times(20, "般") +
+                                   ",1,1,1,1,1,,,,\r\n99999\r\n99999\r\n");
   StrokeTable table{};
   StrokeCountValue count;
   StrokeFileRead read = readStrokeFile("海.mem", table, count);
@@ -47,7 +48,8 @@ TEST(FoundFaults, ADamagedStrokeFileIsToldInWholeCharacters) {
 
 TEST(FoundFaults, ADamagedSettingsFileIsToldInWholeCharacters) {
   testing::ScratchFolder folder;
-  testing::writeFile(kSettingsFileName, std::string(kUtf8Mark) + " 3\r\n" + times(20, "赤") + "\r\n 1 \r\n 2 \r\n");
+  testing::writeFile(kSettingsFileName,
+                     std::string(kUtf8Mark) + " 3\r\n" + times(20, "赤") + "\r\n 1 \r\n 2 \r\n");
   SettingsRead read = readSettingsFile(kSettingsFileName);
   EXPECT_FALSE(read.ok);
   EXPECT_EQ(read.problem, "2 行目「" + times(13, "赤") + "」は数値ではありません。");

@@ -43,8 +43,8 @@ TEST_P(KeptInputs, KeepEveryInvariant) {
   for (const fs::path& kept : inputsOf(SUMIMAI_FUZZ_KEPT_INPUTS, GetParam())) files.push_back(kept);
   for (const fs::path& file : files) {
     Problems problems = check(testing::readFile(file));
-    EXPECT_TRUE(problems.empty()) << file.parent_path().filename().string() << "/"
-                                  << file.filename().string() << joined(problems);
+    EXPECT_TRUE(problems.empty()) << file.parent_path().filename().string() << "/" << file.filename().string()
+                                  << joined(problems);
   }
 }
 
