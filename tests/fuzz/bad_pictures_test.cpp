@@ -25,6 +25,8 @@ struct BadPicture {
   std::string bytes;
 };
 
+void PrintTo(const BadPicture& picture, std::ostream* out) { *out << picture.name; }
+
 std::vector<BadPicture> badBackgrounds() {
   const std::string jpeg = readFile(fs::path(SUMIMAI_SHIPPED_DATA) / "Picture2.jpg");
   return {{"CutShort", jpeg.substr(0, jpeg.size() / 2)}, {"Empty", ""}, {"TextFile", "not a picture\r\n"}};
