@@ -121,6 +121,9 @@ class Form1 {
   void wrapText1();
 
   void setCommandControlsVisible(bool visible);
+  // A box naming the file, what is wrong with it and what happens now.
+  void tellFileProblem(const std::string& shownName, const std::string& problem, const char* consequence,
+                       const char* title);
   void endWithFileProblem(const std::string& shownName, const std::string& problem);
 
   MessageBoxes& messages_;

@@ -36,8 +36,7 @@ bool Form1::loadPage() {
   if (read.ok()) return true;
   const std::string shown = dataFileDisplayName(Form1Texts::kPageStrokeFile);
   if (read.status == StrokeFileStatus::Damaged) {
-    messages_.show(shown + "\n" + read.problem + "\n" + Form1Texts::kPageDamagedGoOn,
-                   Form1Texts::kPageDamagedTitle, MessageBoxStyle::kOk);
+    tellFileProblem(shown, read.problem, Form1Texts::kPageDamagedGoOn, Form1Texts::kPageDamagedTitle);
     return !form.ended();
   }
   endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
@@ -78,8 +77,7 @@ void Form1::showPagePicture() {
 void Form1::tellPagePictureProblem(const std::string& problem) {
   if (pageFileTold_) return;
   pageFileTold_ = true;
-  messages_.show(std::string(Form1Texts::kPagePicture) + "\n" + problem + "\n" + Form1Texts::kPagePictureFallback,
-                 Form1Texts::kPagePictureTitle, MessageBoxStyle::kOk);
+  tellFileProblem(Form1Texts::kPagePicture, problem, Form1Texts::kPagePictureFallback, Form1Texts::kPagePictureTitle);
 }
 
 // Picture2.jpg into イメージ1 as the drawing view's background; when it
@@ -92,9 +90,8 @@ void Form1::showBackgroundPicture() {
   }
   if (!backgroundTold_) {
     backgroundTold_ = true;
-    messages_.show(std::string(Form1Texts::kBackgroundPicture) + "\n" + loaded.problem + "\n" +
-                       Form1Texts::kBackgroundFallback,
-                   Form1Texts::kBackgroundTitle, MessageBoxStyle::kOk);
+    tellFileProblem(Form1Texts::kBackgroundPicture, loaded.problem, Form1Texts::kBackgroundFallback,
+                    Form1Texts::kBackgroundTitle);
   }
   イメージ1.setPicture(background_);
 }

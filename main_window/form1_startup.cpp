@@ -30,8 +30,7 @@ void Form1::readSettings() {
   SettingsRead read = 設定呼び出し(DrawSettings, InkColour);
   if (read.ok || settingsTold_) return;
   settingsTold_ = true;
-  messages_.show(std::string(kSettingsFileName) + "\n" + read.problem + "\n" + Form1Texts::kSettingsFallback,
-                 Form1Texts::kSettingsTitle, MessageBoxStyle::kOk);
+  tellFileProblem(kSettingsFileName, read.problem, Form1Texts::kSettingsFallback, Form1Texts::kSettingsTitle);
 }
 
 // The sample character 海 in the sample colour over the start picture,
@@ -74,9 +73,15 @@ bool Form1::readCharacters() {
   return false;
 }
 
+// The file's name comes first, unless the problem already names it.
+void Form1::tellFileProblem(const std::string& shownName, const std::string& problem, const char* consequence,
+                            const char* title) {
+  std::string prompt = problem.find(shownName) == std::string::npos ? shownName + "\n" + problem : problem;
+  messages_.show(prompt + "\n" + consequence, title, MessageBoxStyle::kOk);
+}
+
 void Form1::endWithFileProblem(const std::string& shownName, const std::string& problem) {
-  messages_.show(shownName + "\n" + problem + "\n" + Form1Texts::kStartUpFailedEnd,
-                 Form1Texts::kStartUpFailedTitle, MessageBoxStyle::kOk);
+  tellFileProblem(shownName, problem, Form1Texts::kStartUpFailedEnd, Form1Texts::kStartUpFailedTitle);
   form.end();
 }
 

@@ -49,6 +49,30 @@ INSTANTIATE_TEST_SUITE_P(
                     "般若心経\\文字2.csv\nファイルがありません。\nSumimaiを終了します。",
                     {"文字選択", "起動できません"}}));
 
+// Picture files whose problems name the file themselves, as the window
+// system's do.
+class NamingPictures : public RecordingPictures {
+ public:
+  PictureLoad load(const std::string& path) override {
+    PictureLoad loaded = RecordingPictures::load(path);
+    if (!loaded.ok) loaded.problem = "画像ファイル「" + path + "」を読み込めません。";
+    return loaded;
+  }
+};
+
+TEST(Form1Messages, AFileIsNamedOnceWhenItsProblemNamesItAlready) {
+  ScratchFolder folder;
+  RecordingCanvas canvas;
+  ScriptedMessageBoxes messages;
+  NamingPictures pictures;
+  Form1 form1{{canvas, messages, pictures}};
+  form1.form.setGeometry(0, 0, kScreenWidth, kScreenHeight);
+  form1.form.onResize();
+  ASSERT_EQ(messages.shown.size(), 2u);  // 設定.dat, then Picture.jpg
+  EXPECT_EQ(messages.shown[1].prompt, "画像ファイル「Picture.jpg」を読み込めません。\nSumimaiを終了します。");
+  EXPECT_TRUE(form1.form.ended());
+}
+
 TEST_F(Form1Test, ABadSettingsFileFallsBackToSpeedZeroAndBlackAndIsToldOnce) {
   for (std::string bytes : {std::string(), std::string("1\r\n2\r\n"), std::string("1\r\nred\r\n3\r\n4\r\n")}) {
     std::filesystem::remove("設定.dat");

@@ -60,6 +60,11 @@ void Form1Test::forget() {
   drawn.clear();
 }
 
+void Form1Test::type(const std::string& text) {
+  form1.Text1.setText(text);
+  forget();
+}
+
 PointF cellCentre(int number) {
   const GridBox& g = kPageGridBox;
   int column, row;  // column from the box's left edge, from 0; row from 1

@@ -47,6 +47,8 @@ class Form1Test : public ::testing::Test {
   // that a test sees only what it does.
   void startUp();
   void forget();
+  // The user types a number into Text1; the records start afresh.
+  void type(const std::string& text);
   // Start-up with the page grid box at its place before fitting, then a
   // left-button pick of the character of this number: the drawing view.
   void enterDrawingView(int number);

@@ -26,8 +26,7 @@ TEST_F(Form1Test, EveryKeyOfTheTableActsWhateverTheShiftState) {
   for (const Case& c : cases) {
     for (int code : c.codes) {
       for (int shift : {0, kShift, kCtrl, kAlt, kShift | kCtrl}) {
-        form1.Text1.setText("12");
-        forget();
+        type("12");
         form1.Picture1.events.keyDown(code, shift);
         EXPECT_EQ(form1.Text1.text(), c.text) << code << " " << shift;
         EXPECT_EQ(drawnFiles(), Lines{c.drawn}) << code;
@@ -54,8 +53,7 @@ TEST_F(Form1Test, ArrowKeysWrapAndRepeatKeysDoNot) {
       {32, "290", " 290", ".mem"}, {38, "1000", "1", "字1.mem"},  // beyond slot 300 it wraps
   };
   for (const Case& c : cases) {
-    form1.Text1.setText(c.typed);
-    forget();
+    type(c.typed);
     form1.Picture1_KeyDown(c.code, 0);
     EXPECT_EQ(form1.Text1.text(), c.text) << c.code << " " << c.typed;
     EXPECT_EQ(drawnFiles(), Lines{c.drawn}) << c.code << " " << c.typed;

@@ -67,8 +67,7 @@ TEST_F(Form1Test, StepsWrapAroundTheSutra) {
   };
   enterDrawingView(1);
   for (const Case& c : cases) {
-    form1.Text1.setText(c.typed);
-    forget();
+    type(c.typed);
     c.forward ? form1.Image3_Click() : form1.Image2_Click();
     EXPECT_EQ(textsWritten(log.lines), c.written) << c.typed;
     EXPECT_EQ(drawnFiles(), Lines{c.drawn}) << c.typed;
@@ -82,8 +81,7 @@ TEST_F(Form1Test, Image4DrawsTheTypedNumberSlowlyAndLeavesItAsTyped) {
     std::string typed, drawn;
   };
   for (Case c : {Case{"7.5", "字8.mem"}, Case{"6.5", "字6.mem"}, Case{" 1 2", "字12.mem"}}) {
-    form1.Text1.setText(c.typed);
-    forget();
+    type(c.typed);
     form1.Image4_Click();
     EXPECT_EQ(drawnFiles(), Lines{c.drawn});
     EXPECT_EQ(form1.Text1.text(), c.typed);
@@ -100,8 +98,7 @@ TEST_F(Form1Test, TheSlowRepeatRaisesSpeedByTwoForTheDrawingOnly) {
   EXPECT_DOUBLE_EQ(speedWhileDrawing, 2.1);
   EXPECT_EQ(form1.DrawSettings.Speed, 0.1);  // exactly what it was, not 0.1 + 2 - 2
   EXPECT_EQ(canvas.rectangleCount, 2100u);
-  form1.Text1.setText("11");
-  forget();
+  type("11");
   form1.Image3_Click();
   EXPECT_DOUBLE_EQ(speedWhileDrawing, 0.1);
   EXPECT_EQ(canvas.rectangleCount, 100u);
@@ -114,8 +111,7 @@ TEST_F(Form1Test, Label1ShowsTheTypedCharacterWithoutDrawing) {
   };
   for (Case c : {Case{"300", "1", "字1"}, Case{"abc", "276", "字276"}, Case{"13", "13", "字13"},
                  Case{"276.4", "1", "字1"}}) {
-    form1.Text1.setText(c.typed);
-    forget();
+    type(c.typed);
     form1.Label1_Click();
     EXPECT_EQ(form1.Text1.text(), c.text) << c.typed;
     EXPECT_EQ(form1.Label1.caption(), c.caption) << c.typed;
@@ -141,8 +137,7 @@ TEST_F(Form1Test, AnEmptySlotReportsTheMissingFileAndAFarOneWraps) {
   };
   for (Case c : {Case{"301", "1", "字1.mem"}, Case{"-1", "276", "字276.mem"}, Case{"1e300", "1", "字1.mem"},
                  Case{"-0.5", "-0.5", ".mem"}}) {
-    form1.Text1.setText(c.typed);
-    forget();
+    type(c.typed);
     form1.Image4_Click();
     EXPECT_EQ(form1.Text1.text(), c.text) << c.typed;
     EXPECT_EQ(drawnFiles(), Lines{c.drawn}) << c.typed;
