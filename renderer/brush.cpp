@@ -31,8 +31,6 @@ void penLiftPause(Canvas& canvas, const StrokeRecord& record, const StrokeRecord
   }
 }
 
-bool isDrawn(std::int32_t kind) { return kind < 3 && kind != 0; }
-
 }  // namespace
 
 void 空間(DrawingTarget target, double Speed) {
@@ -49,7 +47,7 @@ void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const 
           BrushState state) {
   const Rgb colour = ringColour(ink);
   const int pacing = pacingRings(Speed);
-  double previousX = 0, previousY = 0;  // end of the last drawn record of this call
+  BrushWalk walk;
   for (int i = 1; i <= kStrokeSlots; ++i) {
     const StrokeRecord& r = table[i];
     if (r.StartX == StrokeTerminator) {
@@ -59,17 +57,8 @@ void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const 
     if (r.Kind == 1 && i > 1) penLiftPause(target.canvas, r, table[i - 1]);
     state.CurrentThickness = r.Thickness;
     if (r.Kind == 1 && Speed != 0) 空間(target, Speed);
-    if (!isDrawn(r.Kind)) continue;
-    double sx = r.StartX, sy = r.StartY;
-    if (r.Kind == 2) sx = previousX, sy = previousY;
-    previousX = r.EndX, previousY = r.EndY;
-    double adx = std::fabs(sx - r.EndX), ady = std::fabs(sy - r.EndY);
-    if (adx == 0 && ady == 0) continue;
-    std::int64_t steps = brushSteps(adx, ady, target.canvas.outerSize());
-    if (state.CurrentThickness == 0) state.CurrentThickness = 1;
-    BrushSegment segment{sx, sy, static_cast<double>(r.EndX), static_cast<double>(r.EndY),
-                         static_cast<double>(table[i - 1].Thickness), state.CurrentThickness};
-    drawBrushSegment(target.canvas, segment, steps, pacing, colour);
+    auto work = segmentOf(r, table[i - 1], walk, state.CurrentThickness, target.canvas.outerSize());
+    if (work) drawBrushSegment(target.canvas, work->segment, work->steps, pacing, colour);
   }
 }
 

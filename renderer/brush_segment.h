@@ -1,7 +1,9 @@
 // One segment of brush work, shared by the character and the page drawing.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "window_services/canvas.h"
 
@@ -28,5 +30,41 @@ std::int64_t stepLimit(SizeF canvas);
 // position.
 void drawBrushSegment(Canvas& canvas, const BrushSegment& segment, std::int64_t steps,
                       int pacingRings, Rgb colour);
+
+// The brush's way through one table walk: the end point of the last record
+// whose kind is drawn (a segment of Kind 2 starts there), from (0, 0).
+struct BrushWalk {
+  double previousX = 0, previousY = 0;
+};
+
+// Kinds 1, 2 and negative kinds are drawn; 0 and 3 upwards are not.
+template <typename Number>
+bool isDrawnKind(Number kind) { return kind < 3 && kind != 0; }
+
+struct SegmentWork {
+  BrushSegment segment;
+  std::int64_t steps;
+};
+
+// The brush work of record r (previous is the slot before it): nothing when
+// its kind is not drawn or its segment has no whole step. A drawn record
+// moves the walk's end point, and raises CurrentThickness from 0 to 1 when
+// its segment has length.
+template <typename Record>
+std::optional<SegmentWork> segmentOf(const Record& r, const Record& previous, BrushWalk& walk,
+                                     double& CurrentThickness, SizeF canvas) {
+  if (!isDrawnKind(r.Kind)) return std::nullopt;
+  double sx = r.StartX, sy = r.StartY;
+  if (r.Kind == 2) sx = walk.previousX, sy = walk.previousY;
+  walk.previousX = r.EndX, walk.previousY = r.EndY;
+  const double adx = std::fabs(sx - r.EndX), ady = std::fabs(sy - r.EndY);
+  if (adx == 0 && ady == 0) return std::nullopt;
+  const std::int64_t steps = brushSteps(adx, ady, canvas);
+  if (CurrentThickness == 0) CurrentThickness = 1;
+  if (steps == 0) return std::nullopt;
+  return SegmentWork{{sx, sy, static_cast<double>(r.EndX), static_cast<double>(r.EndY),
+                      static_cast<double>(previous.Thickness), CurrentThickness},
+                     steps};
+}
 
 }  // namespace sumimai

@@ -7,8 +7,6 @@
 namespace sumimai {
 namespace {
 
-bool isDrawn(double kind) { return kind < 3 && kind != 0; }
-
 PointF at(double x, double y) { return {static_cast<float>(x), static_cast<float>(y)}; }
 
 }  // namespace
@@ -17,7 +15,7 @@ void 描画2(const PageStrokeTable& table, Canvas& canvas, const DrawSettings& s
            InkColour& ink, BrushState state) {
   ink = {settings.Red, settings.Green, settings.Blue};
   const Rgb colour = ringColour(ink);
-  double previousX = 0, previousY = 0;
+  BrushWalk walk;
   for (int i = 1; i <= kPageSlots; ++i) {
     const PageStrokeRecord& r = table[i];
     if (r.StartX == StrokeTerminator) {
@@ -25,17 +23,8 @@ void 描画2(const PageStrokeTable& table, Canvas& canvas, const DrawSettings& s
       return;
     }
     state.CurrentThickness = r.Thickness;
-    if (!isDrawn(r.Kind)) continue;
-    double sx = r.StartX, sy = r.StartY;
-    if (r.Kind == 2) sx = previousX, sy = previousY;
-    previousX = r.EndX, previousY = r.EndY;
-    double adx = std::fabs(sx - r.EndX), ady = std::fabs(sy - r.EndY);
-    if (adx == 0 && ady == 0) continue;
-    std::int64_t steps = brushSteps(adx, ady, canvas.outerSize());
-    if (state.CurrentThickness == 0) state.CurrentThickness = 1;
-    if (steps == 0) continue;
-    drawBrushSegment(canvas, {sx, sy, r.EndX, r.EndY, table[i - 1].Thickness, state.CurrentThickness},
-                     steps, 0, colour);
+    auto work = segmentOf(r, table[i - 1], walk, state.CurrentThickness, canvas.outerSize());
+    if (work) drawBrushSegment(canvas, work->segment, work->steps, 0, colour);
   }
 }
 
