@@ -19,11 +19,15 @@ int pacingRings(double Speed) {
 }
 
 // 5 off-canvas rings per unit of distance the brush travels in the air from
-// the end of the previous record to the start of this one.
+// the end of the previous record to the start of this one. The brush never
+// travels farther than across the canvas: a record placed far off it (a
+// Kind 4 record is not fitted to the canvas) pauses no longer than that.
 void penLiftPause(Canvas& canvas, const StrokeRecord& record, const StrokeRecord& previous) {
   double dx = static_cast<double>(static_cast<std::int64_t>(record.StartX) - previous.EndX);
   double dy = static_cast<double>(static_cast<std::int64_t>(record.StartY) - previous.EndY);
-  std::int64_t D = brushSteps(dx, dy, canvas.outerSize());
+  const SizeF size = canvas.outerSize();
+  const std::int64_t acrossCanvas = brushSteps(size.width, size.height, size) + 1;
+  const std::int64_t D = std::min(brushSteps(dx, dy, size), acrossCanvas);
   for (std::int64_t n = 0; n < D; ++n) {
     for (int m = 1; m <= 5; ++m) {
       canvas.drawRing({{canvas.outerSize().width + 100, static_cast<float>(m)}, 10, kBlack});

@@ -197,6 +197,15 @@ TEST_F(BrushTest, HugeValuesFinishWithinTheCanvasStepLimit) {
   EXPECT_EQ(count, 3);
 }
 
+TEST_F(BrushTest, APenLiftFromFarOffTheCanvasPausesNoLongerThanAcrossIt) {
+  table[1] = {0, 0, -2000000000, -2000000000, 4, 3};  // never fitted to the canvas
+  table[2] = {100, 100, 103, 104, 1, 4};
+  table[3].StartX = StrokeTerminator;
+  draw(0);
+  // The canvas is 9030 x 6030 twips: Int(10858.4...) + 1 units at most.
+  EXPECT_EQ(pauseRings(), 5u * 10859);
+}
+
 TEST_F(BrushTest, ColourComponentsAreRoundedAndHeldToTheRange) {
   table[1] = {10, 10, 13, 14, 1, 2};
   table[2].StartX = StrokeTerminator;
