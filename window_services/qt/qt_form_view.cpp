@@ -1,7 +1,6 @@
 #include "qt_form_view.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +11,7 @@
 #include <QWindow>
 
 #include "form_widget.h"
+#include "frame_widget.h"
 #include "qt_canvas.h"
 #include "qt_picture.h"
 
@@ -137,13 +137,15 @@ QWidget* QtFormView::makeCaption(CaptionControl& control, QWidget* parent) {
       return button;
     }
     case CaptionControl::Kind::Frame:
-      return new QGroupBox(parent);
+      return new FrameWidget(parent);
     case CaptionControl::Kind::Label:
     default: {
       auto* label = new QLabel(parent);
       label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(true);
-      label->setAutoFillBackground(true);
+      // On a canvas a label covers the pictures and ink beneath it with the
+      // form's grey; elsewhere it shows the background of its container.
+      label->setAutoFillBackground(dynamic_cast<QtCanvas*>(control.container()) != nullptr);
       return label;
     }
   }
@@ -174,7 +176,7 @@ void QtFormView::mirrorContent(Control& control, QWidget* widget) {
     QString text = QString::fromStdString(caption->caption());
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(text);
     if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(text);
-    if (auto* frame = qobject_cast<QGroupBox*>(widget)) frame->setTitle(text);
+    if (auto* frame = dynamic_cast<FrameWidget*>(widget)) frame->setTitle(text);
   }
 }
 

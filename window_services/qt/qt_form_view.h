@@ -8,7 +8,7 @@
 // Control::container() gives the control whose area holds a control, and
 // positions are relative to it. A canvas (QtCanvas) shows itself and paints
 // the picture controls lying on it; text boxes, labels, buttons, frames and
-// scroll bars become QLineEdit, QLabel, QPushButton, QGroupBox and QScrollBar.
+// scroll bars become QLineEdit, QLabel, QPushButton, FrameWidget and QScrollBar.
 #pragma once
 
 #include <QPointer>
