@@ -246,6 +246,42 @@ TEST_F(FormViewTest, ControlsAreMirroredInPixelsAndThePointerIsSetOnTheWindow) {
   EXPECT_EQ(canvas.pictureControlAt(QPointF(300, 100)), nullptr);
 }
 
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST(FirstDisplay, NothingIsPaintedBeforeTheFirstResizeHandlerBegins) {
+  testing::ensureQtApplication();
+  EventGate gate;
+  Window form{"Form1", "Form1"};
+  CaptionControl label{"Label1", CaptionControl::Kind::Label};
+  form.setGeometry(0, 0, 6000, 4500);
+  label.setGeometry(300, 300, 900, 375);
+  label.setCaption("般若");
+  QtFormView view(form, {&label}, WindowPlacement::Centred, gate);
+  PaintCounter counter;
+  view.widget()->installEventFilter(&counter);
+  view.widgetOf(label)->installEventFilter(&counter);
+  int paintsBeforeResize = -1;
+  form.onResize = [&] {
+    if (paintsBeforeResize < 0) paintsBeforeResize = counter.paints;
+    label.setVisible(false);  // as the main window hides its command controls
+  };
+  view.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return paintsBeforeResize >= 0; }));
+  EXPECT_EQ(paintsBeforeResize, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }));  // the window is painted after all
+  view.detach();
+}
+
 TEST(FontFamilies, TheJapaneseFontsMapToTheIpaFonts) {
   EXPECT_EQ(fontFamilyFor("ＭＳ Ｐゴシック").toStdString(), "IPAPGothic");
   EXPECT_EQ(fontFamilyFor("ＭＳ ゴシック").toStdString(), "IPAGothic");

@@ -246,6 +246,10 @@ void QtFormView::place() {
 
 void QtFormView::show() {
   place();
+  // Nothing of the window is painted before its first resize handler has
+  // begun: the controls as designed are never seen, only the state the
+  // handler sets (which, for the main window, hides them first of all).
+  form_->setUpdatesEnabled(false);
   if (placement_ == WindowPlacement::FullScreen)
     form_->showFullScreen();
   else
@@ -293,6 +297,9 @@ void QtFormView::widgetResized() {
 void QtFormView::deliverResize() {
   resizeQueued_ = false;
   gate_.deliverCoalesced(kResizeEvent, [this] {
+    // Updates come on as the handler begins; the whole window is then
+    // painted with the handler's first presentation (or when it returns).
+    if (!form_->updatesEnabled()) form_->setUpdatesEnabled(true);
     if (window_.onResize) window_.onResize();
   });
 }
