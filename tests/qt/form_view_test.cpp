@@ -246,6 +246,34 @@ TEST_F(FormViewTest, ControlsAreMirroredInPixelsAndThePointerIsSetOnTheWindow) {
   EXPECT_EQ(canvas.pictureControlAt(QPointF(300, 100)), nullptr);
 }
 
+TEST(LabelsOnACanvas, LieBeneathThePictureControlsCreatedAfterThem) {
+  testing::ensureQtApplication();
+  EventGate gate;
+  Window form{"Form1", "Form1"};
+  QtCanvas canvas{"Picture1"};
+  CaptionControl label{"Label1", CaptionControl::Kind::Label};
+  PictureControl image{"Image4"};
+  form.setGeometry(0, 0, 6000, 4500);
+  canvas.setGeometry(0, 0, 6000, 4500);
+  label.setGeometry(150, 150, 645, 375);  // pixels 10..53 across
+  image.setGeometry(700, 150, 375, 375);  // pixels 47..71: over the label's right end
+  for (Control* c : {static_cast<Control*>(&label), static_cast<Control*>(&image)}) c->setContainer(&canvas);
+  label.setCaption("般若");
+  QtFormView view(form, {&canvas, &label, &image}, WindowPlacement::Centred, gate);
+  QWidget* labelWidget = view.widgetOf(label);
+
+  // The mouse finds what is drawn: the label, or the canvas where Image4 covers it.
+  EXPECT_EQ(canvas.widget()->childAt(20, 20), labelWidget);
+  EXPECT_EQ(canvas.widget()->childAt(50, 20), nullptr);  // the canvas, which paints Image4 there
+  // Hidden, or moved away, the picture covers nothing of the label.
+  image.setVisible(false);
+  EXPECT_EQ(canvas.widget()->childAt(50, 20), labelWidget);
+  image.setVisible(true);
+  image.setLeft(1500);
+  EXPECT_EQ(canvas.widget()->childAt(50, 20), labelWidget);
+  view.detach();
+}
+
 // Counts the paint events of the widgets it watches.
 class PaintCounter : public QObject {
  public:

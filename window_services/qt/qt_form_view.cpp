@@ -27,6 +27,11 @@ QFont fontFor(const FontSpec& wanted) {
   return font;
 }
 
+bool isLabel(const Control& control) {
+  auto* caption = dynamic_cast<const CaptionControl*>(&control);
+  return caption && caption->kind() == CaptionControl::Kind::Label;
+}
+
 Qt::CursorShape cursorFor(int pointer) {
   return pointer == MousePointer::kSizeAll ? Qt::SizeAllCursor : Qt::ArrowCursor;
 }
@@ -47,6 +52,7 @@ QtFormView::QtFormView(Window& window, std::vector<Control*> controls, WindowPla
   form_->onClosed = [this] { endProgram(); };
   window_.addObserver(this);
   for (Control* control : controls_) create(*control);
+  for (QtCanvas* canvas : canvases_) stackLabelsOn(*canvas);
 }
 
 QtFormView::~QtFormView() {
@@ -182,6 +188,8 @@ void QtFormView::mirrorContent(Control& control, QWidget* widget) {
 
 void QtFormView::controlChanged(Control& control, ControlChange change) {
   if (&control == &window_) return windowChanged(change);
+  auto* canvas = dynamic_cast<QtCanvas*>(control.container());
+  if (canvas && (change == ControlChange::Geometry || change == ControlChange::Visibility)) stackLabelsOn(*canvas);
   QWidget* widget = widgetOf(control);
   if (!widget) return;
   switch (change) {
@@ -199,6 +207,27 @@ void QtFormView::controlChanged(Control& control, ControlChange change) {
       break;
     default:
       break;
+  }
+}
+
+// A label drawn on a canvas lies among the picture controls in creation
+// order: where a visible picture control created after it overlaps it, the
+// label's widget is masked out and the canvas shows the picture control
+// there, and takes the mouse there. Text boxes, buttons and scroll bars stay
+// above every picture control.
+void QtFormView::stackLabelsOn(const QtCanvas& canvas) {
+  QRegion later;  // the pictures created after the control looked at
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+    Control& control = **it;
+    if (control.container() != &canvas) continue;
+    QRect own = controlPixelRect(control);
+    if (dynamic_cast<PictureControl*>(&control) && control.visible()) later += own;
+    QWidget* widget = isLabel(control) ? widgetOf(control) : nullptr;
+    if (!widget) continue;
+    if (later.intersects(own))
+      widget->setMask((QRegion(own) - later).translated(-own.topLeft()));
+    else
+      widget->clearMask();
   }
 }
 

@@ -68,6 +68,7 @@ class QtFormView : private ControlObserver {
   QWidget* parentFor(const Control& control) const;
   void mirror(Control& control, QWidget* widget);
   void mirrorContent(Control& control, QWidget* widget);
+  void stackLabelsOn(const QtCanvas& canvas);
   void place();
   void widgetResized();
   void takeOuterSize();
