@@ -1,5 +1,6 @@
 #include "qt_program.h"
 
+#include <QFont>
 #include <QPalette>
 
 namespace sumimai {
@@ -11,6 +12,9 @@ QtProgram::QtProgram(int& argc, char** argv) : app_(argc, argv) {
   palette.setColor(QPalette::Window, grey);
   palette.setColor(QPalette::Button, grey);
   QApplication::setPalette(palette);
+  // Message boxes and tooltips in the desktop's Japanese interface font,
+  // whatever the system's default font and its fallback for kana and kanji.
+  QApplication::setFont(QFont(fontFamilyFor("ＭＳ Ｐゴシック"), 9));
 }
 
 QtProgram::~QtProgram() {
