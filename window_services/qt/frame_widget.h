@@ -16,7 +16,6 @@ class FrameWidget : public QWidget {
   explicit FrameWidget(QWidget* parent);
 
   void setTitle(const QString& title);
-  const QString& title() const { return title_; }
 
   // The y of the border's top edge, in pixels from the widget's top: half
   // the caption font's line height, less one.
