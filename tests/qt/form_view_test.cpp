@@ -129,6 +129,21 @@ TEST_F(FormViewTest, WhetherAReleaseClicksIsDecidedBeforeTheMouseUpHandlerRuns) 
   EXPECT_EQ(log, "up;click2;");
 }
 
+TEST_F(FormViewTest, ALabelTakesItsOwnClickAndThePictureBeneathGetsNothing) {
+  label1.setCaption("般若");
+  int labelClicks = 0, canvasUps = 0;
+  label1.events.click = [&] { ++labelClicks; };
+  canvas.events.mouseUp = [&](const MouseEventArgs&) { ++canvasUps; };
+  QWidget* widget = view->widgetOf(label1);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, held, {});
+    QApplication::sendEvent(widget, &event);
+  }
+  EXPECT_EQ(labelClicks, 1);
+  EXPECT_EQ(canvasUps, 0);
+}
+
 TEST_F(FormViewTest, KeysReachTheCanvasOnlyWhenItHasTheFocus) {
   std::vector<int> codes;
   canvas.events.keyDown = [&](int code, int) { codes.push_back(code); };

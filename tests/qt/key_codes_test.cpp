@@ -27,14 +27,15 @@ TEST(KeyCodes, KeysGiveTheirWindowsVirtualKeyCodes) {
   }
 }
 
-TEST(KeyCodes, TheKeypadGivesItsDigitCodesWithOrWithoutNumLock) {
+TEST(KeyCodes, TheKeypadGivesDigitCodesWithNumLockAndEditingCodesWithout) {
   const int digits[] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
                         Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9};
   const int withoutNumLock[] = {Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
                                 Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp};
+  const int editingCodes[] = {45, 35, 40, 34, 37, 12, 39, 36, 38, 33};
   for (int i = 0; i < 10; ++i) {
     EXPECT_EQ(windowsKeyCode(digits[i], Qt::KeypadModifier), 96 + i);
-    EXPECT_EQ(windowsKeyCode(withoutNumLock[i], Qt::KeypadModifier), 96 + i);
+    EXPECT_EQ(windowsKeyCode(withoutNumLock[i], Qt::KeypadModifier), editingCodes[i]);
   }
   // The same keys off the keypad are the arrows and editing keys.
   EXPECT_EQ(windowsKeyCode(Qt::Key_Right, Qt::NoModifier), 39);

@@ -6,15 +6,14 @@ namespace sumimai {
 namespace {
 
 int keypadCode(int qtKey) {
+  // With NumLock off the keypad's digits arrive as Insert, End, Down, ...:
+  // those keep the codes of the keys they stand for (45, 35, 40, ...).
   static const std::unordered_map<int, int> codes = {
-      {Qt::Key_0, 96},      {Qt::Key_Insert, 96},   {Qt::Key_1, 97},      {Qt::Key_End, 97},
-      {Qt::Key_2, 98},      {Qt::Key_Down, 98},     {Qt::Key_3, 99},      {Qt::Key_PageDown, 99},
-      {Qt::Key_4, 100},     {Qt::Key_Left, 100},    {Qt::Key_5, 101},     {Qt::Key_Clear, 101},
-      {Qt::Key_6, 102},     {Qt::Key_Right, 102},   {Qt::Key_7, 103},     {Qt::Key_Home, 103},
-      {Qt::Key_8, 104},     {Qt::Key_Up, 104},      {Qt::Key_9, 105},     {Qt::Key_PageUp, 105},
-      {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107}, {Qt::Key_Comma, 108}, {Qt::Key_Minus, 109},
-      {Qt::Key_Period, 110}, {Qt::Key_Delete, 110}, {Qt::Key_Slash, 111}, {Qt::Key_Enter, 13},
-      {Qt::Key_Return, 13},
+      {Qt::Key_0, 96},         {Qt::Key_1, 97},     {Qt::Key_2, 98},      {Qt::Key_3, 99},
+      {Qt::Key_4, 100},        {Qt::Key_5, 101},    {Qt::Key_6, 102},     {Qt::Key_7, 103},
+      {Qt::Key_8, 104},        {Qt::Key_9, 105},    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},
+      {Qt::Key_Comma, 108},    {Qt::Key_Minus, 109}, {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
+      {Qt::Key_Enter, 13},     {Qt::Key_Return, 13},
   };
   auto found = codes.find(qtKey);
   return found == codes.end() ? 0 : found->second;

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "click_label.h"
 #include "form_widget.h"
 #include "frame_widget.h"
 #include "qt_canvas.h"
@@ -146,7 +147,12 @@ QWidget* QtFormView::makeCaption(CaptionControl& control, QWidget* parent) {
       return new FrameWidget(parent);
     case CaptionControl::Kind::Label:
     default: {
-      auto* label = new QLabel(parent);
+      auto* label = new ClickLabel(parent);
+      label->onClick = [this, &control] {
+        gate_.deliver([&control] {
+          if (control.events.click) control.events.click();
+        });
+      };
       label->setAlignment(control.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
       label->setWordWrap(true);
       // On a canvas a label covers the pictures and ink beneath it with the
