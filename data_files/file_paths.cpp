@@ -33,8 +33,11 @@ std::string dataFileDisplayName(std::string_view fileName) {
   return std::string(kDataFolder) + "\\" + std::string(fileName);
 }
 
+// The name is appended to the folder as text, not joined as a path: a name
+// that begins with "/" (a character read from the character list) still
+// names a file inside the folder instead of replacing the folder.
 fs::path dataFilePath(std::string_view fileName) {
-  return fs::path(std::string(kDataFolder)) / fs::path(std::string(fileName));
+  return fs::path(std::string(kDataFolder) + "/" + std::string(fileName));
 }
 
 fs::path findFile(const fs::path& path) {

@@ -12,6 +12,13 @@ TEST(FilePaths, DataFilesLiveInTheSutraFolder) {
   EXPECT_EQ(dataFilePath("般.mem"), std::filesystem::path("般若心経/般.mem"));
 }
 
+TEST(FilePaths, ANameBeginningWithASlashStaysInTheSutraFolder) {
+  testing::ScratchFolder folder;
+  testing::writeFile("般若心経/x.mem", "x");
+  EXPECT_TRUE(fileExists(dataFilePath("/x.mem")));
+  EXPECT_EQ(dataFilePath("/x.mem").begin()->string(), "般若心経");
+}
+
 TEST(FilePaths, ANameThatDiffersOnlyInLetterCaseIsFound) {
   testing::ScratchFolder folder;
   testing::writeFile("Data/海（墨翁）.MEM", "x");
