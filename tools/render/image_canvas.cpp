@@ -4,11 +4,6 @@
 
 namespace sumimai {
 
-void ImageCanvas::setPicture(const Picture& picture) {
-  picture_ = picture;
-  ink().clear();
-}
-
 QImage ImageCanvas::composite(const QImage& background, int width, int height) {
   InkLayer& layer = ink();
   QImage image(layer.width(), layer.height(), QImage::Format_ARGB32_Premultiplied);
