@@ -199,7 +199,7 @@ void trimEnds(BrushPath& path, double tolerance) {
 }  // namespace
 
 BrushPath traceStroke(const SourceStroke& stroke, const TraceOptions& options) {
-  Outline outline(stroke.outline);
+  Outline outline(stroke);
   BrushPath path;
   std::vector<Point2> middle = middleLine(outline, stroke, options);
   for (std::size_t i = 0; i < middle.size(); ++i) {

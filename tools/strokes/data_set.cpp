@@ -62,10 +62,10 @@ std::string characterFileText(char32_t c, const std::vector<BrushPath>& paths, c
                               std::string& note) {
   Simplified s = simplifyToBudget(paths, options.characterBudget, options.characterTolerance,
                                   kMinSpacing / kCharacterScale);
-  note = utf8Of(c) + " " + std::to_string(paths.size()) + " strokes, " + std::to_string(s.points) +
+  note = utf8Of(c) + " " + std::to_string(paths.size()) + " strokes, " + std::to_string(s.records) +
          " records, tolerance " + std::to_string(s.tolerance);
-  if (s.points > options.characterBudget) return "";
-  return strokeFileText("sumimai-strokes " + hexOf(c), strokeRecords(s.strokes, {kCharacterScale, {}}));
+  if (s.records > options.characterBudget) return "";
+  return strokeFileText("sumimai-strokes " + hexOf(c), strokeRecords(s.strokes, {kCharacterScale, {}}, s.stillStart));
 }
 
 std::string pageFileText(const std::vector<char32_t>& sutra, const TracedCharacters& traced,
@@ -77,7 +77,7 @@ std::string pageFileText(const std::vector<char32_t>& sutra, const TracedCharact
     Simplified s = simplifyToBudget(traced.at(sutra[i]), options.pageBudgetPerCharacter,
                                     options.pageTolerance, kMinSpacing / placement.scale);
     worst = std::max(worst, s.tolerance);
-    std::vector<StrokeRecord> more = strokeRecords(s.strokes, placement);
+    std::vector<StrokeRecord> more = strokeRecords(s.strokes, placement, s.stillStart);
     records.insert(records.end(), more.begin(), more.end());
   }
   note = "page: " + std::to_string(records.size()) + " records, largest tolerance " + std::to_string(worst);
@@ -92,6 +92,12 @@ std::string characterListText(const std::vector<char32_t>& sutra) {
 }
 
 }  // namespace
+
+std::string characterFileText(char32_t c, const GlyphRead& glyph, const DataSetOptions& options, std::string& note) {
+  std::vector<BrushPath> paths;
+  for (const SourceStroke& s : glyph.strokes) paths.push_back(traceStroke(s, options.trace));
+  return characterFileText(c, paths, options, note);
+}
 
 std::vector<char32_t> sutraCharacters(const std::string& utf8) {
   std::vector<char32_t> out;

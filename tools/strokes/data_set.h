@@ -27,6 +27,11 @@ struct [[nodiscard]] DataSetWrite {
   std::vector<std::string> notes;  // one line per file written
 };
 
+// The stroke file text of character c drawn from its glyph, or "" when even
+// two records a stroke exceed the budget; note tells the strokes, records
+// and tolerance.
+std::string characterFileText(char32_t c, const GlyphRead& glyph, const DataSetOptions& options, std::string& note);
+
 // Code points of UTF-8 text, skipping line breaks, blanks and a byte-order mark.
 std::vector<char32_t> sutraCharacters(const std::string& utf8);
 std::string utf8Of(char32_t c);

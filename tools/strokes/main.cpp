@@ -1,35 +1,56 @@
-// sumimai-strokes [--source FOLDER] OUTPUT: converts the stroke source data
-// (sutra.txt and svg/<code point>.svg) into the programs' data folder
-// OUTPUT/般若心経. The source defaults to ../shared/strokes beside the
-// repository.
+// sumimai-strokes converts the stroke source data into the programs' data:
+//
+//   sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
+//     the sutra (sutra.txt and svg/<code point>.svg) into OUTPUT/般若心経;
+//   sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
+//     every glyph of svg-ja/ and svg-kana/ into the character library FILE;
+//   sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+//     checks FILE against the source: the same characters, and every Nth
+//     (default 1: all) converted again and compared byte for byte.
+//
+// The source defaults to ../shared/strokes beside the repository.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "data_set.h"
+#include "library_set.h"
 
 namespace {
 
 int usage() {
-  std::fprintf(stderr, "usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT\n");
+  std::fprintf(stderr,
+               "usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT\n"
+               "       sumimai-strokes [--source FOLDER] [--jobs N] --library FILE\n"
+               "       sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::filesystem::path source = std::filesystem::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
-  std::filesystem::path output;
+  namespace fs = std::filesystem;
+  using namespace sumimai::strokes;
+  fs::path source = fs::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
+  fs::path output, library, checked;
   bool quiet = false;
+  int jobs = 1, every = 1;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
-    if (arg == "--source" && i + 1 < argc) source = argv[++i];
+    bool more = i + 1 < argc;
+    if (arg == "--source" && more) source = argv[++i];
+    else if (arg == "--library" && more) library = argv[++i];
+    else if (arg == "--check-library" && more) checked = argv[++i];
+    else if (arg == "--jobs" && more) jobs = std::max(1, std::atoi(argv[++i]));
+    else if (arg == "--every" && more) every = std::max(1, std::atoi(argv[++i]));
     else if (arg == "--quiet") quiet = true;
     else if (!arg.empty() && arg[0] != '-' && output.empty()) output = arg;
     else return usage();
   }
-  if (output.empty()) return usage();
-  sumimai::strokes::DataSetWrite written = sumimai::strokes::writeDataSet(source, output);
+  if (output.empty() + library.empty() + checked.empty() != 2) return usage();
+  DataSetWrite written = !library.empty() ? writeLibrary(source, library, {}, jobs)
+                         : !checked.empty() ? checkLibrary(source, checked, {}, jobs, every)
+                                            : writeDataSet(source, output);
   if (!quiet) {
     for (const std::string& note : written.notes) std::printf("%s\n", note.c_str());
   }
