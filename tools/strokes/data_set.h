@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct DataSetOptions {
   double pageTolerance = 3.0;
   double pageFill = 0.86;           // the character's side, of the cell's smaller side
   TraceOptions trace;
+  // When set, how well a character's stroke file text draws its glyph (the
+  // higher the better): the converter then makes the file in a few ways
+  // and keeps the best one.
+  std::function<double(const GlyphRead& glyph, const std::string& text)> judge;
 };
 
 struct [[nodiscard]] DataSetWrite {

@@ -1,14 +1,16 @@
 // sumimai-fidelity: how closely the program's brush follows the glyphs.
 //
 //   sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
-//                    [--worst K] [--pictures FOLDER] [--each] LIBRARY | --sutra FOLDER
+//                    [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
+//                    LIBRARY | --sutra FOLDER
 //
 // Draws every character of the library (or the character files of a sutra
 // folder) with the program's brush on a PIXELS-square canvas (default 720)
 // and compares the ink with the source glyph (svg-ja/ or svg-kana/, for the
 // sutra svg/). Prints both measures' averages and worst, and the K worst
 // characters (default 10), whose comparison pictures go into FOLDER as
-// <code point>.ppm. --sample N measures every Nth character only. Fails when
+// <code point>.ppm. --sample N measures every Nth character only,
+// --characters those of TEXT only; --each prints every one. Fails when
 // a character of the source is missing or cannot be drawn with all its
 // strokes.
 #include <algorithm>
@@ -35,6 +37,7 @@ struct Options {
   fs::path source = fs::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
   int size = 720, jobs = 2, sample = 1, worst = 10;
   fs::path pictures, library, sutra;
+  std::vector<char32_t> only;
   bool each = false;
 };
 
@@ -56,6 +59,7 @@ bool parse(int argc, char** argv, Options& o) {
     else if (a == "--worst" && more) o.worst = std::stoi(argv[++i]);
     else if (a == "--pictures" && more) o.pictures = argv[++i];
     else if (a == "--sutra" && more) o.sutra = argv[++i];
+    else if (a == "--characters" && more) o.only = sutraCharacters(argv[++i]);
     else if (a == "--each") o.each = true;
     else if (a[0] != '-' && o.library.empty()) o.library = a;
     else return false;
@@ -96,7 +100,8 @@ bool collect(const Options& o, std::vector<Item>& items) {
   }
   std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.code < b.code; });
   std::vector<Item> sampled;
-  for (std::size_t i = 0; i < items.size(); i += static_cast<std::size_t>(o.sample)) sampled.push_back(items[i]);
+  for (std::size_t i = 0; i < items.size(); i += static_cast<std::size_t>(o.sample))
+    if (o.only.empty() || std::count(o.only.begin(), o.only.end(), items[i].code)) sampled.push_back(items[i]);
   items = std::move(sampled);
   return true;
 }
@@ -177,7 +182,7 @@ int main(int argc, char** argv) {
   Options o;
   if (!parse(argc, argv, o)) {
     std::fprintf(stderr, "usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N] "
-                         "[--worst K] [--pictures FOLDER] [--each] LIBRARY | --sutra FOLDER\n");
+                         "[--worst K] [--pictures FOLDER] [--characters TEXT] [--each] LIBRARY | --sutra FOLDER\n");
     return 2;
   }
   std::vector<Item> items;

@@ -63,7 +63,7 @@ BrushPath simplifyPath(const BrushPath& path, double tolerance, double minSpacin
 }
 
 Simplified simplifyToBudget(const std::vector<BrushPath>& strokes, int budget, double minTolerance,
-                            double minSpacing) {
+                            double minSpacing, StillStarts stillStarts) {
   std::vector<std::vector<bool>> keep;
   std::vector<bool> still(strokes.size(), false);
   std::priority_queue<Gap> gaps;
@@ -73,8 +73,8 @@ Simplified simplifyToBudget(const std::vector<BrushPath>& strokes, int budget, d
     keep.emplace_back(path.size(), false);
     if (path.empty()) continue;
     keep[s].front() = keep[s].back() = true;
-    still[s] = path.size() == 1;
-    records += path.size() == 1 ? 1 : 1 + (still[s] ? 1 : 0);
+    still[s] = path.size() == 1 || stillStarts == StillStarts::Always;
+    records += path.size() == 1 ? 1 : 1 + (still[s] ? 1 : 0);  // the end segment, and the still record
     if (!still[s]) gaps.push(stillGap(strokes, s));
     if (auto gap = gapOf(path, s, 0, path.size() - 1, minSpacing)) gaps.push(*gap);
   }

@@ -32,9 +32,13 @@ struct Simplified {
 // strokes is bought next, until nothing is missed by more than minTolerance:
 // the point that a segment misses most (so bends, curves and changes of
 // width get the points wherever they are), or a still start record for a
-// stroke whose start radius the previous stroke's end radius misses. If
-// even one segment a stroke exceeds the budget, that is what is returned.
+// stroke whose start radius the previous stroke's end radius misses. With
+// StillStarts::Always every stroke has its still record from the start
+// (where the previous stroke is not the one before it in the list, as on
+// the page). If even one segment a stroke exceeds the budget, that is what
+// is returned.
+enum class StillStarts { AsNeeded, Always };
 Simplified simplifyToBudget(const std::vector<BrushPath>& strokes, int budget, double minTolerance,
-                            double minSpacing);
+                            double minSpacing, StillStarts stillStarts = StillStarts::AsNeeded);
 
 }  // namespace sumimai::strokes
