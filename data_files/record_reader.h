@@ -45,15 +45,21 @@ template <typename Record, typename Value, typename Table, typename Convert>
 StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Convert convert,
                            StrokeCountValue& count) {
   StrokeFileRead result;
+  // The end mark goes into the slot of the record at fault.
   auto damaged = [&](int slot, std::string problem) {
     table[slot] = Record{};
     table[slot].StartX = StrokeTerminator;
     count = slot;
     result.status = StrokeFileStatus::Damaged;
+    result.record = slot;
     result.problem = std::move(problem);
     return result;
   };
-  if (!reader.next()) return damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+  if (!reader.next()) {
+    damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+    result.record = 0;
+    return result;
+  }
   for (int slot = 1; slot <= slots; ++slot) {
     Record record;
     std::string problem;

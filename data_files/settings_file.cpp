@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 #include "file_paths.h"
 #include "number_forms.h"
@@ -20,18 +19,12 @@ Rgb ringColour(const InkColour& ink) {
 
 SettingsRead readSettingsFile(const fs::path& path) {
   SettingsRead result;
-  fs::path found = findFile(path);
-  std::error_code ec;
-  if (!fs::exists(found, ec)) {
-    result.problem = "ファイルがありません。";
+  OpenedFile file = openDataFile(path);
+  if (file.status != OpenedFile::Status::Opened) {
+    result.problem = file.problem();
     return result;
   }
-  std::ifstream in(found, std::ios::binary);
-  if (!in || fs::is_directory(found, ec)) {
-    result.problem = "ファイルを開けません。";
-    return result;
-  }
-  TextItemReader reader(in);
+  TextItemReader reader(file.stream);
   for (std::size_t i = 0; i < result.values.size(); ++i) {
     std::optional<TextItem> item = reader.next();
     if (!item) {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "window_services/geometry.h"
+#include "core/geometry.h"
 
 namespace sumimai {
 

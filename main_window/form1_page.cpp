@@ -5,12 +5,10 @@
 
 #include "data_files/file_paths.h"
 #include "data_files/stroke_file.h"
+#include "drawing/drawing_pace.h"
 #include "form1.h"
 #include "form1_texts.h"
-#include "renderer/clearing.h"
-#include "renderer/fitting.h"
-#include "renderer/page_drawing.h"
-#include "window_services/drawing_pace.h"
+#include "renderer/drawing_sequence.h"
 
 namespace sumimai {
 
@@ -18,13 +16,9 @@ bool Form1::drawPage() {
   if (!showStartPicture(Form1Texts::kBackgroundPicture)) return false;
   background_ = イメージ1.picture();
   if (!loadPage()) return false;
-  grid = kPageGridBox;
-  拡大縮小(PageStrokeTable, StrokeCount, grid, Picture1.outerSize());
-  補正(PageStrokeTable, StrokeCount, grid, form.outerSize());
-  クリア(Picture1);
-  drawPageGrid(Picture1, grid);
+  grid = fitPage(PageStrokeTable, StrokeCount, drawingTarget());
   ScopedCallCost pageCost(Picture1.clock(), kPageDrawingCallCost);
-  描画2(PageStrokeTable, Picture1, DrawSettings, InkColour, {CurrentThickness, StrokeCount});
+  drawFittedPage(PageStrokeTable, grid, Picture1, DrawSettings, InkColour, brushState());
   return true;
 }
 

@@ -11,7 +11,7 @@
 
 #include "data_files/stroke_table.h"
 #include "grid_box.h"
-#include "window_services/geometry.h"
+#include "core/geometry.h"
 
 namespace sumimai {
 

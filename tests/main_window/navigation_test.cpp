@@ -168,7 +168,7 @@ TEST_F(Form1Test, Image1GoesBackToThePage) {
 
 TEST_F(Form1Test, Image5EndsTheProgramHoweverTheFarewellIsClosed) {
   for (int answer : {MessageBoxAnswer::kCancel, MessageBoxAnswer::kTryAgain, MessageBoxAnswer::kContinue}) {
-    RecordingCanvas canvas2;
+    RecordingCanvasControl canvas2;
     ScriptedMessageBoxes boxes;
     RecordingPictures files;
     Form1 other{{canvas2, boxes, files}};
