@@ -26,6 +26,9 @@
 
 namespace sumimai {
 
+// The exit status of a run whose start-up could not complete.
+constexpr int kStartUpFailedStatus = 1;
+
 // Whether missing stroke files are reported: asked once per run.
 enum class MissingFileNotice { Unset = 0, Report = 1, Silent = 2 };
 

@@ -77,9 +77,10 @@ void Form1::tellFileProblem(const std::string& shownName, const std::string& pro
   messages_.show(prompt + "\n" + consequence, title, MessageBoxStyle::kOk);
 }
 
+// Start-up cannot complete: the program ends with a status that tells so.
 void Form1::endWithFileProblem(const std::string& shownName, const std::string& problem) {
   tellFileProblem(shownName, problem, Form1Texts::kStartUpFailedEnd, Form1Texts::kStartUpFailedTitle);
-  form.end();
+  form.end(kStartUpFailedStatus);
 }
 
 }  // namespace sumimai

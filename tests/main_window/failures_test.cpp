@@ -29,6 +29,7 @@ TEST_P(StartUpFileFailure, IsNamedAndTheProgramEnds) {
   ASSERT_EQ(messageTitles(), c.titles);
   EXPECT_EQ(messages.shown.back().prompt, c.prompt);
   EXPECT_TRUE(form1.form.ended());
+  EXPECT_EQ(form1.form.exitStatus(), kStartUpFailedStatus);
   EXPECT_FALSE(form1.Image5.visible());
   EXPECT_EQ(log.lines.back(), "Form1 end");
 }
