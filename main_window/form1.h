@@ -138,6 +138,7 @@ class Form1 {
   DrawingTarget drawingTarget() { return {Picture1, form.outerSize()}; }
   BrushState brushState() { return {CurrentThickness, StrokeCount}; }
   void tellMissingStrokeFile();
+  void tellIfUndrawable();
   // A box naming the file, what is wrong with it and what happens now.
   void tellFileProblem(const std::string& shownName, const std::string& problem, const char* consequence,
                        const char* title);

@@ -38,6 +38,8 @@ bool Form1::drawSample() {
   StrokeFileName = Form1Texts::kSampleStrokeFile;
   呼び出し();
   if (form.ended()) return false;
+  tellIfUndrawable();
+  if (form.ended()) return false;
   InkColour = {160, 140, 50};
   fitCharacter(StrokeTable, StrokeCount, Picture1.outerSize());
   pause(1);
