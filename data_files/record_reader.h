@@ -54,9 +54,9 @@ StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Conv
     return result;
   };
   if (!reader.next()) {
-    damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
-    result.record = 0;
-    return result;
+    StrokeFileRead empty = damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+    empty.record = 0;  // the header is missing, not a record
+    return empty;
   }
   for (int slot = 1; slot <= slots; ++slot) {
     Record record;
