@@ -1,7 +1,5 @@
 #include "character_list.h"
 
-#include <fstream>
-
 #include "file_paths.h"
 #include "text_items.h"
 
@@ -10,12 +8,9 @@ namespace fs = std::filesystem;
 
 CharacterListRead readCharacterList(const fs::path& path, SutraTextTable& text) {
   text.fill(std::string());
-  fs::path found = findFile(path);
-  std::error_code ec;
-  if (!fs::exists(found, ec)) return {false, "ファイルがありません。"};
-  std::ifstream in(found, std::ios::binary);
-  if (!in || fs::is_directory(found, ec)) return {false, "ファイルを開けません。"};
-  TextItemReader reader(in);
+  OpenedFile file = openDataFile(path);
+  if (file.status != OpenedFile::Status::Opened) return {false, file.problem()};
+  TextItemReader reader(file.stream);
   for (int slot = 1; slot <= kSutraCharacters; ++slot) {
     std::optional<TextItem> item = reader.next();
     if (!item) {

@@ -67,4 +67,28 @@ bool fileExists(const fs::path& path) {
   return fs::is_regular_file(findFile(path), ec);
 }
 
+OpenedFile openDataFile(const fs::path& path) {
+  OpenedFile file;
+  const fs::path found = findFile(path);
+  std::error_code ec;
+  if (!fs::exists(found, ec)) return file;
+  file.status = OpenedFile::Status::Unreadable;
+  if (fs::is_directory(found, ec)) return file;
+  file.stream.open(found, std::ios::binary);
+  if (file.stream) file.status = OpenedFile::Status::Opened;
+  return file;
+}
+
+std::string OpenedFile::problem() const {
+  switch (status) {
+    case Status::Missing:
+      return "ファイルがありません。";
+    case Status::Unreadable:
+      return "ファイルを開けません。";
+    case Status::Opened:
+      break;
+  }
+  return "";
+}
+
 }  // namespace sumimai

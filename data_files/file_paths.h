@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,15 @@ std::filesystem::path findFile(const std::filesystem::path& path);
 
 // Whether a regular file (or a link to one) exists at the path found by findFile.
 bool fileExists(const std::filesystem::path& path);
+
+// A data file opened for reading, at the path findFile finds.
+struct OpenedFile {
+  enum class Status { Opened, Missing, Unreadable };
+  Status status = Status::Missing;
+  std::ifstream stream;  // binary; open when status is Opened
+  // Why it was not opened, in Japanese ("" when it was).
+  std::string problem() const;
+};
+OpenedFile openDataFile(const std::filesystem::path& path);
 
 }  // namespace sumimai

@@ -24,17 +24,15 @@ std::optional<Value> readField(TextItemReader& reader, int record, int itemNumbe
     problem = recordProblem(record, "の途中でファイルが終わっています（終わりの印 99999 がありません）。");
     return std::nullopt;
   }
-  std::optional<double> number = item->truncated ? std::nullopt : parseNumberItem(item->text);
-  std::string shown = utf8Prefix(item->text, 40);
-  if (!number) {
-    problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
-                                        "」は数値ではありません。");
+  const std::string field = "の項目 " + std::to_string(itemNumber);
+  NumberItem number = numberOfItem(*item);
+  if (!number.value) {
+    problem = recordProblem(record, field + number.problem);
     return std::nullopt;
   }
-  std::optional<Value> value = convert(*number);
+  std::optional<Value> value = convert(*number.value);
   if (!value) {
-    problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
-                                        "」は扱える範囲を超えています。");
+    problem = recordProblem(record, field + "「" + utf8Prefix(item->text, 40) + "」は扱える範囲を超えています。");
   }
   return value;
 }
@@ -45,15 +43,21 @@ template <typename Record, typename Value, typename Table, typename Convert>
 StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Convert convert,
                            StrokeCountValue& count) {
   StrokeFileRead result;
+  // The end mark goes into the slot of the record at fault.
   auto damaged = [&](int slot, std::string problem) {
     table[slot] = Record{};
     table[slot].StartX = StrokeTerminator;
     count = slot;
     result.status = StrokeFileStatus::Damaged;
+    result.record = slot;
     result.problem = std::move(problem);
     return result;
   };
-  if (!reader.next()) return damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+  if (!reader.next()) {
+    StrokeFileRead empty = damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+    empty.record = 0;  // the header is missing, not a record
+    return empty;
+  }
   for (int slot = 1; slot <= slots; ++slot) {
     Record record;
     std::string problem;

@@ -1,8 +1,5 @@
 #include "stroke_file.h"
 
-#include <fstream>
-
-#include "window_services/message_boxes.h"
 #include "file_paths.h"
 #include "record_reader.h"
 
@@ -14,27 +11,41 @@ namespace {
 // read. An unreadable file leaves an empty table ended at slot 1.
 template <typename Table, typename Read>
 StrokeFileRead withItems(const fs::path& path, Table& table, StrokeCountValue& count, Read read) {
-  fs::path found = findFile(path);
-  std::error_code ec;
-  if (!fs::exists(found, ec)) return {StrokeFileStatus::Missing, ""};
-  std::ifstream in(found, std::ios::binary);
-  if (!in || fs::is_directory(found, ec)) {
-    table[1].StartX = StrokeTerminator;
-    count = 1;
-    return {StrokeFileStatus::Unreadable, "ファイルを開けません。"};
+  OpenedFile file = openDataFile(path);
+  switch (file.status) {
+    case OpenedFile::Status::Missing:
+      return {StrokeFileStatus::Missing, 0, ""};
+    case OpenedFile::Status::Unreadable:
+      table[1].StartX = StrokeTerminator;
+      count = 1;
+      return {StrokeFileStatus::Unreadable, 0, file.problem()};
+    case OpenedFile::Status::Opened:
+      break;
   }
-  TextItemReader reader(in);
+  TextItemReader reader(file.stream);
   return read(reader);
+}
+
+void clearSlots(StrokeTable& table) {
+  for (int i = 1; i <= kStrokeSlots; ++i) table[i] = StrokeRecord{};
+}
+
+StrokeFileRead readStrokeItems(TextItemReader& reader, StrokeTable& table, StrokeCountValue& count) {
+  return detail::readRecords<StrokeRecord, std::int32_t>(reader, table, kStrokeSlots, roundToInt32, count);
 }
 
 }  // namespace
 
 StrokeFileRead readStrokeFile(const fs::path& path, StrokeTable& table, StrokeCountValue& count) {
-  for (int i = 1; i <= kStrokeSlots; ++i) table[i] = StrokeRecord{};
-  return withItems(path, table, count, [&](TextItemReader& reader) {
-    return detail::readRecords<StrokeRecord, std::int32_t>(reader, table, kStrokeSlots,
-                                                           roundToInt32, count);
-  });
+  clearSlots(table);
+  return withItems(path, table, count,
+                   [&](TextItemReader& reader) { return readStrokeItems(reader, table, count); });
+}
+
+StrokeFileRead readStrokeStream(std::istream& in, StrokeTable& table, StrokeCountValue& count) {
+  clearSlots(table);
+  TextItemReader reader(in);
+  return readStrokeItems(reader, table, count);
 }
 
 StrokeFileRead readPageFile(const fs::path& path, PageStrokeTable& table, StrokeCountValue& count) {
@@ -48,33 +59,6 @@ StrokeFileRead readPageFile(const fs::path& path, PageStrokeTable& table, Stroke
   return withItems(path, table, count, [&](TextItemReader& reader) {
     return detail::readRecords<PageStrokeRecord, double>(reader, table, kPageSlots, asRead, count);
   });
-}
-
-void loadStrokeFile(const fs::path& path, const std::string& displayName, StrokeTable& table,
-                    StrokeCountValue& count, MissingFileNotice& notice, MessageBoxes& messages) {
-  StrokeFileRead read = readStrokeFile(path, table, count);
-  if (read.status == StrokeFileStatus::Missing) {
-    if (notice == MissingFileNotice::Unset) {
-      int answer = messages.show(StrokeFileTexts::kAskPrompt, StrokeFileTexts::kAskTitle,
-                                 MessageBoxStyle::kYesNo);
-      notice = answer == MessageBoxAnswer::kYes ? MissingFileNotice::Report : MissingFileNotice::Silent;
-    }
-    if (notice == MissingFileNotice::Report) {
-      (void)messages.show(displayName, StrokeFileTexts::kMissingTitle, MessageBoxStyle::kOk);
-    }
-    return;
-  }
-  if (!read.ok()) {
-    std::string prompt = displayName + "\n" + read.problem;
-    if (read.status == StrokeFileStatus::Damaged) prompt += "\nそれより前の記録だけを描きます。";
-    (void)messages.show(prompt, StrokeFileTexts::kDamagedTitle, MessageBoxStyle::kOk);
-  }
-}
-
-void 呼び出し(const std::string& StrokeFileName, StrokeTable& table, StrokeCountValue& count,
-              MissingFileNotice& notice, MessageBoxes& messages) {
-  loadStrokeFile(dataFilePath(StrokeFileName), dataFileDisplayName(StrokeFileName), table, count,
-                 notice, messages);
 }
 
 }  // namespace sumimai

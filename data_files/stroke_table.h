@@ -59,7 +59,4 @@ class PageStrokeTable {
 using StrokeCountValue = std::optional<int>;
 inline int slotOf(const StrokeCountValue& count) { return count.value_or(0); }
 
-// Whether missing stroke files are reported: asked once per run.
-enum class MissingFileNotice { Unset = 0, Report = 1, Silent = 2 };
-
 }  // namespace sumimai

@@ -16,8 +16,6 @@ if(NOT TARGET sumimai_fuzz_checks)
     ${_checks}/text_checks.cpp
     ${_checks}/utf8.cpp
   )
-  target_include_directories(sumimai_fuzz_checks PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR})
-  set_target_properties(sumimai_fuzz_checks PROPERTIES AUTOMOC OFF)
-  target_link_libraries(sumimai_fuzz_checks PUBLIC
-    sumimai_renderer sumimai_recording_services sumimai_data_files sumimai_window_services)
+  target_include_directories(sumimai_fuzz_checks PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_renderer sumimai_recording_canvas sumimai_data_files)
 endif()

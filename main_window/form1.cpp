@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "window_services/drawing_pace.h"
+#include "drawing/drawing_pace.h"
 
 namespace sumimai {
 namespace {

@@ -16,17 +16,24 @@
 #include "data_files/character_list.h"
 #include "data_files/settings_file.h"
 #include "data_files/stroke_table.h"
+#include "renderer/brush.h"
 #include "renderer/grid_box.h"
-#include "window_services/canvas.h"
-#include "window_services/controls.h"
-#include "window_services/message_boxes.h"
-#include "window_services/picture.h"
-#include "window_services/window.h"
+#include "window/canvas_control.h"
+#include "window/controls.h"
+#include "window/message_boxes.h"
+#include "window/picture.h"
+#include "window/window.h"
 
 namespace sumimai {
 
+// The exit status of a run whose start-up could not complete.
+constexpr int kStartUpFailedStatus = 1;
+
+// Whether missing stroke files are reported: asked once per run.
+enum class MissingFileNotice { Unset = 0, Report = 1, Silent = 2 };
+
 struct Form1Services {
-  Canvas& Picture1;
+  CanvasControl& Picture1;
   MessageBoxes& messages;
   PictureFiles& pictures;
 };
@@ -46,7 +53,7 @@ class Form1 {
 
   // The window and its controls. Every control lies in Picture1.
   Window form{"Form1", "Form1"};
-  Canvas& Picture1;
+  CanvasControl& Picture1;
   PictureControl イメージ1{"イメージ1"};
   PictureControl Image1{"Image1"};
   PictureControl Image2{"Image2"};
@@ -71,6 +78,11 @@ class Form1 {
 
   // Start-up and layout.
   void Form_Resize();
+
+  // Loads the stroke file StrokeFileName from the folder 般若心経 into
+  // StrokeTable, and tells the user of a missing file (asking once per run
+  // whether to) or of a damaged one.
+  void 呼び出し();
 
   // Navigation and buttons.
   void DrawCurrentCharacter(bool slow);
@@ -121,6 +133,12 @@ class Form1 {
   void wrapText1();
 
   void setCommandControlsVisible(bool visible);
+  // The canvas and the window's outer size, which the brush draws with; the
+  // values the brush writes.
+  DrawingTarget drawingTarget() { return {Picture1, form.outerSize()}; }
+  BrushState brushState() { return {CurrentThickness, StrokeCount}; }
+  void tellMissingStrokeFile();
+  void tellIfUndrawable();
   // A box naming the file, what is wrong with it and what happens now.
   void tellFileProblem(const std::string& shownName, const std::string& problem, const char* consequence,
                        const char* title);

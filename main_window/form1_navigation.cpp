@@ -1,12 +1,9 @@
 // The current character (the number in Text1), the drawing of it, and the
 // buttons of the drawing view.
 #include "data_files/number_forms.h"
-#include "data_files/stroke_file.h"
 #include "form1.h"
 #include "form1_texts.h"
-#include "renderer/brush.h"
-#include "renderer/clearing.h"
-#include "renderer/fitting.h"
+#include "renderer/drawing_sequence.h"
 
 namespace sumimai {
 namespace {
@@ -40,14 +37,13 @@ void Form1::DrawCurrentCharacter(bool slow) {
   const std::string character = SutraText[static_cast<std::size_t>(slotOfText1())];
   StrokeFileName = character + ".mem";
   Label1.setCaption(character);
-  呼び出し(StrokeFileName, StrokeTable, StrokeCount, MissingFileNotice, messages_);
+  呼び出し();
   if (form.ended()) return;
-  拡大縮小2(StrokeTable, Picture1.outerSize());
-  補正2(StrokeTable, StrokeCount, Picture1.outerSize());
-  クリア(Picture1);
+  tellIfUndrawable();
+  if (form.ended()) return;
   const double speed = DrawSettings.Speed;
   if (slow) DrawSettings.Speed = speed + 2;
-  描画(StrokeTable, {Picture1, form}, DrawSettings.Speed, InkColour, {CurrentThickness, StrokeCount});
+  drawCharacter(StrokeTable, drawingTarget(), DrawSettings.Speed, InkColour, brushState());
   DrawSettings.Speed = speed;
   setCommandControlsVisible(true);
 }

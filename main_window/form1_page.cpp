@@ -5,12 +5,11 @@
 
 #include "data_files/file_paths.h"
 #include "data_files/stroke_file.h"
+#include "drawing/drawing_pace.h"
 #include "form1.h"
 #include "form1_texts.h"
-#include "renderer/clearing.h"
-#include "renderer/fitting.h"
-#include "renderer/page_drawing.h"
-#include "window_services/drawing_pace.h"
+#include "renderer/drawability.h"
+#include "renderer/drawing_sequence.h"
 
 namespace sumimai {
 
@@ -18,29 +17,32 @@ bool Form1::drawPage() {
   if (!showStartPicture(Form1Texts::kBackgroundPicture)) return false;
   background_ = イメージ1.picture();
   if (!loadPage()) return false;
-  grid = kPageGridBox;
-  拡大縮小(PageStrokeTable, StrokeCount, grid, Picture1.outerSize());
-  補正(PageStrokeTable, StrokeCount, grid, form.outerSize());
-  クリア(Picture1);
-  drawPageGrid(Picture1, grid);
+  grid = fitPage(PageStrokeTable, StrokeCount, drawingTarget());
   ScopedCallCost pageCost(Picture1.clock(), kPageDrawingCallCost);
-  描画2(PageStrokeTable, Picture1, DrawSettings, InkColour, {CurrentThickness, StrokeCount});
+  drawFittedPage(PageStrokeTable, grid, Picture1, DrawSettings, InkColour, brushState());
   return true;
 }
 
 // The page strokes from 般若心経\般若心経.mem. A missing or unreadable file
 // ends the program; a file damaged part-way draws the records before the
-// damage, after telling the user.
+// damage, and one whose records cannot be seen at this size only the grid,
+// after telling the user.
 bool Form1::loadPage() {
   StrokeFileRead read = readPageFile(dataFilePath(Form1Texts::kPageStrokeFile), PageStrokeTable, StrokeCount);
-  if (read.ok()) return true;
   const std::string shown = dataFileDisplayName(Form1Texts::kPageStrokeFile);
+  if (read.status == StrokeFileStatus::Missing || read.status == StrokeFileStatus::Unreadable) {
+    endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
+    return false;
+  }
   if (read.status == StrokeFileStatus::Damaged) {
     tellFileProblem(shown, read.problem, Form1Texts::kPageDamagedGoOn, Form1Texts::kPageDamagedTitle);
-    return !form.ended();
+    if (form.ended()) return false;
   }
-  endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
-  return false;
+  const Drawability drawable = drawabilityOf(PageStrokeTable, StrokeCount, Picture1.outerSize());
+  if (!drawable.visible) {
+    tellFileProblem(shown, drawable.problem(), Form1Texts::kPageBlankGoOn, Form1Texts::kPageDamagedTitle);
+  }
+  return !form.ended();
 }
 
 // What the canvas shows is taken before the message box opens (which lets

@@ -3,12 +3,10 @@
 // sample and the page and rewrites the page picture).
 #include "data_files/character_list.h"
 #include "data_files/file_paths.h"
-#include "data_files/stroke_file.h"
 #include "form1.h"
 #include "form1_texts.h"
-#include "renderer/brush.h"
 #include "renderer/clearing.h"
-#include "renderer/fitting.h"
+#include "renderer/drawing_sequence.h"
 #include "renderer/page_drawing.h"
 
 namespace sumimai {
@@ -38,13 +36,14 @@ void Form1::readSettings() {
 bool Form1::drawSample() {
   if (!showStartPicture(Form1Texts::kStartPicture)) return false;
   StrokeFileName = Form1Texts::kSampleStrokeFile;
-  呼び出し(StrokeFileName, StrokeTable, StrokeCount, MissingFileNotice, messages_);
+  呼び出し();
+  if (form.ended()) return false;
+  tellIfUndrawable();
   if (form.ended()) return false;
   InkColour = {160, 140, 50};
-  拡大縮小2(StrokeTable, Picture1.outerSize());
-  補正2(StrokeTable, StrokeCount, Picture1.outerSize());
+  fitCharacter(StrokeTable, StrokeCount, Picture1.outerSize());
   pause(1);
-  描画(StrokeTable, {Picture1, form}, DrawSettings.Speed, InkColour, {CurrentThickness, StrokeCount});
+  描画(StrokeTable, drawingTarget(), DrawSettings.Speed, InkColour, brushState());
   pause(2);
   クリア(Picture1);
   return true;
@@ -80,9 +79,10 @@ void Form1::tellFileProblem(const std::string& shownName, const std::string& pro
   messages_.show(prompt + "\n" + consequence, title, MessageBoxStyle::kOk);
 }
 
+// Start-up cannot complete: the program ends with a status that tells so.
 void Form1::endWithFileProblem(const std::string& shownName, const std::string& problem) {
   tellFileProblem(shownName, problem, Form1Texts::kStartUpFailedEnd, Form1Texts::kStartUpFailedTitle);
-  form.end();
+  form.end(kStartUpFailedStatus);
 }
 
 }  // namespace sumimai

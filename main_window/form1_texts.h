@@ -12,6 +12,14 @@ inline constexpr char kPickTitle[] = "文字選択";
 inline constexpr char kFarewellPrompt[] = "Sumimaiを終了します。お疲れ様でした。";
 inline constexpr char kFarewellTitle[] = "終了";
 
+// Stroke files: the question whether missing ones are reported, the title
+// of a missing file's notice, and that of a damaged file's.
+inline constexpr char kAskMissingPrompt[] = "不在文字を通知しますか？";
+inline constexpr char kAskMissingTitle[] = "不在文字通知確認";
+inline constexpr char kMissingTitle[] = "ファイルが存在しません。";
+inline constexpr char kStrokeDamagedTitle[] = "ストロークファイルの誤り";
+inline constexpr char kStrokeDamagedGoOn[] = "それより前の記録だけを描きます。";
+
 // Files of the main program.
 inline constexpr char kStartPicture[] = "Picture.jpg";
 inline constexpr char kBackgroundPicture[] = "Picture2.jpg";
@@ -34,6 +42,7 @@ inline constexpr char kPagePictureFallback[] = "描いたページをそのま�
 // The page file damaged part-way.
 inline constexpr char kPageDamagedTitle[] = "ページファイルの誤り";
 inline constexpr char kPageDamagedGoOn[] = "それより前の記録だけを描きます。";
+inline constexpr char kPageBlankGoOn[] = "罫線だけを描きます。";
 
 // Picture2.jpg that cannot be read when a character is picked.
 inline constexpr char kBackgroundTitle[] = "背景画像の誤り";

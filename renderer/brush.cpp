@@ -42,7 +42,7 @@ void 空間(DrawingTarget target, double Speed) {
   const double count = std::floor(100 * std::min(Speed, kMaxSpeed));
   for (double a = 1; a <= count; ++a) {
     for (int n = 0; n < 10; ++n) {
-      target.canvas.drawRectangle({-10, -10}, {target.form.width(), target.form.height()}, kWhite);
+      target.canvas.drawRectangle({-10, -10}, {target.form.width, target.form.height}, kWhite);
     }
   }
 }

@@ -4,15 +4,15 @@
 
 #include "data_files/settings_file.h"
 #include "data_files/stroke_table.h"
-#include "window_services/canvas.h"
+#include "drawing/canvas.h"
 
 namespace sumimai {
 
-// Where the brush draws: the canvas, and the main window whose outer size
-// bounds the stroke-start pause.
+// Where the brush draws: the canvas, and the outer size of the main window
+// (twips), which bounds the stroke-start pause.
 struct DrawingTarget {
   Canvas& canvas;
-  const Control& form;
+  SizeF form;
 };
 
 // The main-window values the brush writes.

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "window_services/canvas.h"
+#include "drawing/canvas.h"
 
 namespace sumimai {
 

@@ -11,7 +11,7 @@
 
 #include "data_files/stroke_table.h"
 #include "grid_box.h"
-#include "window_services/geometry.h"
+#include "core/geometry.h"
 
 namespace sumimai {
 
@@ -26,6 +26,10 @@ void 拡大縮小2(StrokeTable& table, SizeF canvas);
 // is scaled with the strokes (GridBottom rounded). The factor is at most 1e9,
 // so that a page of a tiny extent stays within canvas coordinates.
 void 拡大縮小(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF canvas);
+
+// The factors 拡大縮小2 and 拡大縮小 scale a table by on this canvas.
+double characterScale(StrokeTable table, SizeF canvas);
+double pageScale(const PageStrokeTable& table, const StrokeCountValue& StrokeCount, SizeF canvas);
 
 // Moves the character so that its box is centred on the canvas, then 120
 // twips left and 225 up; writes the end mark into slot 100 before and into

@@ -6,7 +6,7 @@
 #include "data_files/settings_file.h"
 #include "data_files/stroke_table.h"
 #include "grid_box.h"
-#include "window_services/canvas.h"
+#include "drawing/canvas.h"
 
 namespace sumimai {
 

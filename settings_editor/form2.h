@@ -19,16 +19,17 @@
 
 #include <vector>
 
+#include "data_files/file_writing.h"
 #include "data_files/settings_file.h"
-#include "window_services/canvas.h"
-#include "window_services/controls.h"
-#include "window_services/message_boxes.h"
-#include "window_services/window.h"
+#include "window/canvas_control.h"
+#include "window/controls.h"
+#include "window/message_boxes.h"
+#include "window/window.h"
 
 namespace sumimai {
 
 struct Form2Services {
-  Canvas& Picture1;  // the colour preview; owned by the caller
+  CanvasControl& Picture1;  // the colour preview; owned by the caller
   MessageBoxes& messages;
 };
 
@@ -58,7 +59,7 @@ class Form2 {
   ScrollBar HScroll4{"HScroll4", 0, 256};
   TextBox Text2{"Text2"};
   TextBox Text3{"Text3"};
-  Canvas& Picture1;
+  CanvasControl& Picture1;
   TextBox Text4{"Text4"};
   CaptionControl Command1{"Command1", CaptionControl::Kind::Button};
   CaptionControl Command2{"Command2", CaptionControl::Kind::Button};

@@ -1,7 +1,7 @@
 // Sumimai: the main window, frameless over the whole screen.
 #include "main_window/form1.h"
-#include "window_services/drawing_pace.h"
-#include "window_services/qt/qt_program.h"
+#include "drawing/drawing_pace.h"
+#include "window/qt/qt_program.h"
 
 int main(int argc, char** argv) {
   sumimai::QtProgram program(argc, argv);

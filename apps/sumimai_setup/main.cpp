@@ -1,7 +1,7 @@
 // SumimaiSetup: the settings editor, a window captioned "設定" centred on
 // the screen.
 #include "settings_editor/form2.h"
-#include "window_services/qt/qt_program.h"
+#include "window/qt/qt_program.h"
 
 int main(int argc, char** argv) {
   sumimai::QtProgram program(argc, argv);

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "pacing_figures.h"
-#include "window_services/drawing_pace.h"
-#include "window_services/qt/qt_canvas.h"
+#include "drawing/drawing_pace.h"
+#include "window/qt/qt_canvas.h"
 
 using namespace sumimai;
 

@@ -26,7 +26,7 @@ ChargedDrawing chargeCharacter(const std::filesystem::path& file, double speed, 
 }
 
 ChargedDrawing chargePause(Canvas& canvas, std::chrono::nanoseconds callCost) {
-  canvas.setGeometry(0, 0, kCanvasTwips.width, kCanvasTwips.height);
+  canvas.setSize(kCanvasTwips);
   return charge(canvas, callCost, [&] { startUpPause(canvas); });
 }
 

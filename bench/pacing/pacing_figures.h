@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "window_services/canvas.h"
-#include "window_services/geometry.h"
+#include "drawing/canvas.h"
+#include "core/geometry.h"
 
 namespace sumimai {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "pacing_figures.h"
-#include "window_services/drawing_pace.h"
-#include "window_services/recording/recording_canvas.h"
+#include "drawing/drawing_pace.h"
+#include "drawing/recording/recording_canvas.h"
 
 using namespace sumimai;
 

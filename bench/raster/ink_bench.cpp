@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "ring_workloads.h"
-#include "window_services/raster/ink_layer.h"
+#include "drawing/raster/ink_layer.h"
 
 namespace sumimai::bench {
 namespace {

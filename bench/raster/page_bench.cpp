@@ -8,10 +8,8 @@
 #include <memory>
 
 #include "data_files/stroke_file.h"
-#include "renderer/clearing.h"
-#include "renderer/fitting.h"
-#include "renderer/page_drawing.h"
-#include "window_services/raster/ink_only_canvas.h"
+#include "drawing/raster/ink_only_canvas.h"
+#include "renderer/drawing_sequence.h"
 
 namespace sumimai::bench {
 
@@ -23,38 +21,37 @@ std::filesystem::path pageFile() {
 
 namespace {
 
+constexpr SizeF kCanvas{28830, 16230}, kForm{28800, 16200};
+
 struct FittedPage {
   PageStrokeTable table;
   StrokeCountValue count;
-  GridBox grid = kPageGridBox;
+  GridBox grid;
 };
 
-std::unique_ptr<FittedPage> fitPage(const std::filesystem::path& path) {
+std::unique_ptr<FittedPage> loadFittedPage(const std::filesystem::path& path) {
   auto page = std::make_unique<FittedPage>();
   if (!readPageFile(path, page->table, page->count).ok()) return nullptr;
-  拡大縮小(page->table, page->count, page->grid, {28830, 16230});
-  補正(page->table, page->count, page->grid, {28800, 16200});
+  InkOnlyCanvas canvas(kCanvas);
+  page->grid = fitPage(page->table, page->count, {canvas, kForm});
   return page;
 }
 
 }  // namespace
 
 void BM_ShippedPage(benchmark::State& state) {
-  static const std::unique_ptr<FittedPage> page = fitPage(pageFile());
+  static const std::unique_ptr<FittedPage> page = loadFittedPage(pageFile());
   if (!page) {
     state.SkipWithError("the page file could not be read");
     return;
   }
-  InkOnlyCanvas canvas;
-  canvas.setGeometry(0, 0, 28830, 16230);
+  InkOnlyCanvas canvas(kCanvas);
   DrawSettings settings{0, 160, 140, 50};
   InkColour ink;
   double thickness = 0;
   StrokeCountValue count = page->count;
   for (auto _ : state) {
-    クリア(canvas);
-    drawPageGrid(canvas, page->grid);
-    描画2(page->table, canvas, settings, ink, {thickness, count});
+    drawFittedPage(page->table, page->grid, canvas, settings, ink, {thickness, count});
     benchmark::DoNotOptimize(canvas.ink().coverage(960, 540));
   }
   state.counters["calls"] = static_cast<double>(canvas.clock().calls()) / static_cast<double>(state.iterations());

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "data_files/stroke_table.h"
-#include "window_services/geometry.h"
+#include "core/geometry.h"
 
 namespace sumimai::fuzz {
 

@@ -26,15 +26,12 @@ struct Describe {
   void operator()(const RectangleCall& r) {
     s << "rectangle from " << r.corner1 << " to " << r.corner2 << r.colour;
   }
-  void operator()(const PictureCall&) {}
+  void operator()(const ClearCall&) {}
 };
 
 }  // namespace
 
-CheckedCanvas::CheckedCanvas(SizeF size) {
-  keepCalls = false;
-  setGeometry(0, 0, size.width, size.height);
-}
+CheckedCanvas::CheckedCanvas(SizeF size) : RecordingCanvas(size) { keepCalls = false; }
 
 void CheckedCanvas::drawRing(const Ring& ring) {
   if (!finite(ring.centre) || !std::isfinite(ring.radius) || !inRange(ring.colour)) bad(ring);

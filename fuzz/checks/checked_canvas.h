@@ -6,7 +6,7 @@
 #include <string>
 
 #include "problems.h"
-#include "window_services/recording/recording_canvas.h"
+#include "drawing/recording/recording_canvas.h"
 
 namespace sumimai::fuzz {
 

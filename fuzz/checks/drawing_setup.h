@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "window_services/geometry.h"
+#include "core/geometry.h"
 
 namespace sumimai::fuzz {
 

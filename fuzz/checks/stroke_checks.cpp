@@ -3,48 +3,32 @@
 #include "call_bounds.h"
 #include "checked_canvas.h"
 #include "drawing_setup.h"
-#include "renderer/brush.h"
+#include "renderer/drawability.h"
+#include "renderer/drawing_sequence.h"
 #include "renderer/fitting.h"
 #include "scratch_file.h"
 #include "table_rules.h"
-#include "window_services/recording/scripted_message_boxes.h"
 
 namespace sumimai::fuzz {
 namespace {
 
-constexpr char kDisplayName[] = "般若心経\\fuzz.mem";
-
 struct Load {
   StrokeTable table{};
   StrokeCountValue count;
-  ScriptedMessageBoxes messages;
 };
 
-// The user hears nothing of a sound file and exactly once of a damaged one,
-// under the file's name, in UTF-8.
-void checkMessages(const Load& l, bool sound, Problems& problems) {
-  if (sound) return expect(problems, l.messages.shown.empty(), "a sound file gives a message");
-  if (l.messages.shown.size() != 1) {
-    problems.emplace_back("a damaged file gives no message or several");
-    return;
-  }
-  const ShownMessage& m = l.messages.shown.front();
-  expect(problems, m.title == StrokeFileTexts::kDamagedTitle, "a damaged file's message has the wrong title");
-  expect(problems, m.prompt.rfind(kDisplayName, 0) == 0, "a damaged file's message does not name the file");
-  expect(problems, isValidUtf8(m.prompt), "a damaged file's message is not well-formed UTF-8");
-}
-
-// Reads the file into a fresh table, and loads it (呼び出し) over a table full
-// of an earlier load's records; both must give the same table.
+// Reads the file into a fresh table, and again over a table full of an
+// earlier load's records; both must give the same table and the same answer.
 Load checkedLoad(const std::filesystem::path& path, Problems& problems) {
   Load fresh, reused;
   StrokeFileRead read = readStrokeFile(path, fresh.table, fresh.count);
   checkLoadedTable<StrokeTable, StrokeRecord>(fresh.table, fresh.count, read, kStrokeSlots, problems);
+  expect(problems, read.ok() == read.problem.empty(), "a sound file gives a problem, or a damaged one none");
   reused.table.fill(StrokeRecord{7, 7, 7, 7, 7, 7});
   reused.count = 42;
-  MissingFileNotice notice = MissingFileNotice::Unset;
-  loadStrokeFile(path, kDisplayName, reused.table, reused.count, notice, reused.messages);
-  checkMessages(reused, read.ok(), problems);
+  StrokeFileRead again = readStrokeFile(path, reused.table, reused.count);
+  expect(problems, again.status == read.status && again.problem == read.problem,
+         "a load over an earlier table answers otherwise than a load into a fresh one");
   expect(problems, fresh.count == reused.count && sameSlots(fresh.table, reused.table, 1, kStrokeSlots),
          "a load over an earlier table differs from a load into a fresh one");
   return fresh;
@@ -63,16 +47,22 @@ void checkFitting(Load& l, const DrawingSetup& setup, Problems& problems) {
   checkFittedTable(scaled, l.table, firstEndMark(l.table, kStrokeSlots), false, problems);
 }
 
-void checkDrawing(const Load& l, const DrawingSetup& setup, Problems& problems) {
+// The loaded table drawn as the programs draw it: fitted, cleared, drawn.
+// fitted is the table as the fitting steps left it, step by step.
+void checkDrawing(const Load& loaded, const Load& fitted, const DrawingSetup& setup, Problems& problems) {
   CheckedCanvas canvas(setup.canvas);
-  Control form("Form1");
-  form.setGeometry(0, 0, setup.form.width, setup.form.height);
   double thickness = 0;
-  StrokeCountValue count = l.count;
+  Load l = loaded;
   const InkColour ink{300, -5, 12.5};
-  描画(l.table, {canvas, form}, setup.Speed, ink, {thickness, count});
+  const Drawability drawable = drawabilityOf(loaded.table, loaded.count, setup.canvas);
+  const int loadedEnd = firstEndMark(loaded.table, kStrokeSlots);
+  expect(problems, drawable.visible || (drawable.record >= 1 && (loadedEnd == 0 || drawable.record < loadedEnd)),
+         "a table found blank names no record of it");
+  drawCharacter(l.table, {canvas, setup.form}, setup.Speed, ink, {thickness, l.count});
+  expect(problems, sameSlots(l.table, fitted.table, 0, kStrokeSlots),
+         "the drawing sequence fits otherwise than the fitting steps");
   int end = firstEndMark(l.table, kStrokeSlots);
-  expect(problems, end != 0 && count == end, "the drawing does not stop at the end mark");
+  expect(problems, end != 0 && l.count == end, "the drawing does not stop at the end mark");
   expect(problems, canvas.drawingCalls() <= brushCallBound(l.table, setup.Speed, setup.canvas),
          "the drawing makes more canvas calls than its table allows");
   canvas.report(problems);
@@ -82,11 +72,12 @@ void checkDrawing(const Load& l, const DrawingSetup& setup, Problems& problems) 
 
 Problems checkStrokeFile(std::string_view bytes) {
   Problems problems;
-  Load l = checkedLoad(writeScratchFile("fuzz.mem", bytes), problems);
+  const Load loaded = checkedLoad(writeScratchFile("fuzz.mem", bytes), problems);
   if (!problems.empty()) return problems;
   DrawingSetup setup = setupFor(bytes.size());
-  checkFitting(l, setup, problems);
-  if (problems.empty()) checkDrawing(l, setup, problems);
+  Load fitted = loaded;
+  checkFitting(fitted, setup, problems);
+  if (problems.empty()) checkDrawing(loaded, fitted, setup, problems);
   return problems;
 }
 

@@ -19,7 +19,9 @@ Contour rectangle(double left, double top, double right, double bottom) {
 }
 
 // A horizontal bar 800 long and 64 high, centred on y = 512.
-SourceStroke bar(std::vector<Point2> centreLine) { return {{rectangle(100, 480, 900, 544)}, std::move(centreLine)}; }
+SourceStroke bar(std::vector<Point2> centreLine) {
+  return {{rectangle(100, 480, 900, 544)}, std::move(centreLine), {}, 1};
+}
 
 TEST(FlattenPath, FollowsLinesAndCurvesToTheirEndsAndSplitsSubpaths) {
   std::vector<Contour> contours;
@@ -109,7 +111,9 @@ TEST(TraceStroke, MovesAnOffCentreLineToTheMiddleAndExtendsOneThatStopsShort) {
 TEST(TraceStroke, ReachesIntoTheOuterCornerOfASharpTurn) {
   // An L: down the left side, then along the bottom; the centre line turns at (130, 870).
   SourceStroke stroke{{{{100, 100}, {160, 100}, {160, 840}, {900, 840}, {900, 900}, {100, 900}}},
-                      {{130, 80}, {130, 870}, {920, 870}}};
+                      {{130, 80}, {130, 870}, {920, 870}},
+                      {},
+                      1};
   BrushPath path = traceStroke(stroke);
   expectInside(stroke, path);
   double best = 1e9;  // how close a disc comes to the corner (100, 900)

@@ -6,7 +6,6 @@
 
 #include "data_files/file_paths.h"
 #include "test_files.h"
-#include "window_services/recording/scripted_message_boxes.h"
 
 namespace sumimai {
 namespace {
@@ -31,13 +30,13 @@ StrokeRecord terminator() { return StrokeRecord{StrokeTerminator, 0, 0, 0, 0, 0}
 
 class StrokeFileTest : public ::testing::Test {
  protected:
-  void load(const std::string& name) { 呼び出し(name, table, count, notice, messages); }
+  // Reads 般若心経/name, as the main window does for a character.
+  void load(const std::string& name) { last = readStrokeFile(dataFilePath(name), table, count); }
 
   ScratchFolder folder;
   StrokeTable table{};
   StrokeCountValue count;
-  MissingFileNotice notice = MissingFileNotice::Unset;
-  ScriptedMessageBoxes messages;
+  StrokeFileRead last;
 };
 
 TEST_F(StrokeFileTest, RecordsFillSlotsThenTheEndMarkThenZeros) {
@@ -51,7 +50,7 @@ TEST_F(StrokeFileTest, RecordsFillSlotsThenTheEndMarkThenZeros) {
   for (int i = 5; i <= kStrokeSlots; ++i) EXPECT_EQ(table[i], StrokeRecord{}) << i;
   EXPECT_EQ(table[0], (StrokeRecord{7, 7, 7, 7, 7, 7}));
   EXPECT_EQ(count, 4);
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(last.status, StrokeFileStatus::Complete);
 }
 
 TEST_F(StrokeFileTest, ItemsAreCountedNotLines) {
@@ -102,7 +101,7 @@ TEST_F(StrokeFileTest, AFullFileAfterAShortOneCountsOneHundred) {
   // Not the stale 30: the fitting steps then cut the table at slot 100.
   EXPECT_EQ(count, 100);
   EXPECT_EQ(table[100], (StrokeRecord{1000, 2000, 1005, 2005, 1, 100}));
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(last.status, StrokeFileStatus::Full);
 }
 
 TEST_F(StrokeFileTest, ExactlyOneHundredRecordsThenTheEndMarkIsAlsoFull) {
@@ -112,35 +111,17 @@ TEST_F(StrokeFileTest, ExactlyOneHundredRecordsThenTheEndMarkIsAlsoFull) {
   EXPECT_EQ(count, 100);
 }
 
-TEST_F(StrokeFileTest, TheMissingFileQuestionIsAskedOnceAndYesReportsEveryFile) {
+TEST_F(StrokeFileTest, AMissingFileLeavesTheTableClearedAndTheCount) {
   writeFile(dataFilePath("ok.mem"), strokeFile(1));
   load("ok.mem");
   table[5].Kind = 3;
-  messages.answers = {MessageBoxAnswer::kYes};
   load("無.mem");
-  ASSERT_EQ(messages.shown.size(), 2u);
-  EXPECT_EQ(messages.shown[0].prompt, "不在文字を通知しますか？");
-  EXPECT_EQ(messages.shown[0].title, "不在文字通知確認");
-  EXPECT_EQ(messages.shown[0].style, MessageBoxStyle::kYesNo);
-  EXPECT_EQ(messages.shown[1].prompt, "般若心経\\無.mem");
-  EXPECT_EQ(messages.shown[1].title, "ファイルが存在しません。");
-  EXPECT_EQ(messages.shown[1].style, MessageBoxStyle::kOk);
-  EXPECT_EQ(notice, MissingFileNotice::Report);
+  EXPECT_EQ(last.status, StrokeFileStatus::Missing);
   EXPECT_EQ(count, 2);  // unchanged
   for (int i = 1; i <= kStrokeSlots; ++i) EXPECT_EQ(table[i], StrokeRecord{}) << i;
-
-  load(".mem");
-  ASSERT_EQ(messages.shown.size(), 3u);
-  EXPECT_EQ(messages.shown[2].prompt, "般若心経\\.mem");
-}
-
-TEST_F(StrokeFileTest, AnsweringNoSilencesMissingFilesForTheRun) {
-  messages.answers = {MessageBoxAnswer::kNo};
-  load("無.mem");
-  load("無.mem");
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(notice, MissingFileNotice::Silent);
-  EXPECT_FALSE(count.has_value());
+  StrokeCountValue never;
+  EXPECT_EQ(readStrokeFile(dataFilePath(".mem"), table, never).status, StrokeFileStatus::Missing);
+  EXPECT_FALSE(never.has_value());
 }
 
 TEST_F(StrokeFileTest, ANameFoundOnlyWithOtherLetterCaseIsRead) {
@@ -150,11 +131,11 @@ TEST_F(StrokeFileTest, ANameFoundOnlyWithOtherLetterCaseIsRead) {
   writeFile("般若心経/x.mem", strokeFile(1));
   load("X.MEM");
   EXPECT_EQ(count, 2);
-  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(last.ok());
 }
 
 // Damaged files: the records before the damage stand, the end mark follows
-// them, and the user is told once which file and record.
+// them, and the read tells which record and what is wrong.
 struct DamagedCase {
   const char* name;
   std::string content;
@@ -174,10 +155,9 @@ TEST_P(DamagedStrokeFile, KeepsTheRecordsBeforeTheDamage) {
   EXPECT_EQ(table[c.endSlot], terminator());
   for (int i = c.endSlot + 1; i <= kStrokeSlots; ++i) EXPECT_EQ(table[i], StrokeRecord{}) << i;
   for (int i = 1; i < c.endSlot; ++i) EXPECT_EQ(table[i].StartX, 10 * i) << i;
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(messages.shown[0].title, "ストロークファイルの誤り");
-  EXPECT_NE(messages.shown[0].prompt.find("般若心経\\壊.mem"), std::string::npos);
-  EXPECT_NE(messages.shown[0].prompt.find(c.problem), std::string::npos) << messages.shown[0].prompt;
+  EXPECT_EQ(last.status, StrokeFileStatus::Damaged);
+  EXPECT_EQ(last.record, c.endSlot == 1 ? 0 : c.endSlot);
+  EXPECT_NE(last.problem.find(c.problem), std::string::npos) << last.problem;
 }
 
 std::string firstRecords(int n) {
@@ -207,11 +187,13 @@ TEST_F(StrokeFileTest, AHugeFileIsReadOnlyAsFarAsNeeded) {
   writeFile(dataFilePath("big.mem"), s);
   load("big.mem");
   EXPECT_EQ(count, 3);
-  // One 20 MB item with no separator: cut at the item limit, reported as not a number.
+  // One 20 MB item with no separator: cut at the item limit and reported as
+  // too long, not as something other than a number.
   writeFile(dataFilePath("big.mem"), "h\r\n1," + std::string(20 << 20, '7'));
   load("big.mem");
   EXPECT_EQ(count, 1);
-  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(last.status, StrokeFileStatus::Damaged);
+  EXPECT_EQ(last.problem, "記録 1 の項目 2「" + std::string(40, '7') + "…」は長すぎます（4096 バイトを超えています）。");
 }
 
 TEST(PageFile, KeepsValuesAsReadAndCountsTheEndMark) {

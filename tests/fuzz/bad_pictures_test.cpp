@@ -12,9 +12,9 @@
 #include "main_window/form1.h"
 #include "main_window/form1_texts.h"
 #include "test_files.h"
-#include "window_services/qt/qt_picture_files.h"
-#include "window_services/recording/recording_canvas.h"
-#include "window_services/recording/scripted_message_boxes.h"
+#include "window/qt/qt_picture_files.h"
+#include "window/recording/recording_canvas_control.h"
+#include "window/recording/scripted_message_boxes.h"
 
 namespace sumimai::testing {
 namespace {
@@ -86,7 +86,7 @@ class BadBackground : public ::testing::TestWithParam<BadPicture> {
   }
 
   ScratchFolder folder;
-  RecordingCanvas canvas;
+  RecordingCanvasControl canvas;
   ScriptedMessageBoxes messages;
   QtPictureFiles pictures;
   Form1 form1{{canvas, messages, pictures}};

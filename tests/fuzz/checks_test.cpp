@@ -50,11 +50,9 @@ StrokeTable twoRecords() {
 
 std::uint64_t callsOf(const StrokeTable& table, double Speed) {
   CheckedCanvas canvas({9000, 6000});
-  Control form("Form1");
-  form.setGeometry(0, 0, 8970, 5970);
   double thickness = 0;
   StrokeCountValue count;
-  描画(table, {canvas, form}, Speed, {0, 0, 0}, {thickness, count});
+  描画(table, {canvas, {8970, 5970}}, Speed, {0, 0, 0}, {thickness, count});
   return canvas.drawingCalls();
 }
 
@@ -118,7 +116,7 @@ TEST(TableRules, FlagALoadedTableThatBreaksTheLoadersRules) {
   count = 101;
   EXPECT_EQ(problemsOf({}).size(), 1u);
   count = 2;
-  EXPECT_EQ(problemsOf({StrokeFileStatus::Damaged, "\xE8"}).size(), 1u);  // a reason cut inside a character
+  EXPECT_EQ(problemsOf({StrokeFileStatus::Damaged, 2, "\xE8"}).size(), 1u);  // a reason cut inside a character
 }
 
 TEST(TableRules, FlagFittingThatChangesAKindOrAnAbsentField) {

@@ -29,6 +29,7 @@ TEST_P(StartUpFileFailure, IsNamedAndTheProgramEnds) {
   ASSERT_EQ(messageTitles(), c.titles);
   EXPECT_EQ(messages.shown.back().prompt, c.prompt);
   EXPECT_TRUE(form1.form.ended());
+  EXPECT_EQ(form1.form.exitStatus(), kStartUpFailedStatus);
   EXPECT_FALSE(form1.Image5.visible());
   EXPECT_EQ(log.lines.back(), "Form1 end");
 }
@@ -62,7 +63,7 @@ class NamingPictures : public RecordingPictures {
 
 TEST(Form1Messages, AFileIsNamedOnceWhenItsProblemNamesItAlready) {
   ScratchFolder folder;
-  RecordingCanvas canvas;
+  RecordingCanvasControl canvas;
   ScriptedMessageBoxes messages;
   NamingPictures pictures;
   Form1 form1{{canvas, messages, pictures}};
@@ -99,6 +100,50 @@ TEST_F(Form1Test, APageFileDamagedPartWayIsToldAndThePageStillServes) {
   EXPECT_EQ(messages.shown[0].prompt.rfind("般若心経\\般若心経.mem\n記録 2", 0), 0u);
   EXPECT_TRUE(inPageView());
   EXPECT_EQ(form1.StrokeCount, 2);
+}
+
+TEST_F(Form1Test, ADamagedStrokeFileIsToldAndTheRecordsBeforeTheDamageAreDrawn) {
+  enterDrawingView(12);
+  writeFile(dataFilePath("字13.mem"), "h\r\n1,100,100,500,100,1,20,,,,\r\n2,abc\r\n");
+  form1.Image3_Click();
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].title, "ストロークファイルの誤り");
+  EXPECT_EQ(messages.shown[0].prompt,
+            "般若心経\\字13.mem\n記録 2 の項目 2「abc」は数値ではありません。\nそれより前の記録だけを描きます。");
+  EXPECT_EQ(form1.StrokeCount, 2);
+  EXPECT_FALSE(canvas.rings().empty());
+  EXPECT_TRUE(inDrawingView());
+}
+
+TEST_F(Form1Test, AStrokeFileThatCannotBeSeenAtThisSizeIsToldAndTheRecordNamed) {
+  enterDrawingView(12);
+  // A value inside the 32-bit range, absurd for a drawing: the fitting
+  // shrinks the other records to nothing.
+  writeFile(dataFilePath("字13.mem"), strokeFile({"100,100,500,100,1,20", "0,0,500,2147483647,2,20",
+                                                  "300,50,300,400,1,20"}));
+  form1.Image3_Click();
+  ASSERT_EQ(messageTitles(), Lines{"ストロークファイルの誤り"});
+  EXPECT_EQ(messages.shown[0].prompt,
+            "般若心経\\字13.mem\n記録 2 の値 2147483647 が大きすぎるため、ほかの記録が小さくなりすぎて、"
+            "この大きさでは描けません。");
+  EXPECT_TRUE(inDrawingView());
+  // The sample at start-up is checked alike.
+  writeFile(dataFilePath("海（墨翁）.MEM"), strokeFile({"100,100,300,100,1,20", "0,0,300,400,2,2147483647"}));
+  forget();
+  resize(kScreenWidth, kScreenHeight);
+  EXPECT_EQ(messageTitles(), (Lines{"ストロークファイルの誤り", "文字選択"}));
+}
+
+TEST_F(Form1Test, AfterYesEveryMissingStrokeFileIsNamed) {
+  enterDrawingView(12);
+  messages.answers = {MessageBoxAnswer::kYes};
+  for (const char* typed : {"20", "21"}) {
+    form1.Text1.setText(typed);
+    form1.Image4_Click();
+  }
+  EXPECT_EQ(messageTitles(), (Lines{"不在文字通知確認", "ファイルが存在しません。", "ファイルが存在しません。"}));
+  EXPECT_EQ(messages.shown.back().prompt, "般若心経\\字21.mem");
+  EXPECT_EQ(form1.MissingFileNotice, MissingFileNotice::Report);
 }
 
 TEST_F(Form1Test, APagePictureThatCannotBeWrittenLeavesTheCapturedPageInUse) {

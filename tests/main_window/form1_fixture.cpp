@@ -37,7 +37,7 @@ Form1Test::Form1Test() {
   // Every drawing of a character begins by clearing the canvas: record the
   // stroke file name in force then.
   canvas.onCall = [this](const CanvasCall& call) {
-    if (std::holds_alternative<PictureCall>(call)) drawn.push_back(form1.StrokeFileName);
+    if (std::holds_alternative<ClearCall>(call)) drawn.push_back(form1.StrokeFileName);
   };
 }
 
@@ -52,8 +52,7 @@ void Form1Test::startUp() {
 }
 
 void Form1Test::forget() {
-  canvas.calls.clear();
-  canvas.rectangleCount = canvas.ringCount = canvas.lineCount = 0;
+  canvas.forgetCalls();
   messages.shown.clear();
   pictures.loads.clear();
   log.lines.clear();

@@ -11,10 +11,10 @@
 
 #include "main_window/form1.h"
 #include "test_files.h"
-#include "window_services/recording/control_log.h"
-#include "window_services/recording/recording_canvas.h"
-#include "window_services/recording/recording_pictures.h"
-#include "window_services/recording/scripted_message_boxes.h"
+#include "window/recording/control_log.h"
+#include "window/recording/recording_canvas_control.h"
+#include "window/recording/recording_pictures.h"
+#include "window/recording/scripted_message_boxes.h"
 
 namespace sumimai::testing {
 
@@ -62,7 +62,7 @@ class Form1Test : public ::testing::Test {
   bool inDrawingView();
 
   ScratchFolder folder;
-  RecordingCanvas canvas;
+  RecordingCanvasControl canvas;
   ScriptedMessageBoxes messages;
   RecordingPictures pictures;
   Form1 form1{{canvas, messages, pictures}};

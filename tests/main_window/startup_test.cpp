@@ -4,7 +4,7 @@
 #include "data_files/file_paths.h"
 #include "form1_fixture.h"
 #include "renderer/grid_box.h"
-#include "window_services/drawing_pace.h"
+#include "drawing/drawing_pace.h"
 
 namespace sumimai::testing {
 namespace {
@@ -17,7 +17,7 @@ using Lines = std::vector<std::string>;
 // captured page set as the canvas's picture.
 Lines drawingPhases(const std::vector<CanvasCall>& calls, Rgb settingsInk) {
   auto phase = [&](const CanvasCall& call) -> std::string {
-    if (const PictureCall* set = std::get_if<PictureCall>(&call)) return set->empty ? "clear" : "picture";
+    if (const ClearCall* clear = std::get_if<ClearCall>(&call)) return clear->pictureSet ? "picture" : "clear";
     if (const RectangleCall* r = std::get_if<RectangleCall>(&call)) {
       return r->colour == Rgb{255, 255, 255} ? "spacing" : "grid";
     }
@@ -54,8 +54,8 @@ TEST_F(Form1Test, StartUpRunsTheWholeSequenceAndEndsInThePageView) {
   int picturesSetAfterPrompt = 0;
   canvas.onCall = [&](const CanvasCall& call) {
     if (messages.shown.empty()) ringsAtPrompt = canvas.ringCount;
-    const PictureCall* set = std::get_if<PictureCall>(&call);
-    if (set && !set->empty && messages.shown.size() == 1) ++picturesSetAfterPrompt;
+    const ClearCall* set = std::get_if<ClearCall>(&call);
+    if (set && set->pictureSet && messages.shown.size() == 1) ++picturesSetAfterPrompt;
   };
   pictures.loads.clear();
   resize(kScreenWidth, kScreenHeight);
@@ -179,7 +179,7 @@ TEST_F(Form1Test, TheControlsAreCreatedAsTheWindowDefinesThem) {
 }
 
 TEST(Form1Pictures, TheButtonPicturesComeFromTheProgramsResources) {
-  RecordingCanvas canvas;
+  RecordingCanvasControl canvas;
   ScriptedMessageBoxes messages;
   RecordingPictures pictures;
   Form1 form1{{canvas, messages, pictures}};

@@ -15,9 +15,9 @@
 #include <string>
 
 #include "qt_test_support.h"
-#include "window_services/qt/canvas_widget.h"
-#include "window_services/qt/qt_canvas.h"
-#include "window_services/qt/qt_form_view.h"
+#include "window/qt/canvas_widget.h"
+#include "window/qt/qt_canvas.h"
+#include "window/qt/qt_form_view.h"
 
 namespace sumimai {
 namespace {

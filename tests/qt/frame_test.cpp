@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include "qt_test_support.h"
-#include "window_services/qt/frame_widget.h"
-#include "window_services/qt/qt_form_view.h"
+#include "window/qt/frame_widget.h"
+#include "window/qt/qt_form_view.h"
 
 namespace sumimai {
 namespace {

@@ -1,4 +1,4 @@
-#include "window_services/qt/key_codes.h"
+#include "window/qt/key_codes.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "qt_test_support.h"
-#include "window_services/qt/qt_message_boxes.h"
+#include "window/qt/qt_message_boxes.h"
 
 namespace sumimai {
 namespace {

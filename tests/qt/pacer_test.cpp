@@ -1,4 +1,4 @@
-#include "window_services/pacer.h"
+#include "window/pacer.h"
 
 #include <gtest/gtest.h>
 

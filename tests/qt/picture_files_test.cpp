@@ -7,7 +7,7 @@
 
 #include "qt_test_support.h"
 #include "test_files.h"
-#include "window_services/qt/qt_picture_files.h"
+#include "window/qt/qt_picture_files.h"
 
 namespace sumimai {
 namespace {

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "window_services/qt/qt_picture.h"
+#include "window/qt/qt_picture.h"
 
 namespace sumimai::testing {
 

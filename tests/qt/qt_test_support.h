@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "window_services/picture.h"
+#include "window/picture.h"
 
 namespace sumimai::testing {
 

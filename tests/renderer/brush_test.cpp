@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "window_services/recording/recording_canvas.h"
+#include "drawing/recording/recording_canvas.h"
 
 namespace sumimai {
 namespace {
@@ -13,30 +13,26 @@ constexpr Rgb kInk{10, 20, 30};
 
 class BrushTest : public ::testing::Test {
  protected:
-  BrushTest() {
-    canvas.setGeometry(0, 0, 9030, 6030);
-    form.setGeometry(0, 0, 9000, 6000);
-    table[0] = {};
-  }
+  BrushTest() { table[0] = {}; }
 
   void draw(double speed) {
     canvas.calls.clear();
-    描画(table, {canvas, form}, speed, {10, 20, 30}, {thickness, count});
+    描画(table, {canvas, kForm}, speed, {10, 20, 30}, {thickness, count});
   }
 
   // The rings drawn on the canvas (pauses left out).
   std::vector<Ring> visibleRings() const {
     std::vector<Ring> out;
     for (const Ring& r : canvas.rings()) {
-      if (r.centre.x < canvas.width()) out.push_back(r);
+      if (r.centre.x < canvas.outerSize().width) out.push_back(r);
     }
     return out;
   }
 
   std::size_t pauseRings() const { return canvas.rings().size() - visibleRings().size(); }
 
-  RecordingCanvas canvas;
-  Control form{"Form1"};
+  static constexpr SizeF kForm{9000, 6000};
+  RecordingCanvas canvas{{9030, 6030}};
   StrokeTable table{};
   double thickness = -1;
   StrokeCountValue count;
@@ -209,15 +205,13 @@ TEST_F(BrushTest, APenLiftFromFarOffTheCanvasPausesNoLongerThanAcrossIt) {
 TEST_F(BrushTest, ColourComponentsAreRoundedAndHeldToTheRange) {
   table[1] = {10, 10, 13, 14, 1, 2};
   table[2].StartX = StrokeTerminator;
-  描画(table, {canvas, form}, 0, {12.5, 256, -3}, {thickness, count});
+  描画(table, {canvas, kForm}, 0, {12.5, 256, -3}, {thickness, count});
   EXPECT_EQ(canvas.rings().front().colour, (Rgb{12, 255, 0}));
 }
 
 TEST(StrokeStartPause, DrawsAThousandRectanglesPerSpeed) {
   RecordingCanvas canvas;
-  Control form("Form1");
-  form.setGeometry(0, 0, 1500, 900);
-  空間({canvas, form}, 2);
+  空間({canvas, {1500, 900}}, 2);
   EXPECT_EQ(canvas.rectangleCount, 2000u);
   EXPECT_EQ(std::get<RectangleCall>(canvas.calls.back()),
             (RectangleCall{{-10, -10}, {1500, 900}, {255, 255, 255}, false}));

@@ -5,18 +5,17 @@
 #include <cmath>
 
 #include "renderer/clearing.h"
-#include "window_services/recording/recording_canvas.h"
+#include "drawing/recording/recording_canvas.h"
 
 namespace sumimai {
 namespace {
 
 class PageDrawingTest : public ::testing::Test {
  protected:
-  PageDrawingTest() { canvas.setGeometry(0, 0, 15390, 11550); }
 
   void draw() { 描画2(table, canvas, settings, ink, {thickness, count}); }
 
-  RecordingCanvas canvas;
+  RecordingCanvas canvas{{15390, 11550}};
   PageStrokeTable table;
   DrawSettings settings{7, 12.5, 256, 3};
   InkColour ink{160, 140, 50};
@@ -91,8 +90,7 @@ TEST(PageGrid, TwentyEightColumnsTenRowsAndTheBox) {
 }
 
 TEST(StartUpPause, TwentyThousandCirclesJustRightOfTheCanvas) {
-  RecordingCanvas canvas;
-  canvas.setGeometry(0, 0, 28830, 16230);
+  RecordingCanvas canvas{{28830, 16230}};
   startUpPause(canvas);
   std::vector<Ring> rings = canvas.rings();
   ASSERT_EQ(rings.size(), 20000u);
@@ -100,16 +98,12 @@ TEST(StartUpPause, TwentyThousandCirclesJustRightOfTheCanvas) {
   EXPECT_EQ(rings.back().centre.y, 20000);
 }
 
-TEST(Clearing, DropsThePictureAndIsHarmlessTwice) {
+TEST(Clearing, WipesTheCanvasAndIsHarmlessTwice) {
   RecordingCanvas canvas;
-  Picture shot;
-  shot.data = std::make_shared<PictureData>();
-  shot.source = "般若心経.bmp";
-  canvas.setPicture(shot);
   クリア(canvas);
   クリア(canvas);
-  EXPECT_TRUE(canvas.picture().empty());
-  EXPECT_EQ(canvas.calls.back(), (CanvasCall{PictureCall{"", true}}));
+  EXPECT_EQ(canvas.calls, (std::vector<CanvasCall>{ClearCall{}, ClearCall{}}));
+  EXPECT_EQ(canvas.clock().calls(), 0u);
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 
 #include "settings_editor/form2.h"
 #include "test_files.h"
-#include "window_services/recording/control_log.h"
-#include "window_services/recording/recording_canvas.h"
-#include "window_services/recording/scripted_message_boxes.h"
+#include "window/recording/control_log.h"
+#include "window/recording/recording_canvas_control.h"
+#include "window/recording/scripted_message_boxes.h"
 
 namespace sumimai::testing {
 
@@ -33,7 +33,7 @@ class Form2Test : public ::testing::Test {
   std::string settingsBytes() const { return readFile(kSettingsFileName); }
 
   ScratchFolder folder;
-  RecordingCanvas preview{"Picture1"};
+  RecordingCanvasControl preview{"Picture1"};
   ScriptedMessageBoxes messages;
   Form2 form2{Form2Services{preview, messages}};
   ControlLog log;

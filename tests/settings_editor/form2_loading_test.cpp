@@ -95,7 +95,7 @@ TEST_F(Form2Test, AnUnusableFileStartsFromSpeedZeroAndBlackAndSaysWhy) {
                         Case{" 3\r\n 10 \r\nred\r\n 0 \r\n", "3 行目「red」は数値ではありません"}}) {
     ScratchFolder scratch;
     if (c.bytes) writeFile(kSettingsFileName, c.bytes);
-    RecordingCanvas canvas;
+    RecordingCanvasControl canvas;
     ScriptedMessageBoxes boxes;
     Form2 editor{Form2Services{canvas, boxes}};
     editor.form.onActivate();

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "window_services/raster/ink_only_canvas.h"
+#include "drawing/raster/ink_only_canvas.h"
 
 namespace sumimai {
 

@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "data_files/record_reader.h"
+#include "drawing/raster/ink_only_canvas.h"
 #include "renderer/brush.h"
-#include "renderer/fitting.h"
-#include "window_services/raster/ink_only_canvas.h"
+#include "renderer/drawing_sequence.h"
 
 namespace sumimai::strokes {
 namespace {
@@ -101,7 +101,7 @@ Box fillStroke(const SourceStroke& stroke, const Mapping& map, Pixels& mask) {
 
 // Draws the records first..last (a stroke) of the fitted table alone, as
 // 描画 draws them in the whole table (the slot before gives the start disc).
-PixelRect drawStroke(const StrokeTable& fitted, int first, int last, InkOnlyCanvas& canvas, const Control& form) {
+PixelRect drawStroke(const StrokeTable& fitted, int first, int last, InkOnlyCanvas& canvas, SizeF form) {
   StrokeTable one{};
   one[0] = fitted[first - 1];
   for (int i = first; i <= last; ++i) one[i - first + 1] = fitted[i];
@@ -150,13 +150,11 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
   StrokeCountValue count;
   if (!readTable(strokeFileText, table, count, f.problem)) return f;
   InkOnlyCanvas canvas;
-  Control form("Form1");
   const float twips = static_cast<float>(canvasPixels * kTwipsPerPixel);
-  canvas.setGeometry(0, 0, twips, twips);
-  form.setGeometry(0, 0, twips - 30, twips - 30);
+  canvas.setSize({twips, twips});
+  const SizeF form{twips - 30, twips - 30};
   StrokeTable fitted = table;
-  拡大縮小2(fitted, canvas.outerSize());
-  補正2(fitted, count, canvas.outerSize());
+  fitCharacter(fitted, count, canvas.outerSize());
   const int end = slotOf(count);
   f.records = end - 1;
   std::vector<int> starts;

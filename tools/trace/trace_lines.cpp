@@ -31,9 +31,7 @@ struct LineOf {
   std::string operator()(const RectangleCall& r) const {
     return (r.filled ? "fill " : "rect ") + points(r.corner1, r.corner2) + " " + colourText(r.colour);
   }
-  std::string operator()(const PictureCall& p) const {
-    return p.empty ? std::string("clear") : "picture " + p.source;
-  }
+  std::string operator()(const ClearCall& c) const { return c.pictureSet ? "picture" : "clear"; }
 };
 
 }  // namespace

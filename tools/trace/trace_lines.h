@@ -5,13 +5,13 @@
 #include <string>
 
 #include "data_files/stroke_table.h"
-#include "window_services/recording/recording_canvas.h"
+#include "drawing/recording/recording_canvas.h"
 
 namespace sumimai {
 
 // "ring X Y R RED GREEN BLUE", "rect X1 Y1 X2 Y2 RED GREEN BLUE" (an outline;
 // a filled one is "fill ..."), "line X1 Y1 X2 Y2 RED GREEN BLUE", or "clear"
-// (the canvas given the empty picture); another picture is "picture SOURCE".
+// (the canvas wiped; "picture" when a window's canvas was given a picture).
 std::string traceLine(const CanvasCall& call);
 
 // "state StrokeCount=N CurrentThickness=V", N "unset" while never set.

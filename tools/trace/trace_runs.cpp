@@ -1,17 +1,26 @@
 #include "trace_runs.h"
 
+#include "data_files/file_paths.h"
 #include "data_files/stroke_file.h"
-#include "renderer/brush.h"
-#include "renderer/clearing.h"
-#include "renderer/fitting.h"
-#include "renderer/page_drawing.h"
-#include "window_services/recording/scripted_message_boxes.h"
+#include "renderer/drawability.h"
+#include "renderer/drawing_sequence.h"
 
 namespace sumimai {
 namespace {
 
-void keepMessages(const ScriptedMessageBoxes& boxes, TraceResult& result) {
-  for (const ShownMessage& m : boxes.shown) result.messages.push_back(m.prompt + " / " + m.title);
+// A file that could not be read whole, as "FILE / what is wrong".
+void keepProblem(const std::filesystem::path& file, const StrokeFileRead& read, TraceResult& result) {
+  if (read.ok()) return;
+  const std::string problem =
+      read.status == StrokeFileStatus::Missing ? OpenedFile{}.problem() : read.problem;
+  result.messages.push_back(file.string() + " / " + problem);
+}
+
+// A table whose records the fitting shrinks to nothing draws a blank.
+void keepBlank(const std::filesystem::path& file, const Drawability& drawable, TraceResult& result) {
+  if (drawable.visible) return;
+  result.blank = true;
+  result.messages.push_back(file.string() + " / " + drawable.problem());
 }
 
 }  // namespace
@@ -19,37 +28,26 @@ void keepMessages(const ScriptedMessageBoxes& boxes, TraceResult& result) {
 TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, double speed,
                            const InkColour& ink, Canvas& recorder) {
   TraceResult result;
-  Control form("Form1");
-  recorder.setGeometry(0, 0, canvas.width, canvas.height);
-  form.setGeometry(0, 0, canvas.width - 30, canvas.height - 30);
+  recorder.setSize(canvas);
   StrokeTable table{};
-  MissingFileNotice notice = MissingFileNotice::Unset;
-  ScriptedMessageBoxes boxes;
-  boxes.defaultAnswer = MessageBoxAnswer::kNo;
-  loadStrokeFile(file, file.string(), table, result.StrokeCount, notice, boxes);
-  拡大縮小2(table, recorder.outerSize());
-  補正2(table, result.StrokeCount, recorder.outerSize());
-  クリア(recorder);
-  描画(table, {recorder, form}, speed, ink, {result.CurrentThickness, result.StrokeCount});
-  keepMessages(boxes, result);
+  keepProblem(file, readStrokeFile(file, table, result.StrokeCount), result);
+  keepBlank(file, drawabilityOf(table, result.StrokeCount, canvas), result);
+  drawCharacter(table, {recorder, {canvas.width - 30, canvas.height - 30}}, speed, ink,
+                {result.CurrentThickness, result.StrokeCount});
   return result;
 }
 
 TraceResult tracePage(const std::filesystem::path& file, SizeF form, const InkColour& ink,
                       Canvas& recorder) {
   TraceResult result;
-  recorder.setGeometry(0, 0, form.width + 30, form.height + 30);
+  recorder.setSize({form.width + 30, form.height + 30});
   PageStrokeTable table;
-  StrokeFileRead read = readPageFile(file, table, result.StrokeCount);
-  if (!read.ok()) result.messages.push_back(file.string() + " / " + read.problem);
-  GridBox grid = kPageGridBox;
-  拡大縮小(table, result.StrokeCount, grid, recorder.outerSize());
-  補正(table, result.StrokeCount, grid, form);
-  クリア(recorder);
-  drawPageGrid(recorder, grid);
+  keepProblem(file, readPageFile(file, table, result.StrokeCount), result);
+  keepBlank(file, drawabilityOf(table, result.StrokeCount, recorder.outerSize()), result);
+  const GridBox grid = fitPage(table, result.StrokeCount, {recorder, form});
   DrawSettings settings{0, ink.red, ink.green, ink.blue};
   InkColour drawn = ink;
-  描画2(table, recorder, settings, drawn, {result.CurrentThickness, result.StrokeCount});
+  drawFittedPage(table, grid, recorder, settings, drawn, {result.CurrentThickness, result.StrokeCount});
   return result;
 }
 

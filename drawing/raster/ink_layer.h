@@ -1,0 +1,104 @@
+// The ink of a canvas: a raster of device pixels that rings, lines and
+// rectangles are drawn into, kept apart from what lies beneath it (pictures,
+// controls) and composited over that when the canvas is presented.
+//
+// Pixel (i, j) covers [i, i + 1) x [j, j + 1); coordinates are real numbers in
+// device pixels. Within one colour, coverage combines by maximum, so a
+// hundred overlapping rings leave an edge with the coverage of the outermost
+// one instead of piling up into a hard, grown edge. Ink of another colour
+// drawn over a pixel flattens what was there beneath the new colour.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/geometry.h"
+
+namespace sumimai {
+
+// A rectangle of whole pixels, half-open: [left, right) x [top, bottom).
+struct PixelRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool empty() const { return right <= left || bottom <= top; }
+  bool operator==(const PixelRect&) const = default;
+};
+
+class InkLayer {
+ public:
+  InkLayer() = default;
+  InkLayer(int width, int height);
+
+  // Resizes and clears.
+  void reset(int width, int height);
+  int width() const { return width_; }
+  int height() const { return height_; }
+
+  // Removes all ink.
+  void clear();
+  // Removes the ink within rect (a control shown over it repaints there).
+  void erase(PixelRect rect);
+
+  // Limits drawing to rect (for example the part of the canvas that its
+  // window shows): drawing calls leave every pixel outside it alone and cost
+  // no pixel work there. The limit stays across reset(); the default is
+  // unlimited (the whole layer).
+  void setDrawableArea(PixelRect rect);
+  // The pixels drawing calls may touch: the drawable area within the layer.
+  PixelRect drawableArea() const { return area_; }
+
+  // A circle outline one pixel wide, antialiased, centred at (cx, cy): it
+  // covers the radii radius - 0.5 .. radius + 0.5. A radius below one pixel
+  // still leaves a small dot. Anything outside the layer costs no pixel
+  // work; a negative radius or a coordinate that is not finite draws nothing.
+  void ring(float cx, float cy, float radius, Rgb colour);
+  // A line one pixel wide between two points, antialiased, with square ends
+  // reaching half a pixel beyond them (so that outlines close at corners).
+  void line(float x1, float y1, float x2, float y2, Rgb colour);
+  // The outline of the rectangle with these corners, one pixel wide.
+  void rectangleOutline(float x1, float y1, float x2, float y2, Rgb colour);
+  // The rectangle with these corners, filled: each pixel is covered by the
+  // share of its area that lies inside.
+  void fillRectangle(float x1, float y1, float x2, float y2, Rgb colour);
+
+  // The bounding box of all pixels touched since the last call, then empty.
+  PixelRect takeDirty();
+
+  // Composites the ink over 32-bit premultiplied ARGB pixels (0xAARRGGBB in
+  // native byte order, as QImage::Format_ARGB32_Premultiplied holds them)
+  // within rect. pixels addresses pixel (0, 0) of an image the size of the
+  // layer; stride is in pixels.
+  void compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const;
+
+  // For tests and tools: the coverage 0..255 of the topmost ink at a pixel,
+  // and the colour the pixel shows over white.
+  std::uint8_t coverage(int x, int y) const;
+  Rgb colourOverWhite(int x, int y) const;
+
+ private:
+  // Adds coverage (0..255) of the colour rgb (0xRRGGBB) at pixel index i.
+  void plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb);
+  // Widens the dirty box to rect (it runs once per ring, so inline).
+  void markDirty(PixelRect rect) {
+    if (rect.empty()) return;
+    dirty_ = {std::min(rect.left, dirty_.left), std::min(rect.top, dirty_.top), std::max(rect.right, dirty_.right),
+              std::max(rect.bottom, dirty_.bottom)};
+  }
+
+  static constexpr int kUnlimited = 1 << 30;
+  int width_ = 0, height_ = 0;
+  // Per pixel, the topmost colour packed with its coverage (coverage << 24 |
+  // 0xRRGGBB) and the flattened ink beneath it (premultiplied ARGB). Both
+  // run on a few pixels past the last, which the ring loop may read.
+  std::vector<std::uint32_t> below_;
+  std::vector<std::uint32_t> top_;
+  // Nothing dirty is the inverted box of the whole range, which any box
+  // widens by plain minimum and maximum.
+  static constexpr PixelRect kNothingDirty{kUnlimited, kUnlimited, -kUnlimited, -kUnlimited};
+  PixelRect dirty_ = kNothingDirty;
+  PixelRect drawable_{0, 0, kUnlimited, kUnlimited};
+  PixelRect area_;  // drawable_ within the layer
+};
+
+}  // namespace sumimai
