@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "coverage_profile.h"
 #include "ink_layer.h"
@@ -97,18 +98,16 @@ constexpr std::size_t kPlanePadding = 16;
 // whole, without cutting the rows into spans.
 constexpr int kSmallRingBox = 16;
 
-// The loops that combine a ring into the pixels: one pixel at a time;
-// eight at a time (AVX2 and FMA); and as that, but small rings sixteen
-// pixels at a time (AVX-512). All give the same coverage, give or take one
-// step of 255 where fused and separate rounding part.
-enum class RingLoop { Scalar, Avx2, Avx512 };
-bool ringLoopAvailable(RingLoop loop);
-
 // Combines the ring into rows [rows.first, rows.last) within the columns
 // [left, right); returns the box of pixels it went over (empty if none).
-// Uses the fastest loop the processor runs, or the one given.
+// Runs the kernel compiled for the best instruction set this processor has
+// (Highway's dynamic dispatch; hwy::SetSupportedTargetsForTest narrows the
+// choice). Every target gives the same coverage, give or take one step of
+// 255 where fused and separate multiply-adds round apart.
 PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes);
-PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes,
-                    RingLoop loop);
+
+// The Highway targets the ring kernel was compiled for that this processor
+// runs, best first.
+std::vector<std::int64_t> ringKernelTargets();
 
 }  // namespace sumimai::raster
