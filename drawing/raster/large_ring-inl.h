@@ -151,7 +151,7 @@ HWY_NOINLINE PixelRect coverFarRing(const RingShape& ring, IndexRange rows, int 
 // find their spans in float.
 constexpr double kFloatSpans = 1 << 16;
 
-HWY_INLINE PixelRect coverLargeRing(const RingShape& ring, IndexRange rows, int left, int right,
+HWY_NOINLINE PixelRect coverLargeRing(const RingShape& ring, IndexRange rows, int left, int right,
                                     PixelPlanes planes) {
   if (ring.reach > kFloatSpans || std::abs(ring.cx) > kFloatSpans || std::abs(ring.cy) > kFloatSpans)
     return coverFarRing(ring, rows, left, right, planes);

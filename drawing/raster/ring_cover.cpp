@@ -20,8 +20,8 @@ namespace sumimai::raster {
 
 HWY_EXPORT(CoverRing);
 
-PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes) {
-  return HWY_DYNAMIC_DISPATCH(CoverRing)(ring, rows, left, right, planes);
+PixelRect coverRing(float cx, float cy, float radius, std::uint32_t rgb, PixelRect area, PixelPlanes planes) {
+  return HWY_DYNAMIC_DISPATCH(CoverRing)(cx, cy, radius, rgb, area, planes);
 }
 
 std::vector<std::int64_t> ringKernelTargets() { return hwy::SupportedAndGeneratedTargets(); }

@@ -22,7 +22,7 @@ namespace sumimai::raster::HWY_NAMESPACE {
 // A small ring's box, R rows to a vector of kLanes / R columns (at least
 // as many as the box is wide).
 template <std::size_t R>
-HWY_NOINLINE void coverBox(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes) {
+HWY_INLINE void coverBox(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes) {
   const DF df;
   const DU du;
   const RingProfile& p = ring.profile;
@@ -60,10 +60,31 @@ HWY_INLINE void coverSmallRing(const RingShape& ring, IndexRange rows, int left,
   }
 }
 
-PixelRect CoverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes) {
-  if (right - left > kSmallRingBox) return coverLargeRing(ring, rows, left, right, planes);
-  coverSmallRing(ring, rows, left, right, planes);
-  return {left, rows.first, right, rows.last};
+// Whether some point of the box [left, right] x [top, bottom] lies within
+// the band between inner and outer from (x, y).
+HWY_INLINE bool boxMeetsBand(double x, double y, double left, double top, double right, double bottom,
+                             double inner, double outer) {
+  const double nx = std::max({left - x, 0.0, x - right}), ny = std::max({top - y, 0.0, y - bottom});
+  const double fx = std::max(x - left, right - x), fy = std::max(y - top, bottom - y);
+  return nx * nx + ny * ny < outer * outer && fx * fx + fy * fy >= inner * inner;
+}
+
+PixelRect CoverRing(float cx, float cy, float radius, std::uint32_t rgb, PixelRect area, PixelPlanes planes) {
+  const RingShape ring(cx, cy, radius, rgb);
+  const double left = cx - ring.reach, right = cx + ring.reach;
+  const double top = cy - ring.reach, bottom = cy + ring.reach;
+  const IndexRange rows = centresWithin(top, bottom, area.top, area.bottom);
+  const IndexRange cols = centresWithin(left, right, area.left, area.right);
+  if (rows.empty() || cols.empty()) return {};
+  // A ring cut by the area's edges may miss all the pixel centres left
+  // (the pauses' rings, huge rings around the canvas).
+  const bool cut = left < area.left || top < area.top || right > area.right || bottom > area.bottom;
+  if (cut && !boxMeetsBand(cx, cy, cols.first + 0.5, rows.first + 0.5, cols.last - 0.5, rows.last - 0.5,
+                           ring.innerReach, ring.reach))
+    return {};
+  if (cols.last - cols.first > kSmallRingBox) return coverLargeRing(ring, rows, cols.first, cols.last, planes);
+  coverSmallRing(ring, rows, cols.first, cols.last, planes);
+  return {cols.first, rows.first, cols.last, rows.last};
 }
 
 }  // namespace sumimai::raster::HWY_NAMESPACE

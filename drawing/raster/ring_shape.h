@@ -98,13 +98,18 @@ constexpr std::size_t kPlanePadding = 16;
 // whole, without cutting the rows into spans.
 constexpr int kSmallRingBox = 16;
 
-// Combines the ring into rows [rows.first, rows.last) within the columns
-// [left, right); returns the box of pixels it went over (empty if none).
+// Combines the ring (centre (cx, cy), colour 0xRRGGBB) into the pixels
+// within area, which the planes hold; returns the box of pixels it went over
+// (empty if none). The radius is at least 0 and all finite. Rows are cut
+// into the one or two spans where the outline can reach, so that a huge
+// ring costs only the pixels near its outline and a ring off the area costs
+// no pixel work at all.
+//
 // Runs the kernel compiled for the best instruction set this processor has
 // (Highway's dynamic dispatch; hwy::SetSupportedTargetsForTest narrows the
 // choice). Every target gives the same coverage, give or take one step of
 // 255 where fused and separate multiply-adds round apart.
-PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes);
+PixelRect coverRing(float cx, float cy, float radius, std::uint32_t rgb, PixelRect area, PixelPlanes planes);
 
 // The Highway targets the ring kernel was compiled for that this processor
 // runs, best first.

@@ -60,38 +60,39 @@ bool combinesWithin(std::uint32_t top, std::uint32_t below, std::uint32_t wasTop
   return false;
 }
 
-// Draws one ring with the kernel into `kernel` and checks each pixel of its
-// box against the model and against `before`, the planes as they were
-// (then updated to match). The kernel works out distances in float: far from
-// the origin they may be off by a few parts in 2^24 of the coordinates.
+// Draws one ring with the kernel into `kernel` and checks each pixel near it
+// against the model and against `before`, the planes as they were (then
+// updated to match). The kernel works out distances in float: far from the
+// origin they may be off by a few parts in 2^24 of the coordinates.
 void checkRing(Raster& kernel, Raster& before, float cx, float cy, float radius, std::uint32_t rgb) {
-  const RingShape shape(cx, cy, radius, rgb);
-  const IndexRange rows = centresWithin(cy - shape.reach, cy + shape.reach, 0, kernel.height);
-  const IndexRange cols = centresWithin(cx - shape.reach, cx + shape.reach, 0, kernel.width);
-  if (rows.empty() || cols.empty()) return;
-  const PixelRect box = coverRing(shape, rows, cols.first, cols.last, kernel.planes());
-  const double slack = std::ldexp(std::abs(cx) + std::abs(cy) + radius + kernel.width + kernel.height, -21);
-  for (int y = rows.first; y < rows.last; ++y) {
-    for (int x = cols.first; x < cols.last; ++x) {
-      const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+  const PixelRect box = coverRing(cx, cy, radius, rgb, {0, 0, kernel.width, kernel.height}, kernel.planes());
+  const double x = cx, y = cy, r = radius;
+  const double slack = std::ldexp(std::abs(x) + std::abs(y) + r + kernel.width + kernel.height, -21);
+  // Beyond radius + 1 of the centre (along either axis), no ink.
+  const auto clip = [](double v, int limit) { return static_cast<int>(std::clamp<double>(v, 0, limit)); };
+  const int x0 = clip(std::floor(x - r - 1), kernel.width), x1 = clip(std::ceil(x + r + 1), kernel.width);
+  const int y0 = clip(std::floor(y - r - 1), kernel.height), y1 = clip(std::ceil(y + r + 1), kernel.height);
+  for (int py = y0; py < y1; ++py) {
+    for (int px = x0; px < x1; ++px) {
+      const double d = std::hypot(px + 0.5 - x, py + 0.5 - y);
       // The coverage is highest on the ring, falling off to both sides.
-      const int lo = std::min(modelCoverage(d - slack, radius), modelCoverage(d + slack, radius));
-      const int hi = std::max({modelCoverage(d - slack, radius), modelCoverage(d + slack, radius),
-                               modelCoverage(std::clamp<double>(radius, d - slack, d + slack), radius)});
-      const std::size_t i = static_cast<std::size_t>(y) * kernel.stride + x;
+      const int lo = std::min(modelCoverage(d - slack, r), modelCoverage(d + slack, r));
+      const int hi = std::max({modelCoverage(d - slack, r), modelCoverage(d + slack, r),
+                               modelCoverage(std::clamp(r, d - slack, d + slack), r)});
+      const std::size_t i = static_cast<std::size_t>(py) * kernel.stride + px;
       const std::uint32_t top = kernel.top[i], below = kernel.below[i];
       if (top != before.top[i] || below != before.below[i]) {
-        ASSERT_TRUE(x >= box.left && x < box.right && y >= box.top && y < box.bottom) << x << "," << y;
+        ASSERT_TRUE(px >= box.left && px < box.right && py >= box.top && py < box.bottom) << px << "," << py;
       }
       ASSERT_TRUE(combinesWithin(top, below, before.top[i], before.below[i], rgb, lo - 1, hi + 1))
-          << "ring " << cx << "," << cy << " r " << radius << " pixel " << x << "," << y << ": coverage "
+          << "ring " << cx << "," << cy << " r " << radius << " pixel " << px << "," << py << ": coverage "
           << (top >> 24) << ", model " << lo << ".." << hi;
       before.top[i] = top, before.below[i] = below;
     }
   }
 }
 
-float random(float lo, float hi) { return lo + (hi - lo) * static_cast<float>(std::rand()) / RAND_MAX; }
+float random(float lo, float hi) { return lo + (hi - lo) * static_cast<float>(std::rand() / (RAND_MAX + 1.0)); }
 
 // Rings of every size about and across a layer of w x h in a plane of
 // `stride`, in two colours, each checked; then nothing else may differ.
