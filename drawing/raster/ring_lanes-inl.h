@@ -3,8 +3,11 @@
 // target, hence the guard that toggles instead of a #pragma once).
 //
 // A group is one vector cut into R equal parts, each part a run of
-// consecutive pixels of one row: a span of a large ring (R = 1), the two
-// short spans of one row of a large ring (R = 2), or R rows of a small ring.
+// consecutive pixels of one row: a span of a ring (R = 1), the short spans
+// of one or two rows of a large ring (R = 2 or 4), or R rows of a small
+// ring's box. A run may reach past its pixels in use; those it reads and
+// writes back as they were (the planes' padding keeps the last row's runs
+// inside them).
 #if defined(SUMIMAI_RASTER_RING_LANES_INL_H_) == defined(HWY_TARGET_TOGGLE)
 #ifdef SUMIMAI_RASTER_RING_LANES_INL_H_
 #undef SUMIMAI_RASTER_RING_LANES_INL_H_

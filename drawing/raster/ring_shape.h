@@ -94,21 +94,23 @@ struct PixelPlanes {
 };
 constexpr std::size_t kPlanePadding = 16;
 
-// A ring whose box is at most this many pixels wide is covered row by row
-// whole, without cutting the rows into spans.
+// A ring whose box is at most this many pixels wide is covered over its
+// whole box, without cutting the rows into spans, several rows to a vector
+// where the vector is wide.
 constexpr int kSmallRingBox = 16;
 
 // Combines the ring (centre (cx, cy), colour 0xRRGGBB) into the pixels
 // within area, which the planes hold; returns the box of pixels it went over
-// (empty if none). The radius is at least 0 and all finite. Rows are cut
+// (empty if none); cx, cy and radius are finite, radius >= 0. Rows are cut
 // into the one or two spans where the outline can reach, so that a huge
 // ring costs only the pixels near its outline and a ring off the area costs
 // no pixel work at all.
 //
 // Runs the kernel compiled for the best instruction set this processor has
 // (Highway's dynamic dispatch; hwy::SetSupportedTargetsForTest narrows the
-// choice). Every target gives the same coverage, give or take one step of
-// 255 where fused and separate multiply-adds round apart.
+// choice). Every target gives the coverage of RingProfile::coverage, give
+// or take one step of 255: fused and separate multiply-adds round apart,
+// and the kernel rounds halves to even where toByte rounds them up.
 PixelRect coverRing(float cx, float cy, float radius, std::uint32_t rgb, PixelRect area, PixelPlanes planes);
 
 // The Highway targets the ring kernel was compiled for that this processor
