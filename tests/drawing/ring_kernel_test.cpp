@@ -2,9 +2,9 @@
 // processor runs, against a plain per-pixel computation of the ink model:
 // each ring must leave every pixel as combining (raster::combine) the
 // coverage the model gives it, within one step of 255, and touch nothing
-// else. The kernel groups rows, pairs spans and reads past them; rings of
-// every size, clipped at the edges, over another colour, on layers narrower
-// than a vector and far from the origin exercise those paths.
+// else. The kernel packs rows and spans into vectors and reads past them;
+// rings of every size, clipped at the edges, over another colour, on layers
+// narrower than a vector and far from the origin exercise those paths.
 #include <gtest/gtest.h>
 #include <hwy/targets.h>
 
