@@ -38,9 +38,9 @@ class Outline {
     int part = 0;
   };
   bool insidePart(Point2 p, int part) const;
-  bool insideOtherPart(Point2 p, int part) const;
-  // Where parts overlap, the edges of one inside another are no edge of the
-  // union: cut the edges into short pieces and drop those pieces.
+  // Where parts overlap or meet along a cut, the edges of one inside or on
+  // another are no edge of the union: cut the edges into short pieces and
+  // keep those with the region on one side only.
   void dropInnerEdges();
   std::vector<Edge> all_;    // every contour's edges: inside tests
   std::vector<Edge> edges_;  // the union's edges: distances and crossings
