@@ -15,42 +15,56 @@ struct Disc {
 };
 
 // The ink of one segment: the hull of its end discs, widened by the ink's
-// reach.
+// reach. It is convex, so each row crosses it in one run.
 class Hull {
  public:
-  Hull(Disc a, Disc b, double reach) : a_(a.at) {
-    double dx = b.at.x - a.at.x, dy = b.at.y - a.at.y;
-    length_ = std::hypot(dx, dy);
-    ra_ = a.radius + reach, rb_ = b.radius + reach;
-    round_ = length_ <= std::fabs(ra_ - rb_);
-    if (round_) {  // one disc holds the other
-      if (rb_ > ra_) a_ = b.at, ra_ = rb_;
-    } else {
-      ux_ = dx / length_, uy_ = dy / length_;
-      slope_ = (ra_ - rb_) / length_;
-      along_ = std::sqrt(1 - slope_ * slope_);
+  Hull(Disc a, Disc b, double reach) : a_{a.at, a.radius + reach}, b_{b.at, b.radius + reach} {
+    double dx = b.at.x - a.at.x, dy = b.at.y - a.at.y, length = std::hypot(dx, dy);
+    round_ = length <= std::fabs(a_.radius - b_.radius);  // one disc holds the other
+    if (round_ && b_.radius > a_.radius) a_ = b_;
+    if (!round_) {
+      // The points where the hull's sides touch the discs.
+      Point2 u{dx / length, dy / length}, n{-u.y, u.x};
+      double slope = (a_.radius - b_.radius) / length, across = std::sqrt(1 - slope * slope);
+      for (double side : {1.0, -1.0}) {
+        Point2 normal{slope * u.x + side * across * n.x, slope * u.y + side * across * n.y};
+        side_[side > 0 ? 0 : 1] = {{a_.at.x + a_.radius * normal.x, a_.at.y + a_.radius * normal.y},
+                                   {b_.at.x + b_.radius * normal.x, b_.at.y + b_.radius * normal.y}};
+      }
     }
-    double r = std::max(ra_, rb_);
-    left_ = std::min(a.at.x, b.at.x) - r, right_ = std::max(a.at.x, b.at.x) + r;
-    top_ = std::min(a.at.y, b.at.y) - r, bottom_ = std::max(a.at.y, b.at.y) + r;
+    top = std::min(a_.at.y - a_.radius, round_ ? 1e300 : b_.at.y - b_.radius);
+    bottom = std::max(a_.at.y + a_.radius, round_ ? -1e300 : b_.at.y + b_.radius);
+    left = std::min(a_.at.x - a_.radius, round_ ? 1e300 : b_.at.x - b_.radius);
+    right = std::max(a_.at.x + a_.radius, round_ ? -1e300 : b_.at.x + b_.radius);
   }
 
-  bool inks(Point2 q) const {
-    if (q.x < left_ || q.x > right_ || q.y < top_ || q.y > bottom_) return false;
-    double px = q.x - a_.x, py = q.y - a_.y;
-    if (round_) return px * px + py * py <= ra_ * ra_;
-    double y = px * ux_ + py * uy_, x = std::fabs(px * uy_ - py * ux_);
-    double k = along_ * y - slope_ * x;
-    if (k < 0) return x * x + y * y <= ra_ * ra_;
-    if (k > along_ * length_) return x * x + (y - length_) * (y - length_) <= rb_ * rb_;
-    return x * along_ + y * slope_ <= ra_;
+  // Where row y crosses the hull: false when it misses it.
+  bool run(double y, double& from, double& to) const {
+    from = 1e300, to = -1e300;
+    addDisc(a_, y, from, to);
+    if (!round_) {
+      addDisc(b_, y, from, to);
+      for (const auto& [p, q] : side_)
+        if ((p.y - y) * (q.y - y) <= 0 && p.y != q.y) {
+          double x = p.x + (y - p.y) * (q.x - p.x) / (q.y - p.y);
+          from = std::min(from, x), to = std::max(to, x);
+        }
+    }
+    return from <= to;
   }
 
-  double left_, top_, right_, bottom_;
+  double left, top, right, bottom;
 
  private:
-  Point2 a_;
-  double length_ = 0, ra_ = 0, rb_ = 0, ux_ = 0, uy_ = 0, slope_ = 0, along_ = 1;
+  static void addDisc(const Disc& d, double y, double& from, double& to) {
+    double dy = y - d.at.y, h = d.radius * d.radius - dy * dy;
+    if (h < 0) return;
+    h = std::sqrt(h);
+    from = std::min(from, d.at.x - h), to = std::max(to, d.at.x + h);
+  }
+
+  Disc a_, b_;
+  std::pair<Point2, Point2> side_[2];
   bool round_ = false;
 };
 
@@ -63,6 +77,9 @@ struct Grid {
   PixelMapping mapping() const { return {1 / cell, -kFrom / cell, -kFrom / cell}; }
   Point2 centre(int x, int y) const { return {kFrom + x * cell, kFrom + y * cell}; }
   int column(double sx) const { return static_cast<int>(std::floor((sx - kFrom) / cell)); }
+  // The pixels whose centres lie in from..to.
+  int firstFrom(double from) const { return static_cast<int>(std::ceil((from - kFrom) / cell)); }
+  double at(int i) const { return kFrom + i * cell; }
 };
 
 // One stroke's points being fitted, with a count per pixel of its segments
@@ -78,23 +95,26 @@ class StrokeFit {
       left = std::min(left, s.left), right = std::max(right, s.right), top = std::min(top, s.y), bottom = std::max(bottom, s.y + 1);
     for (std::size_t k = 1; k < discs_.size(); ++k) {
       Hull h = hull(k);
-      left = std::min(left, grid.column(h.left_)), right = std::max(right, grid.column(h.right_) + 1);
-      top = std::min(top, grid.column(h.top_)), bottom = std::max(bottom, grid.column(h.bottom_) + 1);
+      left = std::min(left, grid.column(h.left)), right = std::max(right, grid.column(h.right) + 1);
+      top = std::min(top, grid.column(h.top)), bottom = std::max(bottom, grid.column(h.bottom) + 1);
     }
     const int margin = static_cast<int>(std::ceil(16 / grid.cell));
     x0_ = std::max(0, left - margin), y0_ = std::max(0, top - margin);
-    w_ = std::min(grid.size, right + margin) - x0_, h_ = std::min(grid.size, bottom + margin) - y0_;
-    value_.assign(static_cast<std::size_t>(std::max(0, w_ * h_)), 0);
+    w_ = std::max(0, std::min(grid.size, right + margin) - x0_), h_ = std::max(0, std::min(grid.size, bottom + margin) - y0_);
+    value_.assign(static_cast<std::size_t>(w_) * h_, 0);
     count_.assign(value_.size(), 0);
+    change_.assign(value_.size(), 0);
+    touched_.assign(value_.size(), 0);
     for (int y = 0; y < h_; ++y)
       for (int x = 0; x < w_; ++x)
         value_[at(x, y)] = glyph[static_cast<std::size_t>(y + y0_) * grid.size + x + x0_] ? -options.otherCost : -options.outsideCost;
     for (const PixelSpan& s : spans)
       for (int x = s.left; x < s.right; ++x) value_[at(x - x0_, s.y - y0_)] = 1;
-    for (std::size_t k = 1; k < discs_.size(); ++k) {
-      Hull h = hull(k);
-      forWindow(h, h, [&](std::size_t i, Point2 q) { count_[i] += h.inks(q); });
-    }
+    for (std::size_t k = 1; k < discs_.size(); ++k)
+      if (within(hull(k)))
+        forRuns(hull(k), [&](int y, int from, int to) {
+          for (int x = from; x < to; ++x) ++count_[at(x, y)];
+        });
   }
 
   // Moves each point (and changes each radius but a fixed start radius) while that pays.
@@ -126,50 +146,81 @@ class StrokeFit {
   // The ink of segment k, from point k - 1 to point k.
   Hull hull(std::size_t k) const { return Hull(discs_[k - 1], discs_[k], options_.inkReach); }
 
-  // Calls f(index, centre) for the window's pixels in the box of both hulls;
-  // false when the box leaves the window.
-  template <typename F>
-  bool forWindow(const Hull& a, const Hull& b, F f) const {
-    int left = grid_.column(std::min(a.left_, b.left_)) - x0_, right = grid_.column(std::max(a.right_, b.right_)) + 1 - x0_;
-    int top = grid_.column(std::min(a.top_, b.top_)) - y0_, bottom = grid_.column(std::max(a.bottom_, b.bottom_)) + 1 - y0_;
-    if (left < 0 || top < 0 || right >= w_ || bottom >= h_) return false;
-    for (int y = top; y <= bottom; ++y)
-      for (int x = left; x <= right; ++x) f(at(x, y), grid_.centre(x + x0_, y + y0_));
-    return true;
+  bool within(const Hull& h) const {
+    return grid_.column(h.left) > x0_ && grid_.column(h.top) > y0_ && grid_.column(h.right) + 1 < x0_ + w_ &&
+           grid_.column(h.bottom) + 1 < y0_ + h_;
   }
 
-  // Moves point k to `tried` if the stroke is covered better so.
-  bool tryMove(std::size_t k, Disc tried) {
-    std::vector<std::size_t> segments;
-    if (k > 0) segments.push_back(k);
-    if (k + 1 < discs_.size()) segments.push_back(k + 1);
-    const Disc kept = discs_[k];
-    std::vector<Hull> before, after;
-    for (std::size_t s : segments) before.push_back(hull(s));
-    discs_[k] = tried;
-    for (std::size_t s : segments) after.push_back(hull(s));
-    discs_[k] = kept;
-    Hull boxOld = before.front(), boxNew = after.front();
-    if (before.size() > 1) {
-      boxOld.left_ = std::min(boxOld.left_, before[1].left_), boxOld.right_ = std::max(boxOld.right_, before[1].right_);
-      boxOld.top_ = std::min(boxOld.top_, before[1].top_), boxOld.bottom_ = std::max(boxOld.bottom_, before[1].bottom_);
-      boxNew.left_ = std::min(boxNew.left_, after[1].left_), boxNew.right_ = std::max(boxNew.right_, after[1].right_);
-      boxNew.top_ = std::min(boxNew.top_, after[1].top_), boxNew.bottom_ = std::max(boxNew.bottom_, after[1].bottom_);
+  // Calls f(row, from, to) with the window's pixels from..to-1 of each row
+  // whose centres the hull holds.
+  template <typename F>
+  void forRuns(const Hull& h, F f) const {
+    for (int y = grid_.firstFrom(h.top); grid_.at(y) <= h.bottom; ++y) {
+      double from, to;
+      if (!h.run(grid_.at(y), from, to)) continue;
+      int first = grid_.firstFrom(from), end = grid_.firstFrom(to);
+      if (grid_.at(end) <= to) ++end;  // a centre exactly on the edge is inside
+      if (first < end) f(y - y0_, first - x0_, end - x0_);
     }
-    auto inked = [](const std::vector<Hull>& hulls, Point2 q) {
-      int n = 0;
-      for (const Hull& h : hulls) n += h.inks(q);
-      return n;
-    };
+  }
+
+  // Adds d to the change of pixels first..end-1 of row y.
+  void addChange(int y, int first, int end, int d) {
+    for (int x = first; x < end; ++x) {
+      std::size_t i = at(x, y);
+      if (!touched_[i]) touched_[i] = 1, changed_.push_back(i);
+      change_[i] = static_cast<std::int8_t>(change_[i] + d);
+    }
+  }
+
+  // Adds d to the change of the pixels of run a outside run b (from, to).
+  void addDifference(int y, std::pair<int, int> a, std::pair<int, int> b, int d) {
+    if (b.first >= b.second) return addChange(y, a.first, a.second, d);
+    addChange(y, a.first, std::min(a.second, b.first), d);
+    addChange(y, std::max(a.first, b.second), a.second, d);
+  }
+
+  // Gathers the change of ink per pixel when a segment's hull becomes another.
+  void gatherChange(const Hull& before, const Hull& after) {
+    int top = std::min(grid_.firstFrom(before.top), grid_.firstFrom(after.top)) - y0_;
+    int end = std::max(grid_.column(before.bottom), grid_.column(after.bottom)) + 1 - y0_;
+    for (auto* runs : {&old_, &new_}) runs->assign(static_cast<std::size_t>(std::max(0, end - top)), {0, 0});
+    forRuns(before, [&](int y, int from, int to) { old_[static_cast<std::size_t>(y - top)] = {from, to}; });
+    forRuns(after, [&](int y, int from, int to) { new_[static_cast<std::size_t>(y - top)] = {from, to}; });
+    for (std::size_t i = 0; i < old_.size(); ++i) {
+      int y = top + static_cast<int>(i);
+      addDifference(y, new_[i], old_[i], +1);
+      addDifference(y, old_[i], new_[i], -1);
+    }
+  }
+
+  // Moves point k to `tried` if the stroke is covered better so: the change
+  // of each segment at the point is gathered per pixel, then weighed.
+  bool tryMove(std::size_t k, Disc tried) {
+    const Disc kept = discs_[k];
+    bool inside = true;
+    for (std::size_t s : {k, k + 1}) {
+      if (s == 0 || s >= discs_.size()) continue;
+      Hull before = hull(s);
+      discs_[k] = tried;
+      Hull after = hull(s);
+      discs_[k] = kept;
+      inside = inside && within(before) && within(after);
+      if (inside) gatherChange(before, after);
+    }
     double gain = 0;
-    bool inside = forWindow(boxOld, boxNew, [&](std::size_t i, Point2 q) {
-      int now = count_[i], then = now - inked(before, q) + inked(after, q);
+    for (std::size_t i : changed_) {
+      int now = count_[i], then = now + change_[i];
       if ((now > 0) != (then > 0)) gain += then > 0 ? value_[i] : -value_[i];
-    });
-    if (!inside || gain <= 1e-9) return false;
-    forWindow(boxOld, boxNew, [&](std::size_t i, Point2 q) { count_[i] += inked(after, q) - inked(before, q); });
-    discs_[k] = tried;
-    return true;
+    }
+    bool better = inside && gain > 1e-9;
+    for (std::size_t i : changed_) {
+      if (better) count_[i] = static_cast<std::uint16_t>(count_[i] + change_[i]);
+      change_[i] = 0, touched_[i] = 0;
+    }
+    changed_.clear();
+    if (better) discs_[k] = tried;
+    return better;
   }
 
   const Grid& grid_;
@@ -178,6 +229,11 @@ class StrokeFit {
   int x0_ = 0, y0_ = 0, w_ = 0, h_ = 0;
   std::vector<float> value_;           // a pixel inked: +1 on the stroke, less elsewhere
   std::vector<std::uint16_t> count_;   // segments inking the pixel
+  // A move's change of count_ per pixel, where it changes.
+  std::vector<std::int8_t> change_;
+  std::vector<std::uint8_t> touched_;
+  std::vector<std::size_t> changed_;
+  std::vector<std::pair<int, int>> old_, new_;  // a hull's runs per row, before and after a move
 };
 
 }  // namespace

@@ -94,7 +94,7 @@ Point2 tipBeyond(const Outline& outline, const std::vector<Point2>& pts, std::si
 Point2 middleAcross(const Outline& outline, Point2 p, Point2 tangent, double limit) {
   Point2 n{-tangent.y, tangent.x};
   double s = 0, best = outline.signedDistance(p);
-  for (double step : {4.0, 1.0, 0.25})
+  for (double step : {2.0, 0.5})
     for (double side : {1.0, -1.0})
       for (double next = s + side * step; std::fabs(next) <= limit; next += side * step) {
         double d = outline.signedDistance(p + n * next);

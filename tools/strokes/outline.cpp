@@ -69,6 +69,21 @@ double Outline::edgeDistance(Point2 p) const {
   return std::sqrt(best);
 }
 
+double Outline::signedDistance(Point2 p) const {
+  if (parts_ > 1) return contains(p) ? edgeDistance(p) : -edgeDistance(p);
+  // One part: its edges are the union's, so one pass finds both.
+  double best = std::numeric_limits<double>::infinity();
+  bool inside = false;
+  for (const Edge& e : edges_) {
+    double ex = e.b.x - e.a.x, ey = e.b.y - e.a.y;
+    if ((e.a.y > p.y) != (e.b.y > p.y) && e.a.x + (p.y - e.a.y) * ex / ey > p.x) inside = !inside;
+    double t = std::clamp(((p.x - e.a.x) * ex + (p.y - e.a.y) * ey) / (ex * ex + ey * ey), 0.0, 1.0);
+    double dx = e.a.x + t * ex - p.x, dy = e.a.y + t * ey - p.y;
+    best = std::min(best, dx * dx + dy * dy);
+  }
+  return inside ? std::sqrt(best) : -std::sqrt(best);
+}
+
 std::vector<double> Outline::crossings(Point2 p, Point2 dir) const {
   std::vector<double> hits;
   for (const Edge& e : edges_) {

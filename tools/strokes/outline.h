@@ -23,10 +23,7 @@ class Outline {
 
   // Positive inside, negative outside: the radius of the largest circle
   // centred at p that stays inside (or, outside, minus the gap to the edge).
-  double signedDistance(Point2 p) const {
-    double d = edgeDistance(p);
-    return contains(p) ? d : -d;
-  }
+  double signedDistance(Point2 p) const;
 
   // Distances along the ray from p in direction dir (a unit vector) at which
   // it crosses the edge, in increasing order.
