@@ -68,6 +68,28 @@ class Hull {
   bool round_ = false;
 };
 
+// A knot: the radius dips sharply at point k, to less than kKnotDepth of
+// its neighbours' (and by more than kKnotSlope of the length of the shorter
+// segment), where the path runs on rather than turning back into a corner.
+// At small sizes the brush seems to pinch the stroke there.
+constexpr double kKnotDepth = 0.7, kKnotSlope = 0.25;
+
+double knotFreeRadius(const std::vector<Disc>& discs, std::size_t k) {
+  if (k == 0 || k + 1 >= discs.size()) return 0;
+  const Disc &a = discs[k - 1], &p = discs[k], &b = discs[k + 1];
+  double inX = p.at.x - a.at.x, inY = p.at.y - a.at.y, outX = b.at.x - p.at.x, outY = b.at.y - p.at.y;
+  double in = std::hypot(inX, inY), out = std::hypot(outX, outY);
+  if (inX * outX + inY * outY < -0.7 * in * out) return 0;  // into a corner and back
+  double least = std::min(a.radius, b.radius);
+  return least - p.radius > kKnotSlope * std::min(in, out) ? kKnotDepth * least : 0;
+}
+
+bool knotAround(const std::vector<Disc>& discs, std::size_t k) {
+  for (std::size_t i = k == 0 ? 0 : k - 1; i <= k + 1 && i < discs.size(); ++i)
+    if (discs[i].radius < knotFreeRadius(discs, i)) return true;
+  return false;
+}
+
 // A square grid of pixels over the source box and some way around it.
 struct Grid {
   static constexpr double kFrom = -64, kTo = 1088;
@@ -214,6 +236,11 @@ class StrokeFit {
       if ((now > 0) != (then > 0)) gain += then > 0 ? value_[i] : -value_[i];
     }
     bool better = inside && gain > 1e-9;
+    if (better) {
+      discs_[k] = tried;
+      better = !knotAround(discs_, k);
+      discs_[k] = kept;
+    }
     for (std::size_t i : changed_) {
       if (better) count_[i] = static_cast<std::uint16_t>(count_[i] + change_[i]);
       change_[i] = 0, touched_[i] = 0;
@@ -252,6 +279,7 @@ void fitToOutlines(const GlyphRead& glyph, Simplified& simplified, const FitOpti
     std::vector<Disc> discs;
     for (const BrushPoint& p : path) discs.push_back({p.at, p.radius});
     if (!still) discs.front().radius = previousEnd;  // the start disc as drawn
+    for (std::size_t k = 1; k + 1 < discs.size(); ++k) discs[k].radius = std::max(discs[k].radius, knotFreeRadius(discs, k));
     StrokeFit fit(grid, inGlyph, glyph.strokes[s], std::move(discs), options);
     fit.fit(!still);
     for (std::size_t k = 0; k < path.size(); ++k) {
