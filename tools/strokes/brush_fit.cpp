@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
 
 #include "stroke_mask.h"
 
@@ -108,6 +109,9 @@ struct Grid {
 // inking it, over a window of the grid around the stroke.
 class StrokeFit {
  public:
+  static constexpr int kMostRepeats = 64;
+  static constexpr double kLeastRadius = 0.5;
+
   StrokeFit(const Grid& grid, const std::vector<std::uint8_t>& glyph, const SourceStroke& stroke,
             std::vector<Disc> discs, const FitOptions& options)
       : grid_(grid), discs_(std::move(discs)), options_(options) {
@@ -139,23 +143,22 @@ class StrokeFit {
         });
   }
 
-  // Moves each point (and changes each radius but a fixed start radius) while that pays.
+  // Moves each point (and changes each radius but a fixed start radius) while
+  // that pays: a move that pays is made again as long as it does.
   void fit(bool startRadiusFixed) {
     for (double step : options_.steps)
       for (int sweep = 0; sweep < options_.sweeps; ++sweep) {
         bool moved = false;
-        for (std::size_t k = 0; k < discs_.size(); ++k) {
-          const Disc d = discs_[k];
-          for (Disc tried : {Disc{{d.at.x + step, d.at.y}, d.radius}, Disc{{d.at.x - step, d.at.y}, d.radius},
-                             Disc{{d.at.x, d.at.y + step}, d.radius}, Disc{{d.at.x, d.at.y - step}, d.radius},
-                             Disc{d.at, d.radius + step}, Disc{d.at, d.radius - step}}) {
-            if (tried.radius < 0.5 || (k == 0 && startRadiusFixed && tried.radius != d.radius)) continue;
-            if (tryMove(k, tried)) {
+        for (std::size_t k = 0; k < discs_.size(); ++k)
+          for (auto [dx, dy, dr] : {std::tuple{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}}) {
+            if (dr != 0 && k == 0 && startRadiusFixed) continue;
+            for (int n = 0; n < kMostRepeats; ++n) {
+              const Disc& d = discs_[k];
+              Disc tried{{d.at.x + dx * step, d.at.y + dy * step}, d.radius + dr * step};
+              if (tried.radius < kLeastRadius || !tryMove(k, tried)) break;
               moved = true;
-              break;
             }
           }
-        }
         if (!moved) break;
       }
   }
