@@ -1,0 +1,55 @@
+#include "working_folder.h"
+
+#include "data_files/file_paths.h"
+#include "folder_problems.h"
+#include "user_copy.h"
+#include "user_folder.h"
+
+namespace sumimai {
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char kEnding[] = "\nプログラムを終了します。";
+
+WorkingFolderEntered failed(std::string problem) { return {false, {}, std::move(problem) + kEnding}; }
+
+std::string quoted(const fs::path& path) { return "「" + path.string() + "」"; }
+
+// The folder and, when the problem lies with a file inside it, that file.
+std::string copyProblemText(const fs::path& folder, const CopyProblem& problem) {
+  std::string text = "作業フォルダ" + quoted(folder) + "にデータを用意できません。\n";
+  fs::path inside = problem.path.lexically_relative(folder);
+  if (!inside.empty() && inside.native().rfind("..", 0) != 0) text += quoted(inside) + ": ";
+  return text + describeFolderError(problem.error);
+}
+
+bool holdsDataFolder(const fs::path& folder) {
+  std::error_code ignored;
+  return fs::is_directory(folder / kDataFolder, ignored);
+}
+
+}  // namespace
+
+fs::path shippedDataFolder(const fs::path& executableFolder) {
+  return (executableFolder / ".." / "share" / "sumimai").lexically_normal();
+}
+
+WorkingFolderEntered enterWorkingFolder(const WorkingFolderStart& start) {
+  std::error_code error;
+  fs::path here = fs::current_path(error);
+  fs::path shipped = shippedDataFolder(start.executableFolder);
+  if ((!error && holdsDataFolder(here)) || !holdsDataFolder(shipped)) return {true, here, ""};
+
+  fs::path folder = userWorkingFolder(start.xdgDataHome, start.home);
+  if (folder.empty())
+    return failed("作業フォルダの場所が決まりません。環境変数 HOME も XDG_DATA_HOME も絶対パスではありません。");
+  fs::create_directories(folder, error);
+  if (error) return failed("作業フォルダ" + quoted(folder) + "を作れません。\n" + describeFolderError(error));
+  if (auto problem = updateUserCopy(shipped, folder, start.version)) return failed(copyProblemText(folder, *problem));
+  fs::current_path(folder, error);
+  if (error) return failed("作業フォルダ" + quoted(folder) + "に移れません。\n" + describeFolderError(error));
+  return {true, folder, ""};
+}
+
+}  // namespace sumimai
