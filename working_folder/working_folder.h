@@ -26,7 +26,7 @@ struct WorkingFolderEntered {
 };
 
 // The caption of the box that tells the problem.
-inline constexpr char kWorkingFolderProblemTitle[] = "作業フォルダ";
+inline constexpr char kWorkingFolderProblemTitle[] = "起動できません";
 
 // The shipped data for programs in executableFolder: ../share/sumimai.
 std::filesystem::path shippedDataFolder(const std::filesystem::path& executableFolder);
