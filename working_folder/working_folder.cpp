@@ -16,12 +16,16 @@ WorkingFolderEntered failed(std::string problem) { return {false, {}, std::move(
 
 std::string quoted(const fs::path& path) { return "「" + path.string() + "」"; }
 
-// The folder and, when the problem lies with a file inside it, that file.
-std::string copyProblemText(const fs::path& folder, const CopyProblem& problem) {
-  std::string text = "作業フォルダ" + quoted(folder) + "にデータを用意できません。\n";
+// What went wrong, the folder on a line of its own, and why.
+std::string folderProblem(const char* what, const fs::path& folder, const std::string& why) {
+  return std::string(what) + "\n" + quoted(folder) + "\n" + why;
+}
+
+// The reason, led by the file inside the folder where the problem lies there.
+std::string copyProblemReason(const fs::path& folder, const CopyProblem& problem) {
   fs::path inside = problem.path.lexically_relative(folder);
-  if (!inside.empty() && inside.native().rfind("..", 0) != 0) text += quoted(inside) + ": ";
-  return text + describeFolderError(problem.error);
+  std::string file = !inside.empty() && inside.native().rfind("..", 0) != 0 ? quoted(inside) + ": " : "";
+  return file + describeFolderError(problem.error);
 }
 
 bool holdsDataFolder(const fs::path& folder) {
@@ -45,10 +49,11 @@ WorkingFolderEntered enterWorkingFolder(const WorkingFolderStart& start) {
   if (folder.empty())
     return failed("作業フォルダの場所が決まりません。環境変数 HOME も XDG_DATA_HOME も絶対パスではありません。");
   fs::create_directories(folder, error);
-  if (error) return failed("作業フォルダ" + quoted(folder) + "を作れません。\n" + describeFolderError(error));
-  if (auto problem = updateUserCopy(shipped, folder, start.version)) return failed(copyProblemText(folder, *problem));
+  if (error) return failed(folderProblem("作業フォルダを作れません。", folder, describeFolderError(error)));
+  if (auto problem = updateUserCopy(shipped, folder, start.version))
+    return failed(folderProblem("作業フォルダにデータを用意できません。", folder, copyProblemReason(folder, *problem)));
   fs::current_path(folder, error);
-  if (error) return failed("作業フォルダ" + quoted(folder) + "に移れません。\n" + describeFolderError(error));
+  if (error) return failed(folderProblem("作業フォルダに移れません。", folder, describeFolderError(error)));
   return {true, folder, ""};
 }
 
