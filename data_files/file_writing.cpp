@@ -32,6 +32,8 @@ const char* japaneseReason(int error) {
       return "フォルダがありません";
     case EISDIR:
       return "同じ名前のフォルダがあります";
+    case EEXIST:
+      return "同じ名前のファイルがあります";
     default:
       return nullptr;
   }

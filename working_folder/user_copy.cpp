@@ -5,10 +5,11 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <fstream>
 #include <sstream>
-#include <string>
 
+#include "data_files/file_writing.h"
 #include "data_files/settings_file.h"
 
 namespace sumimai {
@@ -26,13 +27,17 @@ bool isUsersFile(const fs::path& relative) {
   return false;
 }
 
+std::optional<CopyProblem> problemAt(const fs::path& path, int error) {
+  return CopyProblem{path, systemReason(error)};
+}
+
 // An exclusive lock on the folder's lock file for as long as it lives.
 // Opening the lock file for writing also proves the folder writable.
 class FolderLock {
  public:
   explicit FolderLock(const fs::path& folder) : path_(folder / kCopyLockName) {
     fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) error_ = std::error_code(errno, std::generic_category());
+    if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) error_ = errno;
   }
   ~FolderLock() {
     if (fd_ >= 0) ::close(fd_);  // releases the lock
@@ -40,15 +45,12 @@ class FolderLock {
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
-  std::optional<CopyProblem> problem() const {
-    if (!error_) return std::nullopt;
-    return CopyProblem{path_, error_};
-  }
+  std::optional<CopyProblem> problem() const { return error_ ? problemAt(path_, error_) : std::nullopt; }
 
  private:
   fs::path path_;
   int fd_ = -1;
-  std::error_code error_;
+  int error_ = 0;
 };
 
 std::string stampIn(const fs::path& folder) {
@@ -58,33 +60,17 @@ std::string stampIn(const fs::path& folder) {
   return version;
 }
 
-// Writes a file under a temporary name beside it and renames it into place.
-template <typename Write>
-std::optional<CopyProblem> replaceFile(const fs::path& target, Write write) {
-  fs::path temporary = target;
-  temporary += ".sumimai-new";
-  std::error_code error;
-  write(temporary, error);
-  if (!error) fs::rename(temporary, target, error);
-  if (!error) return std::nullopt;
-  std::error_code ignored;
-  fs::remove(temporary, ignored);
-  return CopyProblem{target, error};
+std::optional<CopyProblem> writeFile(const fs::path& target, const std::string& content) {
+  FileWrite written = replaceFile(target, content);
+  if (written.ok) return std::nullopt;
+  return CopyProblem{target, written.problem};
 }
 
 std::optional<CopyProblem> copyFile(const fs::path& from, const fs::path& to) {
-  return replaceFile(to, [&](const fs::path& temporary, std::error_code& error) {
-    fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, error);
-  });
-}
-
-std::optional<CopyProblem> writeStamp(const fs::path& folder, std::string_view version) {
-  return replaceFile(folder / kVersionStampName, [&](const fs::path& temporary, std::error_code& error) {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out << version << '\n';
-    out.close();
-    if (!out) error = std::make_error_code(std::errc::io_error);
-  });
+  std::ifstream in(from, std::ios::binary);
+  std::ostringstream content;
+  if (!(content << in.rdbuf())) return problemAt(from, errno ? errno : EIO);
+  return writeFile(to, content.str());
 }
 
 std::optional<CopyProblem> copyEntry(const fs::directory_entry& entry, const fs::path& shipped,
@@ -94,7 +80,7 @@ std::optional<CopyProblem> copyEntry(const fs::directory_entry& entry, const fs:
   std::error_code error;
   if (entry.is_directory(error)) {
     if (!fs::is_directory(target, error)) fs::create_directory(target, error);
-    return error ? std::optional<CopyProblem>(CopyProblem{target, error}) : std::nullopt;
+    return error ? problemAt(target, error.value()) : std::nullopt;
   }
   if (!entry.is_regular_file(error)) return std::nullopt;
   if (isUsersFile(relative) && fs::exists(target, error)) return std::nullopt;
@@ -107,8 +93,7 @@ std::optional<CopyProblem> copyAll(const fs::path& shipped, const fs::path& fold
   for (; !error && it != end; it.increment(error)) {
     if (auto problem = copyEntry(*it, shipped, folder)) return problem;
   }
-  if (error) return CopyProblem{shipped, error};
-  return std::nullopt;
+  return error ? problemAt(shipped, error.value()) : std::nullopt;
 }
 
 }  // namespace
@@ -118,7 +103,7 @@ std::optional<CopyProblem> updateUserCopy(const fs::path& shipped, const fs::pat
   if (auto problem = lock.problem()) return problem;
   if (stampIn(folder) == version) return std::nullopt;
   if (auto problem = copyAll(shipped, folder)) return problem;
-  return writeStamp(folder, version);
+  return writeFile(folder / kVersionStampName, std::string(version) + "\n");
 }
 
 }  // namespace sumimai

@@ -4,16 +4,17 @@
 // version than the running programs', so that an upgrade brings new data.
 //
 // The files the programs write (設定.dat and 般若心経.bmp) are the user's:
-// once they exist they are never replaced. Every other file is written under
-// a temporary name and renamed into place, and the stamp comes last: a copy
-// that was interrupted leaves no stamp and is done again at the next start.
-// A lock file keeps two programs started together from copying at once.
+// once they exist they are never replaced. Every other file is written to a
+// temporary file and renamed into place (data_files/file_writing.h), and the
+// stamp comes last: a copy that was interrupted leaves no stamp and is done
+// again at the next start. A lock file keeps two programs started together
+// from copying at once.
 #pragma once
 
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
-#include <system_error>
 
 namespace sumimai {
 
@@ -22,7 +23,7 @@ inline constexpr char kCopyLockName[] = ".sumimai-lock";
 
 struct CopyProblem {
   std::filesystem::path path;  // the file or folder at fault
-  std::error_code error;
+  std::string reason;          // in Japanese, with the system's own words
 };
 
 // Brings folder (which must exist) up to date with shipped for this

@@ -1,7 +1,7 @@
 #include "working_folder.h"
 
 #include "data_files/file_paths.h"
-#include "folder_problems.h"
+#include "data_files/file_writing.h"
 #include "user_copy.h"
 #include "user_folder.h"
 
@@ -25,7 +25,7 @@ std::string folderProblem(const char* what, const fs::path& folder, const std::s
 std::string copyProblemReason(const fs::path& folder, const CopyProblem& problem) {
   fs::path inside = problem.path.lexically_relative(folder);
   std::string file = !inside.empty() && inside.native().rfind("..", 0) != 0 ? quoted(inside) + ": " : "";
-  return file + describeFolderError(problem.error);
+  return file + problem.reason;
 }
 
 bool holdsDataFolder(const fs::path& folder) {
@@ -49,11 +49,11 @@ WorkingFolderEntered enterWorkingFolder(const WorkingFolderStart& start) {
   if (folder.empty())
     return failed("作業フォルダの場所が決まりません。環境変数 HOME も XDG_DATA_HOME も絶対パスではありません。");
   fs::create_directories(folder, error);
-  if (error) return failed(folderProblem("作業フォルダを作れません。", folder, describeFolderError(error)));
+  if (error) return failed(folderProblem("作業フォルダを作れません。", folder, systemReason(error.value())));
   if (auto problem = updateUserCopy(shipped, folder, start.version))
     return failed(folderProblem("作業フォルダにデータを用意できません。", folder, copyProblemReason(folder, *problem)));
   fs::current_path(folder, error);
-  if (error) return failed(folderProblem("作業フォルダに移れません。", folder, describeFolderError(error)));
+  if (error) return failed(folderProblem("作業フォルダに移れません。", folder, systemReason(error.value())));
   return {true, folder, ""};
 }
 

@@ -35,7 +35,7 @@ TEST_F(UserCopy, TheFirstStartCopiesEverythingAndStampsTheVersion) {
   EXPECT_EQ(readFile(user / "設定.dat"), "shipped settings");
   EXPECT_EQ(readFile(user / kVersionStampName), "1.0.0\n");
   for (const auto& entry : fs::recursive_directory_iterator(user))
-    EXPECT_EQ(entry.path().string().find(".sumimai-new"), std::string::npos) << entry.path();
+    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 TEST_F(UserCopy, TheSameVersionLeavesTheFolderAlone) {
@@ -76,7 +76,6 @@ TEST_F(UserCopy, AFailedCopyLeavesNoStampAndIsDoneAgainNextTime) {
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->path, user / "Picture.jpg");
   EXPECT_FALSE(fs::exists(user / kVersionStampName));
-  EXPECT_FALSE(fs::exists(user / "Picture.jpg.sumimai-new"));
 
   fs::remove(user / "Picture.jpg");
   EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));

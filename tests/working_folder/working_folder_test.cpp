@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "test_files.h"
-#include "working_folder/folder_problems.h"
 #include "working_folder/user_copy.h"
 #include "working_folder/user_folder.h"
 
@@ -21,13 +20,6 @@ TEST(UserWorkingFolder, FollowsTheXdgRules) {
   EXPECT_EQ(userWorkingFolder("relative/data", "/home/u"), fs::path("/home/u/.local/share/sumimai"));
   EXPECT_EQ(userWorkingFolder(nullptr, "relative"), fs::path());
   EXPECT_EQ(userWorkingFolder(nullptr, nullptr), fs::path());
-}
-
-TEST(FolderProblems, CommonErrorsAreToldInJapaneseOthersInTheSystemsWords) {
-  EXPECT_EQ(describeFolderError(std::make_error_code(std::errc::permission_denied)), "書き込む権限がありません。");
-  EXPECT_EQ(describeFolderError(std::make_error_code(std::errc::no_space_on_device)), "ディスクに空きがありません。");
-  std::error_code other = std::make_error_code(std::errc::too_many_files_open);
-  EXPECT_EQ(describeFolderError(other), "エラー: " + other.message());
 }
 
 TEST(ShippedDataFolder, LiesBesideTheBinFolder) {

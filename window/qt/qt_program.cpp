@@ -21,12 +21,12 @@ QIcon iconFrom(const QString& folder) {
 
 // The program ends inside a handler (a drawing): the rest of the handler
 // must not run, and it cannot be unwound through the window system's event
-// dispatch, so the process ends here, with a normal end's status. No file is
-// open for writing then: the programs write their files outside drawings,
+// dispatch, so the process ends here, with the window's exit status. No file
+// is open for writing then: the programs write their files outside drawings,
 // each through a temporary file.
-[[noreturn]] void endAtOnce() {
+[[noreturn]] void endAtOnce(int status) {
   std::fflush(nullptr);
-  std::_Exit(0);
+  std::_Exit(status);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ QtCanvas& QtProgram::canvas(std::string name, DrawingClock::Duration callCost) {
 void QtProgram::betweenFrames() {
   heldInput_.processPendingEvents();
   if (TerminationSignals::received()) endOnRequest();
-  if (gate_.closed()) endAtOnce();
+  if (gate_.closed()) endAtOnce(window_ ? window_->exitStatus() : 0);
 }
 
 // As the window manager's close: the form view ends the program.
@@ -73,6 +73,7 @@ void QtProgram::endOnRequest() {
 
 int QtProgram::run(Window& window, const std::vector<Control*>& controls, WindowPlacement placement,
                    const std::vector<Control*>& focusOrder) {
+  window_ = &window;
   view_ = std::make_unique<QtFormView>(window, controls, placement, gate_);
   if (!focusOrder.empty()) view_->setFocusOrder(focusOrder);
   messages_.setParent(view_->widget());

@@ -61,6 +61,7 @@ class QtProgram {
   QtMessageBoxes messages_;
   QtPictureFiles pictures_;
   std::vector<std::unique_ptr<QtCanvas>> canvases_;
+  Window* window_ = nullptr;  // the form's window, once run
   std::unique_ptr<QtFormView> view_;
 };
 
