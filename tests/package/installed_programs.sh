@@ -34,9 +34,7 @@ settings_bytes() { od -c "$user/設定.dat"; }
 end_program() {
   kill -TERM "$E2E_PID"
   e2e_wait_exit "$E2E_PID" 10
-  local status=0
-  wait "$E2E_PID" || status=$?
-  [ "$status" -eq 0 ] || e2e_fail "$1 ended with status $status"
+  [ "$E2E_STATUS" -eq 0 ] || e2e_fail "$1 ended with status $E2E_STATUS"
 }
 
 e2e_start_xvfb
@@ -107,7 +105,5 @@ e2e_wait_window 起動できません 30 >/dev/null
 e2e_screenshot installed-folder-problem >/dev/null
 e2e_key_to 起動できません Return
 e2e_wait_exit "$E2E_PID" 10
-status=0
-wait "$E2E_PID" || status=$?
-[ "$status" -eq 1 ] || e2e_fail "with no user folder sumimai ended with status $status, not 1"
+[ "$E2E_STATUS" -eq 1 ] || e2e_fail "with no user folder sumimai ended with status $E2E_STATUS, not 1"
 echo "installed_programs: ok"
