@@ -78,6 +78,7 @@ TEST_F(EnterWorkingFolder, AFolderThatCannotBeMadeIsToldByName) {
   EXPECT_FALSE(entered.ok);
   EXPECT_NE(entered.problem.find("「" + (home / ".local" / "share" / "sumimai").string() + "」"), std::string::npos)
       << entered.problem;
+  EXPECT_NE(entered.problem.find("フォルダのあるべき所にファイルがあります"), std::string::npos) << entered.problem;
   EXPECT_NE(entered.problem.find("終了します"), std::string::npos);
   EXPECT_EQ(fs::current_path(), empty);
 }
