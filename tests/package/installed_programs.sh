@@ -4,7 +4,8 @@
 # HOME under Xvfb.
 #  - sumimai makes ~/.local/share/sumimai from the installed data, runs
 #    there (Form1 writes the page and asks for a pick) and writes nothing
-#    into the folder it was started from;
+#    into the folder it was started from; each program's window carries the
+#    class its desktop entry names;
 #  - sumimai-setup, from the same empty folder, shows 設定 and saves a new
 #    speed and ink colour to the same 設定.dat; the next sumimai start
 #    writes in that colour and keeps the file as it is;
@@ -30,6 +31,15 @@ mkdir -p "$E2E_WORK"
 # The settings file as od shows it, for comparing bytes.
 settings_bytes() { od -c "$user/設定.dat"; }
 
+# Whether a window's class is the one its desktop entry names, so that the
+# desktop finds the entry (and its icon) for the window.
+class_is_the_entrys() {
+  local class wanted
+  class=$(xprop -id "$1" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')
+  wanted=$(sed -n 's/^StartupWMClass=//p' "$tmp/root/usr/share/applications/$2.desktop")
+  [ "$class" = "$wanted" ] || e2e_fail "the window's class is $class, the desktop entry $2 names $wanted"
+}
+
 # Ends the running program as the desktop does at logout; it ends at once.
 end_program() {
   kill -TERM "$E2E_PID"
@@ -41,7 +51,8 @@ e2e_start_xvfb
 
 # --- the first start ---------------------------------------------------------
 e2e_start "$bin/sumimai"
-e2e_wait_window Form1 30 >/dev/null
+main=$(e2e_wait_window Form1 30)
+class_is_the_entrys "$main" io.github.sumimai.Sumimai
 [ -f "$user/般若心経/文字2.csv" ] && [ -f "$user/設定.dat" ] && [ -f "$user/Picture.jpg" ] ||
   e2e_fail "the user's folder $user was not filled from the installed data"
 [ "$(readlink "/proc/$E2E_PID/cwd")" = "$user" ] || e2e_fail "sumimai does not run in $user"
@@ -56,6 +67,7 @@ end_program sumimai
 # --- the settings editor saves into the same folder ----------------------------
 e2e_start "$bin/sumimai-setup"
 editor=$(e2e_wait_window 設定 30)
+class_is_the_entrys "$editor" io.github.sumimai.SumimaiSetup
 [ "$(readlink "/proc/$E2E_PID/cwd")" = "$user" ] || e2e_fail "sumimai-setup does not run in $user"
 read -r wx wy _ _ < <(e2e_window_geometry "$editor")
 sleep 1  # the window's activation loads the file
