@@ -2,8 +2,9 @@
 # Sumimai from the page to the drawing view and back: a click on a cell of
 # the page draws that cell's character (the drawn ink has the cell's shape);
 # the Right arrow and Image3 step forward, the Left arrow and Image2 back,
-# each drawing the same as the other way of getting there; Ctrl shows the
-# page again; Image5 ends the program.   sumimai_navigation.sh PATH_TO_SUMIMAI
+# each drawing the same as the other way of getting there; a key pressed
+# during a drawing acts after it; Ctrl shows the page again; Image5 ends
+# the program.   sumimai_navigation.sh PATH_TO_SUMIMAI
 source "$(dirname "$0")/lib.sh"
 sumimai=$1
 tmp=$(mktemp -d)
@@ -127,6 +128,16 @@ xdotool mousemove 905 1025 click 1  # Image2, previous
 wait_for_drawing "Image2"
 [ "$(drawing_difference "$drawn" "$(e2e_screenshot navigation-image2)")" -eq 0 ] ||
   e2e_fail "Image2 did not draw the picked character again"
+
+# A key pressed during a drawing waits for its end: Left, pressed while
+# Right's character is drawn, then draws the picked character again.
+e2e_key_to Form1 Right
+sleep 0.5
+if buttons_shown; then e2e_fail "Right did not start a drawing"; fi
+e2e_key_to Form1 Left
+wait_for_drawing "Right, then Left during its drawing"
+[ "$(drawing_difference "$drawn" "$(settled_screenshot navigation-held-left)")" -eq 0 ] ||
+  e2e_fail "Left pressed during a drawing did not draw the picked character after it"
 
 # Ctrl: the page view again, as it was after start-up. The pointer leaves
 # the buttons first, so that no tooltip lies over the page. Repainting the
