@@ -56,7 +56,7 @@ StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Conv
     return result;
   };
   if (!reader.next()) {
-    damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+    result = damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
     result.record = 0;
     return result;
   }

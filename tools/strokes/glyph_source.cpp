@@ -67,7 +67,8 @@ void appendCurve(Contour& contour, const std::vector<Point2>& controls, int piec
 
 // The value of attribute name in one tag, or nothing.
 std::optional<std::string_view> attribute(std::string_view tag, std::string_view name) {
-  std::string key = " " + std::string(name) + "=\"";
+  std::string key(" ");
+  key.append(name).append("=\"");
   std::size_t at = tag.find(key);
   if (at == std::string_view::npos) return std::nullopt;
   std::size_t start = at + key.size();
