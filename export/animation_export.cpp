@@ -75,10 +75,10 @@ ExportSummary exportWriting(const ExportRequest& request) {
     throw ExportError("a video needs an even width and height, not " + std::to_string(size.width) + "x" +
                       std::to_string(size.height));
   }
+  OutputFile output(request.output);  // first: a folder that cannot be written is told at once
   RgbImage ground = groundImage(request.ground, size.width, size.height);
   WriterSettings settings{size.width, size.height, request.fps, request.loop, request.quality, std::nullopt};
   if (kind == FileKind::Gif) settings.palette = paletteFor(request, ground);
-  OutputFile output(request.output);
   ExportSummary summary;
   {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());

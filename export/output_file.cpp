@@ -36,6 +36,10 @@ mode_t newFileMode() {
 const char* temporaryFileBeingWritten() { return beingWritten; }
 
 OutputFile::OutputFile(std::filesystem::path target) : target_(std::move(target)) {
+  std::error_code error;
+  if (std::filesystem::is_directory(target_, error)) {
+    throw ExportError("cannot write " + target_.string() + ": " + std::strerror(EISDIR));
+  }
   std::filesystem::path folder = target_.parent_path();
   if (folder.empty()) folder = ".";
   std::string hidden(".");

@@ -47,4 +47,10 @@ inline constexpr char kPageDamagedGoOn[] = "それより前の記録だけを描
 inline constexpr char kBackgroundTitle[] = "背景画像の誤り";
 inline constexpr char kBackgroundFallback[] = "起動時に読み込んだ背景を使います。";
 
+// The S key's notices: where the writing was saved, or why it was not.
+inline constexpr char kSaveTitle[] = "書き順の保存";
+inline constexpr char kSavedIn[] = "を作業フォルダに保存しました。";
+inline constexpr char kNotSaved[] = "を保存できません。";
+inline constexpr char kNothingToSave[] = "保存する文字がありません。";
+
 }  // namespace sumimai::Form1Texts
