@@ -24,17 +24,15 @@ std::optional<Value> readField(TextItemReader& reader, int record, int itemNumbe
     problem = recordProblem(record, "の途中でファイルが終わっています（終わりの印 99999 がありません）。");
     return std::nullopt;
   }
-  std::optional<double> number = item->truncated ? std::nullopt : parseNumberItem(item->text);
-  std::string shown = utf8Prefix(item->text, 40);
-  if (!number) {
-    problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
-                                        "」は数値ではありません。");
+  const std::string field = "の項目 " + std::to_string(itemNumber);
+  NumberItem number = numberOfItem(*item);
+  if (!number.value) {
+    problem = recordProblem(record, field + number.problem);
     return std::nullopt;
   }
-  std::optional<Value> value = convert(*number);
+  std::optional<Value> value = convert(*number.value);
   if (!value) {
-    problem = recordProblem(record, "の項目 " + std::to_string(itemNumber) + "「" + shown +
-                                        "」は扱える範囲を超えています。");
+    problem = recordProblem(record, field + "「" + utf8Prefix(item->text, 40) + "」は扱える範囲を超えています。");
   }
   return value;
 }
@@ -56,9 +54,9 @@ StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Conv
     return result;
   };
   if (!reader.next()) {
-    result = damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
-    result.record = 0;
-    return result;
+    StrokeFileRead empty = damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+    empty.record = 0;  // the header is missing, not a record
+    return empty;
   }
   for (int slot = 1; slot <= slots; ++slot) {
     Record record;

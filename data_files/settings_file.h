@@ -46,16 +46,6 @@ SettingsRead readSettingsFile(const std::filesystem::path& path);
 // green and blue in print form, each line ending in CR LF.
 std::string settingsFileText(const std::string& speedLine, double red, double green, double blue);
 
-struct [[nodiscard]] FileWrite {
-  bool ok = false;
-  std::string problem;
-};
-
-// Replaces the file with new content as one step: the content goes to a
-// temporary file beside it, which is flushed to disk and then renamed over the
-// old one, so a failed or interrupted save leaves the old file whole.
-FileWrite replaceFile(const std::filesystem::path& path, const std::string& content);
-
 // 設定呼び出し: reads 設定.dat into settings and copies its colour into ink.
 // When the file is missing, short or damaged the settings fall back to speed
 // 0 and black ink, and the result says why.

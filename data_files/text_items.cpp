@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "number_forms.h"
+
 namespace sumimai {
 namespace {
 
@@ -141,6 +143,18 @@ std::string utf8Prefix(const std::string& text, std::size_t maxBytes) {
   std::size_t end = maxBytes;
   while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;  // a continuation byte
   return text.substr(0, end);
+}
+
+NumberItem numberOfItem(const TextItem& item) {
+  constexpr std::size_t kQuoted = 40;  // bytes of the item a message quotes
+  const std::string quoted = "「" + utf8Prefix(item.text, kQuoted);
+  if (item.truncated) {
+    return {std::nullopt, quoted + "…」は長すぎます（" + std::to_string(TextItemReader::kMaxItemBytes) +
+                              " バイトを超えています）。"};
+  }
+  std::optional<double> value = parseNumberItem(item.text);
+  if (!value) return {std::nullopt, quoted + "」は数値ではありません。"};
+  return {value, ""};
 }
 
 }  // namespace sumimai

@@ -59,4 +59,14 @@ std::string validUtf8(const std::string& bytes);
 // not cut a character in two: how a long item is quoted in a message.
 std::string utf8Prefix(const std::string& text, std::size_t maxBytes);
 
+// A numeric item as a file holds it: its value (blanks and tabs around it
+// ignored, an empty item 0), or what is wrong with it, quoting its start:
+// "「abc」は数値ではありません。", or for an item longer than the reader keeps,
+// "「1234…」は長すぎます（4096 バイトを超えています）。".
+struct [[nodiscard]] NumberItem {
+  std::optional<double> value;
+  std::string problem;
+};
+NumberItem numberOfItem(const TextItem& item);
+
 }  // namespace sumimai

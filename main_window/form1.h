@@ -27,6 +27,9 @@
 
 namespace sumimai {
 
+// The exit status of a run whose start-up could not complete.
+constexpr int kStartUpFailedStatus = 1;
+
 // Whether missing stroke files are reported: asked once per run.
 enum class MissingFileNotice { Unset = 0, Report = 1, Silent = 2 };
 
@@ -149,6 +152,7 @@ class Form1 {
   DrawingTarget drawingTarget() { return {Picture1, form.outerSize()}; }
   BrushState brushState() { return {CurrentThickness, StrokeCount}; }
   void tellMissingStrokeFile();
+  void tellIfUndrawable();
   // A box naming the file, what is wrong with it and what happens now.
   void tellFileProblem(const std::string& shownName, const std::string& problem, const char* consequence,
                        const char* title);

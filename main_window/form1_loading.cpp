@@ -4,6 +4,7 @@
 #include "data_files/stroke_file.h"
 #include "form1.h"
 #include "form1_texts.h"
+#include "renderer/drawability.h"
 
 namespace sumimai {
 
@@ -14,6 +15,15 @@ void Form1::呼び出し() {
   std::string prompt = dataFileDisplayName(StrokeFileName) + "\n" + read.problem;
   if (read.status == StrokeFileStatus::Damaged) prompt += std::string("\n") + Form1Texts::kStrokeDamagedGoOn;
   messages_.show(prompt, Form1Texts::kStrokeDamagedTitle, MessageBoxStyle::kOk);
+}
+
+// A file whose records the fitting shrinks to nothing on this canvas is told
+// as a damaged one is; the drawing then goes on as it is (and shows nothing).
+void Form1::tellIfUndrawable() {
+  const Drawability drawable = drawabilityOf(StrokeTable, StrokeCount, Picture1.outerSize());
+  if (drawable.visible) return;
+  messages_.show(dataFileDisplayName(StrokeFileName) + "\n" + drawable.problem(), Form1Texts::kStrokeDamagedTitle,
+                 MessageBoxStyle::kOk);
 }
 
 // The first missing file of the run asks whether missing files are to be

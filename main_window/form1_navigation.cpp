@@ -41,6 +41,8 @@ void Form1::DrawCurrentCharacter(bool slow) {
   Label1.setCaption(character);
   呼び出し();
   if (form.ended()) return;
+  tellIfUndrawable();
+  if (form.ended()) return;
   const double speed = DrawSettings.Speed;
   if (slow) DrawSettings.Speed = speed + 2;
   drawCharacter(StrokeTable, drawingTarget(), DrawSettings.Speed, InkColour, brushState());

@@ -8,6 +8,7 @@
 #include "drawing/drawing_pace.h"
 #include "form1.h"
 #include "form1_texts.h"
+#include "renderer/drawability.h"
 #include "renderer/drawing_sequence.h"
 
 namespace sumimai {
@@ -24,17 +25,24 @@ bool Form1::drawPage() {
 
 // The page strokes from 般若心経\般若心経.mem. A missing or unreadable file
 // ends the program; a file damaged part-way draws the records before the
-// damage, after telling the user.
+// damage, and one whose records cannot be seen at this size only the grid,
+// after telling the user.
 bool Form1::loadPage() {
   StrokeFileRead read = readPageFile(dataFilePath(Form1Texts::kPageStrokeFile), PageStrokeTable, StrokeCount);
-  if (read.ok()) return true;
   const std::string shown = dataFileDisplayName(Form1Texts::kPageStrokeFile);
+  if (read.status == StrokeFileStatus::Missing || read.status == StrokeFileStatus::Unreadable) {
+    endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
+    return false;
+  }
   if (read.status == StrokeFileStatus::Damaged) {
     tellFileProblem(shown, read.problem, Form1Texts::kPageDamagedGoOn, Form1Texts::kPageDamagedTitle);
-    return !form.ended();
+    if (form.ended()) return false;
   }
-  endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
-  return false;
+  const Drawability drawable = drawabilityOf(PageStrokeTable, StrokeCount, Picture1.outerSize());
+  if (!drawable.visible) {
+    tellFileProblem(shown, drawable.problem(), Form1Texts::kPageBlankGoOn, Form1Texts::kPageDamagedTitle);
+  }
+  return !form.ended();
 }
 
 // What the canvas shows is taken before the message box opens (which lets

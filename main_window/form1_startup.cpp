@@ -38,6 +38,8 @@ bool Form1::drawSample() {
   StrokeFileName = Form1Texts::kSampleStrokeFile;
   呼び出し();
   if (form.ended()) return false;
+  tellIfUndrawable();
+  if (form.ended()) return false;
   InkColour = {160, 140, 50};
   fitCharacter(StrokeTable, StrokeCount, Picture1.outerSize());
   pause(1);
@@ -77,9 +79,10 @@ void Form1::tellFileProblem(const std::string& shownName, const std::string& pro
   messages_.show(prompt + "\n" + consequence, title, MessageBoxStyle::kOk);
 }
 
+// Start-up cannot complete: the program ends with a status that tells so.
 void Form1::endWithFileProblem(const std::string& shownName, const std::string& problem) {
   tellFileProblem(shownName, problem, Form1Texts::kStartUpFailedEnd, Form1Texts::kStartUpFailedTitle);
-  form.end();
+  form.end(kStartUpFailedStatus);
 }
 
 }  // namespace sumimai

@@ -42,6 +42,7 @@ inline constexpr char kPagePictureFallback[] = "描いたページをそのま�
 // The page file damaged part-way.
 inline constexpr char kPageDamagedTitle[] = "ページファイルの誤り";
 inline constexpr char kPageDamagedGoOn[] = "それより前の記録だけを描きます。";
+inline constexpr char kPageBlankGoOn[] = "罫線だけを描きます。";
 
 // Picture2.jpg that cannot be read when a character is picked.
 inline constexpr char kBackgroundTitle[] = "背景画像の誤り";

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "data_files/number_forms.h"
 
@@ -108,6 +109,17 @@ Offsets correctTable(Table& table, SizeF reference) {
 }
 
 }  // namespace
+
+double characterScale(StrokeTable table, SizeF canvas) {
+  markEnd(table, kStrokeSlots);
+  return scaleFactor(boundingBox(table, canvas), 8, canvas);
+}
+
+double pageScale(const PageStrokeTable& table, const StrokeCountValue& StrokeCount, SizeF canvas) {
+  auto copy = std::make_unique<PageStrokeTable>(table);
+  markEnd(*copy, slotOf(StrokeCount));
+  return scaleFactor(boundingBox(*copy, canvas), 1, canvas);
+}
 
 void 拡大縮小2(StrokeTable& table, SizeF canvas) {
   markEnd(table, kStrokeSlots);

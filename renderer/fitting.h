@@ -27,6 +27,10 @@ void 拡大縮小2(StrokeTable& table, SizeF canvas);
 // so that a page of a tiny extent stays within canvas coordinates.
 void 拡大縮小(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF canvas);
 
+// The factors 拡大縮小2 and 拡大縮小 scale a table by on this canvas.
+double characterScale(StrokeTable table, SizeF canvas);
+double pageScale(const PageStrokeTable& table, const StrokeCountValue& StrokeCount, SizeF canvas);
+
 // Moves the character so that its box is centred on the canvas, then 120
 // twips left and 225 up; writes the end mark into slot 100 before and into
 // slot StrokeCount after.

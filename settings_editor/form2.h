@@ -19,6 +19,7 @@
 
 #include <vector>
 
+#include "data_files/file_writing.h"
 #include "data_files/settings_file.h"
 #include "window/canvas_control.h"
 #include "window/controls.h"

@@ -8,9 +8,10 @@ void Window::setMousePointer(int pointer) {
   notify(ControlChange::Pointer);
 }
 
-void Window::end() {
+void Window::end(int status) {
   if (ended_) return;
   ended_ = true;
+  exitStatus_ = status;
   notify(ControlChange::Ended);
 }
 

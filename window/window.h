@@ -29,9 +29,12 @@ class Window : public Control {
   int mousePointer() const { return pointer_; }
   void setMousePointer(int pointer);
 
-  // Ends the program at once: no further event is handled.
-  void end();
+  // Ends the program at once: no further event is handled. The status is
+  // the program's exit status: 0 for an ordinary end, other values when the
+  // program could not do its work.
+  void end(int status = 0);
   bool ended() const { return ended_; }
+  int exitStatus() const { return exitStatus_; }
 
   std::function<void()> onResize;
   std::function<void()> onActivate;
@@ -40,6 +43,7 @@ class Window : public Control {
   std::string caption_;
   int pointer_ = MousePointer::kDefault;
   bool ended_ = false;
+  int exitStatus_ = 0;
 };
 
 }  // namespace sumimai

@@ -3,6 +3,7 @@
 #include "call_bounds.h"
 #include "checked_canvas.h"
 #include "drawing_setup.h"
+#include "renderer/drawability.h"
 #include "renderer/drawing_sequence.h"
 #include "renderer/fitting.h"
 #include "scratch_file.h"
@@ -53,6 +54,10 @@ void checkDrawing(const Load& loaded, const Load& fitted, const DrawingSetup& se
   double thickness = 0;
   Load l = loaded;
   const InkColour ink{300, -5, 12.5};
+  const Drawability drawable = drawabilityOf(loaded.table, loaded.count, setup.canvas);
+  const int loadedEnd = firstEndMark(loaded.table, kStrokeSlots);
+  expect(problems, drawable.visible || (drawable.record >= 1 && (loadedEnd == 0 || drawable.record < loadedEnd)),
+         "a table found blank names no record of it");
   drawCharacter(l.table, {canvas, setup.form}, setup.Speed, ink, {thickness, l.count});
   expect(problems, sameSlots(l.table, fitted.table, 0, kStrokeSlots),
          "the drawing sequence fits otherwise than the fitting steps");

@@ -1,18 +1,12 @@
 #include "data_files/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
-
-#include <filesystem>
 
 #include "test_files.h"
 
 namespace sumimai {
 namespace {
 
-using testing::readFile;
 using testing::ScratchFolder;
 using testing::writeFile;
 
@@ -61,54 +55,12 @@ TEST(SettingsFile, TextHasFourLinesInPrintFormWithCrLf) {
 
 TEST(SettingsFile, WrittenTextReadsBackToTheSameValues) {
   ScratchFolder folder;
-  ASSERT_TRUE(replaceFile("設定.dat", settingsFileText("10", 1.0 / 3, 255, 1e15)).ok);
+  writeFile("設定.dat", settingsFileText("10", 1.0 / 3, 255, 1e15));
   SettingsRead read = readSettingsFile("設定.dat");
   ASSERT_TRUE(read.ok);
   EXPECT_EQ(read.values[0], 10);
   EXPECT_EQ(read.values[1], 0.333333333333333);
   EXPECT_EQ(read.values[3], 1e15);
-}
-
-TEST(SettingsFile, AFailedWriteLeavesTheOldFileWhole) {
-  ScratchFolder folder;
-  writeFile("設定.dat", " 1\r\n 2 \r\n 3 \r\n 4 \r\n");
-  // A file size limit makes the write fail part way, as a full disk would.
-  struct rlimit saved;
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  struct rlimit small = saved;
-  small.rlim_cur = 8;
-  ::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  FileWrite w = replaceFile("設定.dat", std::string(100, 'x'));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_FALSE(w.ok);
-  EXPECT_FALSE(w.problem.empty());
-  EXPECT_EQ(readFile("設定.dat"), " 1\r\n 2 \r\n 3 \r\n 4 \r\n");
-  int entries = 0;
-  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(".")) ++entries;
-  EXPECT_EQ(entries, 1);
-}
-
-TEST(SettingsFile, ASaveLeavesNoTemporaryFileAndReplacesTheOld) {
-  ScratchFolder folder;
-  writeFile("設定.dat", "old old old old old old");
-  ASSERT_TRUE(replaceFile("設定.dat", "new").ok);
-  EXPECT_EQ(readFile("設定.dat"), "new");
-  int entries = 0;
-  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(".")) ++entries;
-  EXPECT_EQ(entries, 1);
-}
-
-TEST(SettingsFile, AFailedRenameKeepsTheOldFile) {
-  ScratchFolder folder;
-  // A folder where the file should be: the rename over it fails.
-  std::filesystem::create_directories("設定.dat/inside");
-  FileWrite w = replaceFile("設定.dat", "new");
-  EXPECT_FALSE(w.ok);
-  EXPECT_TRUE(std::filesystem::is_directory("設定.dat/inside"));
-  int entries = 0;
-  for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(".")) ++entries;
-  EXPECT_EQ(entries, 1);
 }
 
 }  // namespace

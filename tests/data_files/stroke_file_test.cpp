@@ -187,11 +187,13 @@ TEST_F(StrokeFileTest, AHugeFileIsReadOnlyAsFarAsNeeded) {
   writeFile(dataFilePath("big.mem"), s);
   load("big.mem");
   EXPECT_EQ(count, 3);
-  // One 20 MB item with no separator: cut at the item limit, reported as not a number.
+  // One 20 MB item with no separator: cut at the item limit and reported as
+  // too long, not as something other than a number.
   writeFile(dataFilePath("big.mem"), "h\r\n1," + std::string(20 << 20, '7'));
   load("big.mem");
   EXPECT_EQ(count, 1);
   EXPECT_EQ(last.status, StrokeFileStatus::Damaged);
+  EXPECT_EQ(last.problem, "記録 1 の項目 2「" + std::string(40, '7') + "…」は長すぎます（4096 バイトを超えています）。");
 }
 
 TEST(PageFile, KeepsValuesAsReadAndCountsTheEndMark) {

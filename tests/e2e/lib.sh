@@ -6,7 +6,7 @@
 #   e2e_window_geometry ID              prints "X Y WIDTH HEIGHT"
 #   e2e_key_to TITLE KEY...             focus the window titled TITLE and press keys there
 #   e2e_screenshot NAME                 the whole screen as $E2E_OUT/NAME.png; prints the path
-#   e2e_wait_exit PID [SECONDS]         wait for a process to end
+#   e2e_wait_exit PID [SECONDS]         wait for a process to end; its exit status goes to $E2E_STATUS
 #   e2e_fail MESSAGE                    print and exit 1
 # Everything started is ended when the script exits. Screenshots go to
 # $E2E_OUT (default: e2e-screenshots in the current folder).
@@ -34,7 +34,16 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# The programs run on the X server started here, at one device pixel per
+# pixel, whatever the environment that runs the tests asks for.
+e2e_own_environment() {
+  export QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING
+  unset QT_FONT_DPI QT_STYLE_OVERRIDE QT_QPA_PLATFORMTHEME
+}
+
 e2e_start_xvfb() {
+  e2e_own_environment
   local n
   for n in $(seq 90 190); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
@@ -102,7 +111,11 @@ e2e_screenshot() {
 e2e_wait_exit() {
   local pid=$1 seconds=${2:-10} i
   for i in $(seq 1 $((seconds * 10))); do
-    kill -0 "$pid" 2>/dev/null || return 0
+    if ! kill -0 "$pid" 2>/dev/null; then
+      E2E_STATUS=0
+      wait "$pid" || E2E_STATUS=$?
+      return 0
+    fi
     sleep 0.1
   done
   e2e_fail "process $pid still running after $seconds s"

@@ -29,6 +29,7 @@ TEST_P(StartUpFileFailure, IsNamedAndTheProgramEnds) {
   ASSERT_EQ(messageTitles(), c.titles);
   EXPECT_EQ(messages.shown.back().prompt, c.prompt);
   EXPECT_TRUE(form1.form.ended());
+  EXPECT_EQ(form1.form.exitStatus(), kStartUpFailedStatus);
   EXPECT_FALSE(form1.Image5.visible());
   EXPECT_EQ(log.lines.back(), "Form1 end");
 }
@@ -112,6 +113,25 @@ TEST_F(Form1Test, ADamagedStrokeFileIsToldAndTheRecordsBeforeTheDamageAreDrawn) 
   EXPECT_EQ(form1.StrokeCount, 2);
   EXPECT_FALSE(canvas.rings().empty());
   EXPECT_TRUE(inDrawingView());
+}
+
+TEST_F(Form1Test, AStrokeFileThatCannotBeSeenAtThisSizeIsToldAndTheRecordNamed) {
+  enterDrawingView(12);
+  // A value inside the 32-bit range, absurd for a drawing: the fitting
+  // shrinks the other records to nothing.
+  writeFile(dataFilePath("字13.mem"), strokeFile({"100,100,500,100,1,20", "0,0,500,2147483647,2,20",
+                                                  "300,50,300,400,1,20"}));
+  form1.Image3_Click();
+  ASSERT_EQ(messageTitles(), Lines{"ストロークファイルの誤り"});
+  EXPECT_EQ(messages.shown[0].prompt,
+            "般若心経\\字13.mem\n記録 2 の値 2147483647 が大きすぎるため、ほかの記録が小さくなりすぎて、"
+            "この大きさでは描けません。");
+  EXPECT_TRUE(inDrawingView());
+  // The sample at start-up is checked alike.
+  writeFile(dataFilePath("海（墨翁）.MEM"), strokeFile({"100,100,300,100,1,20", "0,0,300,400,2,2147483647"}));
+  forget();
+  resize(kScreenWidth, kScreenHeight);
+  EXPECT_EQ(messageTitles(), (Lines{"ストロークファイルの誤り", "文字選択"}));
 }
 
 TEST_F(Form1Test, AfterYesEveryMissingStrokeFileIsNamed) {

@@ -179,6 +179,7 @@ TEST_F(Form1Test, Image5EndsTheProgramHoweverTheFarewellIsClosed) {
     EXPECT_EQ(boxes.shown[0].title, "終了");
     EXPECT_EQ(boxes.shown[0].style, MessageBoxStyle::kCancelTryAgainContinue);
     EXPECT_TRUE(other.form.ended());
+    EXPECT_EQ(other.form.exitStatus(), 0);
   }
   enterDrawingView(12);
   form1.Image5_DblClick();

@@ -2,8 +2,11 @@
 // saves, and where showing a control erases the ink.
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <sys/resource.h>
+
 #include <QImage>
+#include <csignal>
+#include <filesystem>
 
 #include "qt_test_support.h"
 #include "test_files.h"
@@ -144,6 +147,23 @@ TEST_F(CanvasTest, AFailedSaveNamesTheFile) {
   EXPECT_FALSE(onAFolder.ok);
   EXPECT_NE(onAFolder.problem.find("「taken.bmp」"), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_directory("taken.bmp"));
+}
+
+TEST_F(CanvasTest, ASaveThatBreaksOffTellsWhyAndKeepsTheOldPicture) {
+  testing::ScratchFolder folder;
+  testing::writeFile("page.bmp", "the old page");
+  // A file size limit makes the write break off part way, as a full disk would.
+  struct rlimit saved;
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  struct rlimit small = saved;
+  small.rlim_cur = 100;
+  ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  PictureSave save = canvas.savePicture("page.bmp");
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  EXPECT_FALSE(save.ok);
+  EXPECT_EQ(save.problem, "画像ファイル「page.bmp」を保存できません。書き込めません（ファイルが大きすぎます：File too large）");
+  EXPECT_EQ(testing::readFile("page.bmp"), "the old page");
 }
 
 }  // namespace

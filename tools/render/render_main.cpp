@@ -122,6 +122,10 @@ int main(int argc, char** argv) {
   TraceResult result = o->page ? tracePage(o->file, form, o->ink, canvas)
                                : traceCharacter(o->file, {form.width + 30, form.height + 30}, 0, o->ink, canvas);
   for (const std::string& m : result.messages) std::fprintf(stderr, "sumimai-render: %s\n", m.c_str());
+  if (result.blank) {
+    std::fprintf(stderr, "sumimai-render: nothing to see at this size; %s not written\n", qPrintable(o->out));
+    return 1;
+  }
   QImage image = toQImage(composedStill(canvas.ink(), ground));
   if (o->outputSize.isValid()) image = image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (!image.save(o->out)) {

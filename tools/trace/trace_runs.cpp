@@ -2,6 +2,7 @@
 
 #include "data_files/file_paths.h"
 #include "data_files/stroke_file.h"
+#include "renderer/drawability.h"
 #include "renderer/drawing_sequence.h"
 
 namespace sumimai {
@@ -15,6 +16,13 @@ void keepProblem(const std::filesystem::path& file, const StrokeFileRead& read, 
   result.messages.push_back(file.string() + " / " + problem);
 }
 
+// A table whose records the fitting shrinks to nothing draws a blank.
+void keepBlank(const std::filesystem::path& file, const Drawability& drawable, TraceResult& result) {
+  if (drawable.visible) return;
+  result.blank = true;
+  result.messages.push_back(file.string() + " / " + drawable.problem());
+}
+
 }  // namespace
 
 TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, double speed,
@@ -23,6 +31,7 @@ TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, doub
   recorder.setSize(canvas);
   StrokeTable table{};
   keepProblem(file, readStrokeFile(file, table, result.StrokeCount), result);
+  keepBlank(file, drawabilityOf(table, result.StrokeCount, canvas), result);
   drawCharacter(table, {recorder, {canvas.width - 30, canvas.height - 30}}, speed, ink,
                 {result.CurrentThickness, result.StrokeCount});
   return result;
@@ -34,6 +43,7 @@ TraceResult tracePage(const std::filesystem::path& file, SizeF form, const InkCo
   recorder.setSize({form.width + 30, form.height + 30});
   PageStrokeTable table;
   keepProblem(file, readPageFile(file, table, result.StrokeCount), result);
+  keepBlank(file, drawabilityOf(table, result.StrokeCount, recorder.outerSize()), result);
   const GridBox grid = fitPage(table, result.StrokeCount, {recorder, form});
   DrawSettings settings{0, ink.red, ink.green, ink.blue};
   InkColour drawn = ink;

@@ -18,11 +18,13 @@ struct TraceResult {
   StrokeCountValue StrokeCount;
   double CurrentThickness = 0;
   std::vector<std::string> messages;  // files not read whole: "FILE / what is wrong"
+  bool blank = false;  // the records cannot be seen at this size: the drawing is blank
 };
 
 // The canvas is canvas (twips) and the main window 30 twips narrower and
 // lower: the file read into the stroke table, then 拡大縮小2, 補正2, クリア and
-// 描画. A file that is missing or damaged is named in messages.
+// 描画. A file that is missing or damaged, or whose records cannot be seen
+// at this size, is named in messages.
 TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, double speed,
                            const InkColour& ink, Canvas& recorder);
 

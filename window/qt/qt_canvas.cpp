@@ -1,10 +1,12 @@
 #include "qt_canvas.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <cmath>
+
+#include "data_files/file_writing.h"
 
 #include "canvas_widget.h"
 #include "qt_picture.h"
@@ -116,17 +118,21 @@ QImage QtCanvas::composeWhole() {
 Picture QtCanvas::capture() { return pictureOf(composeWhole(), ""); }
 
 PictureSave QtCanvas::savePicture(const std::string& path) {
-  // The picture over the background, at the canvas's size, without ink.
+  // The picture over the background, at the canvas's size, without ink,
+  // encoded in memory and then written so that a failure (a full disk)
+  // leaves an older file whole and says why.
   fitToSize();
   QImage image(base_.size(), QImage::Format_ARGB32_Premultiplied);
   paintUnderInk(image, false);
-  QSaveFile file(QString::fromStdString(path));
-  QImageWriter writer(&file, "bmp");
-  if (image.isNull() || !file.open(QIODevice::WriteOnly) ||
-      !writer.write(image.convertToFormat(QImage::Format_RGB888)) || !file.commit()) {
-    QString why = writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString();
-    return PictureSave{false, "画像ファイル「" + path + "」を保存できません。" + why.toStdString()};
-  }
+  const std::string cannot = "画像ファイル「" + path + "」を保存できません。";
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "bmp");
+  if (image.isNull() || !writer.write(image.convertToFormat(QImage::Format_RGB888)))
+    return PictureSave{false, cannot + writer.errorString().toStdString()};
+  FileWrite written = replaceFile(path, bytes.toStdString());
+  if (!written.ok) return PictureSave{false, cannot + written.problem};
   return PictureSave{true, ""};
 }
 

@@ -344,7 +344,7 @@ void QtFormView::endProgram() {
   // a message box's included, returns.
   gate_.close();
   form_->hide();
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(window_.exitStatus());
 }
 
 }  // namespace sumimai

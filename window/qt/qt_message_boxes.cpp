@@ -1,6 +1,8 @@
 #include "qt_message_boxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <map>
 
@@ -18,7 +20,23 @@ MessageBoxButtons messageBoxButtons(int style) {
   }
 }
 
+namespace {
+
+// Gives the keyboard focus back to where it was before a box opened (or to
+// the box's parent window): without a window manager, and with some, the
+// focus would otherwise stay with the box that has gone, and keys would go
+// nowhere until the window is clicked.
+void giveFocusBack(QWidget* before, QWidget* parent) {
+  QWidget* target = before ? before : parent;
+  if (!target || !target->isVisible()) return;
+  target->window()->activateWindow();
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace
+
 int QtMessageBoxes::show(const std::string& prompt, const std::string& title, int style) {
+  QPointer<QWidget> focusBefore = QApplication::focusWidget();
   MessageBoxButtons set = messageBoxButtons(style);
   QMessageBox box(parent_);
   box.setWindowModality(Qt::ApplicationModal);
@@ -34,6 +52,7 @@ int QtMessageBoxes::show(const std::string& prompt, const std::string& title, in
   // Escape and the window's close button press this one.
   box.setEscapeButton(closeButton);
   box.exec();
+  giveFocusBack(focusBefore, parent_);
   auto found = answers.find(box.clickedButton());
   return found == answers.end() ? set.closeAnswer : found->second;
 }
