@@ -43,4 +43,22 @@ class FrameTimeline {
   std::optional<TimedFrame> pending_;
 };
 
+// A writer of a format whose frames have their own durations: frames pass
+// through a timeline, which hands each stored frame to store() once its
+// duration is known.
+class TimedFrameWriter : public FrameWriter {
+ public:
+  TimedFrameWriter(int fps, TimelineUnits units)
+      : timeline_(fps, units, [this](const TimedFrame& frame) { store(frame); }) {}
+  void add(const Frame& frame) final { timeline_.add(frame); }
+
+ protected:
+  // Stores the last frame.
+  void finishTimeline(std::int64_t frameCount) { timeline_.finish(frameCount); }
+  virtual void store(const TimedFrame& frame) = 0;
+
+ private:
+  FrameTimeline timeline_;
+};
+
 }  // namespace sumimai

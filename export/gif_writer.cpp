@@ -16,6 +16,11 @@ constexpr int kPaletteSize = 256;
 // Delays are 16-bit counts of hundredths of a second.
 constexpr std::int64_t kLongestDelay = 0xFFFF;
 
+std::string gifError(int code) {
+  const char* text = GifErrorString(code);
+  return text ? text : "error " + std::to_string(code);
+}
+
 GifPalette paletteOf(const WriterSettings& settings) {
   if (!settings.palette) throw ExportError("a GIF needs its palette");
   return *settings.palette;
@@ -24,12 +29,10 @@ GifPalette paletteOf(const WriterSettings& settings) {
 }  // namespace
 
 GifWriter::GifWriter(const WriterSettings& settings, const std::filesystem::path& file)
-    : path_(file),
-      palette_(paletteOf(settings)),
-      timeline_(settings.fps, {100, 2, false}, [this](const TimedFrame& frame) { store(frame); }) {
+    : TimedFrameWriter(settings.fps, {100, 2, false}), path_(file), palette_(paletteOf(settings)) {
   int error = 0;
   gif_ = EGifOpenFileName(file.c_str(), false, &error);
-  if (!gif_) throw ExportError("cannot write " + path_.string() + ": " + GifErrorString(error));
+  if (!gif_) throw ExportError("cannot write " + path_.string() + ": " + gifError(error));
   writeHeader(settings);
 }
 
@@ -39,8 +42,7 @@ GifWriter::~GifWriter() {
 
 void GifWriter::check(int result, const char* what) {
   if (result == GIF_OK) return;
-  const char* why = GifErrorString(gif_->Error);
-  throw ExportError("cannot write " + path_.string() + " (" + what + "): " + (why ? why : "unknown error"));
+  throw ExportError("cannot write " + path_.string() + " (" + what + "): " + gifError(gif_->Error));
 }
 
 void GifWriter::writeHeader(const WriterSettings& settings) {
@@ -84,12 +86,12 @@ void GifWriter::store(const TimedFrame& frame) {
 }
 
 void GifWriter::finish(std::int64_t frameCount) {
-  timeline_.finish(frameCount);
+  finishTimeline(frameCount);
   int error = 0;
   GifFileType* gif = gif_;
   gif_ = nullptr;
   if (EGifCloseFile(gif, &error) != GIF_OK) {
-    throw ExportError("cannot write " + path_.string() + ": " + GifErrorString(error));
+    throw ExportError("cannot write " + path_.string() + ": " + gifError(error));
   }
 }
 

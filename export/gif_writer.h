@@ -13,23 +13,21 @@ struct GifFileType;
 
 namespace sumimai {
 
-class GifWriter : public FrameWriter {
+class GifWriter : public TimedFrameWriter {
  public:
   GifWriter(const WriterSettings& settings, const std::filesystem::path& file);
   ~GifWriter() override;
 
-  void add(const Frame& frame) override { timeline_.add(frame); }
   void finish(std::int64_t frameCount) override;
 
  private:
   void writeHeader(const WriterSettings& settings);
-  void store(const TimedFrame& frame);
+  void store(const TimedFrame& frame) override;
   void check(int result, const char* what);
 
   std::filesystem::path path_;
   GifFileType* gif_ = nullptr;
   GifPalette palette_;
-  FrameTimeline timeline_;
 };
 
 }  // namespace sumimai

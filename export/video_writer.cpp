@@ -29,7 +29,7 @@ Codec codecOf(FileKind kind) { return kind == FileKind::Mp4 ? Codec{"mp4", "libx
 // mode at the highest speed.
 void setCodecOptions(FileKind kind, AVDictionary** options) {
   if (kind == FileKind::Mp4) {
-    av_dict_set(options, "preset", "veryfast", 0);
+    av_dict_set(options, "preset", "ultrafast", 0);
     av_dict_set(options, "crf", "20", 0);
   } else {
     av_dict_set(options, "deadline", "realtime", 0);

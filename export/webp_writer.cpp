@@ -74,9 +74,7 @@ Bytes encodeAlone(const RgbImage& part, std::optional<int> quality) {
 }  // namespace
 
 WebPWriter::WebPWriter(const WriterSettings& settings, const std::filesystem::path& file)
-    : path_(file),
-      quality_(settings.quality),
-      timeline_(settings.fps, {1000, 1, true}, [this](const TimedFrame& frame) { store(frame); }) {
+    : TimedFrameWriter(settings.fps, {1000, 1, true}), path_(file), quality_(settings.quality) {
   file_ = std::fopen(file.c_str(), "wb");
   if (!file_) throw ExportError("cannot write " + path_.string() + ": " + std::strerror(errno));
   writeHeader(settings);
@@ -125,8 +123,9 @@ void WebPWriter::store(const TimedFrame& frame) {
 }
 
 void WebPWriter::finish(std::int64_t frameCount) {
-  timeline_.finish(frameCount);
+  finishTimeline(frameCount);
   const long size = std::ftell(file_);
+  if (size - 8 > 0xFFFFFFFFL) throw ExportError("the animation is too long for a WebP file (4 GB at most)");
   Bytes riffSize;
   putLittle(riffSize, static_cast<std::uint32_t>(size - 8), 4);
   if (size < 0 || std::fseek(file_, 4, SEEK_SET) != 0) throw ExportError("cannot write " + path_.string());

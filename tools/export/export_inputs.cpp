@@ -114,7 +114,7 @@ PreparedExport prepareExport(const ExportOptions& o, const fs::path& executable)
   if (needsEvenSize(*kind)) r.layout = evenLayout(o, r.layout, count, prepared.notes);
   r.style = styleFrom(o, prepared.notes);
   r.ground = groundFrom(o);
-  r.fps = o.fps;
+  r.fps = o.fps.value_or(30);
   r.hold = std::chrono::duration_cast<DrawingClock::Duration>(std::chrono::duration<double>(o.hold));
   r.loop = o.loop.value_or(true);
   r.quality = o.quality;

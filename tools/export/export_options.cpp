@@ -51,11 +51,10 @@ std::string setSpeed(ExportOptions& o, const std::string& v) {
   return inRange("the speed", *speed, 0, 10);
 }
 
-std::string setWhole(const char* flag, int& to, const std::string& v, int low, int high) {
-  auto n = wholeNumber(v);
-  if (!n) return std::string(flag) + " needs a whole number, not '" + v + "'";
-  to = *n;
-  return inRange(flag, *n, low, high);
+std::string setWhole(const char* flag, std::optional<int>& to, const std::string& v, int low, int high) {
+  to = wholeNumber(v);
+  if (!to) return std::string(flag) + " needs a whole number, not '" + v + "'";
+  return inRange(flag, *to, low, high);
 }
 
 std::string setSize(ExportOptions& o, const std::string& v) {
@@ -107,13 +106,7 @@ const std::map<std::string, Setter>& valueOptions() {
          o.layout = v == "row" ? LayoutDirection::Rows : LayoutDirection::Columns;
          return "";
        }},
-      {"--per-line",
-       [](ExportOptions& o, const std::string& v) {
-         int n = 0;
-         std::string problem = setWhole("--per-line", n, v, 1, 10000);
-         o.perLine = n;
-         return problem;
-       }},
+      {"--per-line", [](ExportOptions& o, const std::string& v) { return setWhole("--per-line", o.perLine, v, 1, 10000); }},
       {"--ink", [](ExportOptions& o, const std::string& v) { return setColour("--ink", o.ink, v); }},
       {"--ground", [](ExportOptions& o, const std::string& v) { return setColour("--ground", o.ground, v); }},
       {"--background",
@@ -128,13 +121,7 @@ const std::map<std::string, Setter>& valueOptions() {
          o.hold = *hold;
          return inRange("the hold", *hold, 0, 60);
        }},
-      {"--quality",
-       [](ExportOptions& o, const std::string& v) {
-         int q = 0;
-         std::string problem = setWhole("--quality", q, v, 0, 100);
-         o.quality = q;
-         return problem;
-       }},
+      {"--quality", [](ExportOptions& o, const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); }},
       {"--sutra", setSutra},
       {"--text",
        [](ExportOptions& o, const std::string& v) {
@@ -241,7 +228,8 @@ Options:
   --hold SECONDS     how long the finished writing stays, 0..60 (default 1.5)
   --once, --loop     WebP and GIF play once, or loop for ever (default)
   --quality Q        WebP: lossy at quality 0..100 instead of lossless
-  --quiet            no progress bar and no notes
+  --quiet            nothing on stderr but errors: no progress bar, notes
+                     or the closing line that names what was written
   --help             this text
 
 The working folder is the current directory. A file is written under a

@@ -23,7 +23,7 @@ struct ExportOptions {
   std::string output;
 
   std::optional<double> speed;
-  int fps = 30;
+  std::optional<int> fps = 30;
   std::optional<PictureSize> size;
   LayoutDirection layout = LayoutDirection::Columns;
   std::optional<int> perLine;
