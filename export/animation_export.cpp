@@ -46,12 +46,6 @@ class DiscardingWriter : public FrameWriter {
   void finish(std::int64_t) override {}
 };
 
-FileKind kindOf(const std::filesystem::path& output) {
-  if (std::optional<FileKind> kind = fileKindOf(output)) return *kind;
-  throw ExportError("cannot tell what kind of file to write from the name " + output.string() +
-                    ": it must end in one of " + kKnownExtensions);
-}
-
 // The colours of a GIF: exact for ink over a plain ground, otherwise chosen
 // from the finished picture, drawn once without frames.
 GifPalette paletteFor(const ExportRequest& request, const RgbImage& ground) {
@@ -69,7 +63,7 @@ GifPalette paletteFor(const ExportRequest& request, const RgbImage& ground) {
 }  // namespace
 
 ExportSummary exportWriting(const ExportRequest& request) {
-  const FileKind kind = kindOf(request.output);
+  const FileKind kind = requireFileKind(request.output);
   const PictureSize size = request.layout.picture;
   if (needsEvenSize(kind) && (size.width % 2 || size.height % 2)) {
     throw ExportError("a video needs an even width and height, not " + std::to_string(size.width) + "x" +

@@ -41,6 +41,7 @@ void setCodecOptions(FileKind kind, AVDictionary** options) {
     av_dict_set(options, "deadline", "realtime", 0);
     av_dict_set(options, "cpu-used", "8", 0);
     av_dict_set(options, "row-mt", "1", 0);
+    av_dict_set(options, "lag-in-frames", "0", 0);
     av_dict_set(options, "crf", "32", 0);
     av_dict_set(options, "b", "0", 0);
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "export_error.h"
 #include "gif_writer.h"
 #include "png_writer.h"
 #include "video_writer.h"
@@ -20,6 +21,12 @@ std::optional<FileKind> fileKindOf(const std::filesystem::path& file) {
   if (extension == ".webm") return FileKind::WebM;
   if (extension == ".png") return FileKind::Png;
   return std::nullopt;
+}
+
+FileKind requireFileKind(const std::filesystem::path& file) {
+  if (std::optional<FileKind> kind = fileKindOf(file)) return *kind;
+  throw ExportError("cannot tell what kind of file to write from the name " + file.string() +
+                    ": it must end in one of " + kKnownExtensions);
 }
 
 std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& settings,

@@ -16,6 +16,8 @@ enum class FileKind { WebP, Gif, Mp4, WebM, Png };
 // The kind of file the extension names (any letter case), or nothing.
 std::optional<FileKind> fileKindOf(const std::filesystem::path& file);
 inline constexpr char kKnownExtensions[] = ".webp, .gif, .mp4, .webm, .png";
+// The same, or ExportError naming the file and the extensions known.
+FileKind requireFileKind(const std::filesystem::path& file);
 
 // Whether the kind needs even widths and heights (the video formats' 4:2:0
 // colour planes).

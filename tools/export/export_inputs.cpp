@@ -100,18 +100,14 @@ LaidOut evenLayout(const ExportOptions& o, LaidOut laid, int count, std::vector<
 }  // namespace
 
 PreparedExport prepareExport(const ExportOptions& o, const fs::path& executable) {
-  const std::optional<FileKind> kind = fileKindOf(o.output);
-  if (!kind) {
-    throw ExportError("cannot tell what kind of file to write from the name " + o.output + ": it must end in one of " +
-                      kKnownExtensions);
-  }
+  const FileKind kind = requireFileKind(o.output);  // before anything is loaded
   PreparedExport prepared;
   ExportRequest& r = prepared.request;
   r.writing = writingFrom(o, executable);
   const int count = r.writing.page ? 1 : static_cast<int>(r.writing.characters.size());
   const std::optional<PictureSize> size = o.size ? o.size : r.writing.page ? std::optional(kDefaultPageSize) : std::nullopt;
   r.layout = layOut(count, o.layout, o.perLine, size);
-  if (needsEvenSize(*kind)) r.layout = evenLayout(o, r.layout, count, prepared.notes);
+  if (needsEvenSize(kind)) r.layout = evenLayout(o, r.layout, count, prepared.notes);
   r.style = styleFrom(o, prepared.notes);
   r.ground = groundFrom(o);
   r.fps = o.fps.value_or(30);
