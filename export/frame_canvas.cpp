@@ -21,7 +21,7 @@ FrameCanvas::FrameCanvas(RgbImage ground, int fps, FrameWriter& writer)
 void FrameCanvas::place(SizeF canvas, PixelRect window) {
   composeChanges();
   setSize(canvas);
-  window_ = raster::intersect(window, picture_.bounds());
+  window_ = window;
   ink().setDrawableArea({0, 0, window.right - window.left, window.bottom - window.top});
   ink().clear();
   emitDueFrames();

@@ -23,8 +23,8 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
   FrameCanvas(RgbImage ground, int fps, FrameWriter& writer);
 
   // The next drawing's canvas: this size (twips), its window covering
-  // `window` of the picture with the ink's pixel (0, 0) at its corner. Calls
-  // draw only within the window. What was drawn before stays in the picture.
+  // `window` of the picture (which lies within the picture) with the ink's
+  // pixel (0, 0) at its corner. Calls draw only within the window. What was drawn before stays in the picture.
   // Hands over the frames already due (frame 0 at the first placing).
   void place(SizeF canvas, PixelRect window) override;
 
