@@ -90,7 +90,7 @@ class InkLayer {
   int width_ = 0, height_ = 0;
   // Per pixel, the topmost colour packed with its coverage (coverage << 24 |
   // 0xRRGGBB) and the flattened ink beneath it (premultiplied ARGB). Both
-  // run on a few pixels past the last, which the ring loop may read.
+  // run on a few pixels past the last, which the ring kernel may read.
   std::vector<std::uint32_t> below_;
   std::vector<std::uint32_t> top_;
   // Nothing dirty is the inverted box of the whole range, which any box

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "coverage_profile.h"
 #include "ink_layer.h"
@@ -93,22 +94,27 @@ struct PixelPlanes {
 };
 constexpr std::size_t kPlanePadding = 16;
 
-// A ring whose box is at most this many pixels wide is covered row by row
-// whole, without cutting the rows into spans.
+// A ring whose box is at most this many pixels wide is covered over its
+// whole box, without cutting the rows into spans, several rows to a vector
+// where the vector is wide.
 constexpr int kSmallRingBox = 16;
 
-// The loops that combine a ring into the pixels: one pixel at a time;
-// eight at a time (AVX2 and FMA); and as that, but small rings sixteen
-// pixels at a time (AVX-512). All give the same coverage, give or take one
-// step of 255 where fused and separate rounding part.
-enum class RingLoop { Scalar, Avx2, Avx512 };
-bool ringLoopAvailable(RingLoop loop);
+// Combines the ring (centre (cx, cy), colour 0xRRGGBB) into the pixels
+// within area, which the planes hold; returns the box of pixels it went over
+// (empty if none); cx, cy and radius are finite, radius >= 0. Rows are cut
+// into the one or two spans where the outline can reach, so that a huge
+// ring costs only the pixels near its outline and a ring off the area costs
+// no pixel work at all.
+//
+// Runs the kernel compiled for the best instruction set this processor has
+// (Highway's dynamic dispatch; hwy::SetSupportedTargetsForTest narrows the
+// choice). Every target gives the coverage of RingProfile::coverage, give
+// or take one step of 255: fused and separate multiply-adds round apart,
+// and the kernel rounds halves to even where toByte rounds them up.
+PixelRect coverRing(float cx, float cy, float radius, std::uint32_t rgb, PixelRect area, PixelPlanes planes);
 
-// Combines the ring into rows [rows.first, rows.last) within the columns
-// [left, right); returns the box of pixels it went over (empty if none).
-// Uses the fastest loop the processor runs, or the one given.
-PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes);
-PixelRect coverRing(const RingShape& ring, IndexRange rows, int left, int right, PixelPlanes planes,
-                    RingLoop loop);
+// The Highway targets the ring kernel was compiled for that this processor
+// runs, best first.
+std::vector<std::int64_t> ringKernelTargets();
 
 }  // namespace sumimai::raster
