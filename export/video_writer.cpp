@@ -23,16 +23,15 @@ struct Codec {
 
 Codec codecOf(FileKind kind) { return kind == FileKind::Mp4 ? Codec{"mp4", "libx264"} : Codec{"webm", "libvpx-vp9"}; }
 
-// Chosen by measurement on two shared cores (bench/export/ratios), a
-// 1080 x 1080 character of 204 frames: x264's presets veryfast and
-// superfast took 1.2 s of processor time, ultrafast 0.8 to 1.0 s, with x264
-// encoding in its own threads while the drawing goes on. Two thirds of the
-// frames repeat the one before (pen lifts, the hold), which costs x264 about
-// as much as a changed one, so the fastest preset keeps the most headroom;
-// its files are larger (145 KB against 58 KB for veryfast, at constant
-// quality 20, which leaves the ink's edges clean). The tunings for still
-// pictures and animation changed neither much. VP9 in its real-time mode at
-// the highest speed.
+// Chosen by measurement on two cores shared with other work
+// (bench/export/ratios): a 1080 x 1080 character of 204 frames, of which 61
+// change the picture and are encoded, took 0.37 s of processor time with
+// x264's ultrafast preset, 0.51 s with superfast and 0.62 s with veryfast
+// (0.6, 0.8 and 0.9 s of wall time against 6.8 s of animation); only the
+// fastest keeps ten times real time with other work running. Its files are
+// larger (83 KB against 36 KB for veryfast) at constant quality 20, which
+// leaves the ink's edges clean; the tunings for animation and still
+// pictures changed little. VP9 in its real-time mode at the highest speed.
 void setCodecOptions(FileKind kind, AVDictionary** options) {
   if (kind == FileKind::Mp4) {
     av_dict_set(options, "preset", "ultrafast", 0);
@@ -129,19 +128,28 @@ VideoWriter::VideoWriter(FileKind kind, const WriterSettings& settings, const st
 
 VideoWriter::~VideoWriter() = default;
 
+// A frame that changes nothing is not encoded: the one before lasts until
+// the next that changes something (each keeps its time on the frame grid),
+// which spares the encoder the pauses and the hold.
 void VideoWriter::add(const Frame& frame) {
+  if (frame.changed.empty()) return;
   AVFrame* picture = encoder_->picture.get();
-  if (!frame.changed.empty()) {
-    encoder_->check(av_frame_make_writable(picture), "frame");
-    convertToYuv420(frame.picture, frame.changed,
-                    {picture->data[0], picture->data[1], picture->data[2], picture->linesize[0],
-                     picture->linesize[1], picture->linesize[2]});
-  }
+  encoder_->check(av_frame_make_writable(picture), "frame");
+  convertToYuv420(frame.picture, frame.changed,
+                  {picture->data[0], picture->data[1], picture->data[2], picture->linesize[0],
+                   picture->linesize[1], picture->linesize[2]});
   picture->pts = frame.index;
   encoder_->send(picture);
 }
 
-void VideoWriter::finish(std::int64_t) {
+// The last picture once more as the last frame, so that the video lasts
+// until frame `frameCount` would begin.
+void VideoWriter::finish(std::int64_t frameCount) {
+  AVFrame* picture = encoder_->picture.get();
+  if (picture->pts < frameCount - 1) {
+    picture->pts = frameCount - 1;
+    encoder_->send(picture);
+  }
   encoder_->send(nullptr);
   encoder_->check(av_write_trailer(encoder_->output.get()), "index");
   encoder_->check(avio_closep(&encoder_->output->pb), "closing");

@@ -134,6 +134,7 @@ VideoFacts readVideo(const std::filesystem::path& file) {
   auto drain = [&] {
     while (avcodec_receive_frame(decoder, frame) == 0) {
       ++facts.frames;
+      facts.frameTimes.push_back(static_cast<double>(frame->best_effort_timestamp) * av_q2d(base));
       facts.lastFrameEnd = static_cast<double>(frame->best_effort_timestamp + frame->pkt_duration) * av_q2d(base);
       facts.lastFrame = toRgb(frame);
     }

@@ -33,6 +33,7 @@ struct VideoFacts {
   std::string container, codec, pixelFormat;
   int width = 0, height = 0;
   std::int64_t frames = 0;         // decoded
+  std::vector<double> frameTimes;  // when each decoded frame begins, seconds
   double seconds = 0;              // the container's duration
   double lastFrameEnd = 0;         // the last frame's time plus its duration
   std::int64_t indexOffset = -1;   // MP4: where the moov box starts

@@ -63,12 +63,19 @@ TEST_F(FileFormats, AllFormatsLastAsLongAsTheDrawingAndTheHold) {
   EXPECT_EQ(exportWriting(request("small.mp4")).frames, frames);
   EXPECT_EQ(exportWriting(request("small.webm")).frames, frames);
   const double seconds = static_cast<double>(frames) / 30;
-  EXPECT_NEAR(decodeWebP("small.webp").frames.back().end / 1000.0, seconds, 0.0005);
+  const DecodedAnimation animation = decodeWebP("small.webp");
+  EXPECT_NEAR(animation.frames.back().end / 1000.0, seconds, 0.0005);
   EXPECT_NEAR(decodeGif("small.gif").frames.back().end / 100.0, seconds, 0.005);
+  // The videos store the frames that change the picture, at the same times
+  // as the WebP does, and the last picture again as the last frame.
+  std::vector<double> changes{0};
+  for (std::size_t i = 0; i + 1 < animation.frames.size(); ++i) changes.push_back(animation.frames[i].end / 1000.0);
+  changes.push_back(static_cast<double>(frames - 1) / 30);
   for (const char* video : {"small.mp4", "small.webm"}) {
     const VideoFacts facts = readVideo(video);
-    EXPECT_EQ(facts.frames, frames) << video;
     EXPECT_NEAR(facts.seconds, seconds, 0.0015) << video;
+    ASSERT_EQ(facts.frameTimes.size(), changes.size()) << video;
+    for (std::size_t i = 0; i < changes.size(); ++i) EXPECT_NEAR(facts.frameTimes[i], changes[i], 0.0015) << video;
     EXPECT_EQ(facts.pixelFormat, "yuv420p") << video;
     EXPECT_EQ(facts.width, 64) << video;
   }

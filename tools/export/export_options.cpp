@@ -195,6 +195,8 @@ the format:
   .mp4    H.264 video, yuv420p, index at the front for streaming
   .webm   VP9 video, yuv420p
   .png    the still of the finished writing
+Every format keeps the frames' times on the --fps grid and stores a frame
+only when the picture changes: a pause lengthens the frame before it.
 
 INPUT, one kind of:
   FILE...            stroke files (.mem), one character each
