@@ -19,7 +19,9 @@ Contour rectangle(double left, double top, double right, double bottom) {
 }
 
 // A horizontal bar 800 long and 64 high, centred on y = 512.
-SourceStroke bar(std::vector<Point2> centreLine) { return {{rectangle(100, 480, 900, 544)}, std::move(centreLine)}; }
+SourceStroke bar(std::vector<Point2> centreLine) {
+  return {{rectangle(100, 480, 900, 544)}, std::move(centreLine), {}, 1};
+}
 
 TEST(FlattenPath, FollowsLinesAndCurvesToTheirEndsAndSplitsSubpaths) {
   std::vector<Contour> contours;
@@ -109,7 +111,9 @@ TEST(TraceStroke, MovesAnOffCentreLineToTheMiddleAndExtendsOneThatStopsShort) {
 TEST(TraceStroke, ReachesIntoTheOuterCornerOfASharpTurn) {
   // An L: down the left side, then along the bottom; the centre line turns at (130, 870).
   SourceStroke stroke{{{{100, 100}, {160, 100}, {160, 840}, {900, 840}, {900, 900}, {100, 900}}},
-                      {{130, 80}, {130, 870}, {920, 870}}};
+                      {{130, 80}, {130, 870}, {920, 870}},
+                      {},
+                      1};
   BrushPath path = traceStroke(stroke);
   expectInside(stroke, path);
   double best = 1e9;  // how close a disc comes to the corner (100, 900)
@@ -150,7 +154,7 @@ TEST(SimplifyPath, DropsPointsCrowdingTheOneBeforeButKeepsTheLast) {
   EXPECT_DOUBLE_EQ(kept.back().at.x, 20.5);
 }
 
-TEST(SimplifyToBudget, RaisesTheToleranceUntilAllStrokesFitAndNoFurther) {
+TEST(SimplifyToBudget, SpendsTheBudgetWhereTheStrokesBendAndNoMoreThanNeeded) {
   std::vector<BrushPath> strokes;
   for (int s = 0; s < 10; ++s) {
     BrushPath wave;
@@ -160,11 +164,25 @@ TEST(SimplifyToBudget, RaisesTheToleranceUntilAllStrokesFitAndNoFurther) {
   Simplified loose = simplifyToBudget(strokes, 10000, 1, 0.5);
   EXPECT_DOUBLE_EQ(loose.tolerance, 1);
   Simplified tight = simplifyToBudget(strokes, 60, 1, 0.5);
-  EXPECT_LE(tight.points, 60);
-  EXPECT_GT(tight.points, 40);  // the budget is used, not squandered
+  EXPECT_LE(tight.records, 60);
+  EXPECT_GT(tight.records, 40);  // the budget is used, not squandered
   EXPECT_GT(tight.tolerance, 1);
   for (const BrushPath& p : tight.strokes) EXPECT_GE(p.size(), 2u);
-  EXPECT_GT(simplifyToBudget(strokes, 15, 1, 0.5).points, 15);  // two points a stroke is the least
+  EXPECT_EQ(simplifyToBudget(strokes, 5, 1, 0.5).records, 10);  // one segment a stroke is the least
+  strokes.push_back(line(200, 2, 0.5, 5, 0.01));
+  Simplified mixed = simplifyToBudget(strokes, 60, 1, 0.5);
+  EXPECT_EQ(mixed.strokes.back().size(), 2u) << "a straight stroke needs only its ends";
+}
+
+TEST(SimplifyToBudget, BuysAStillStartOnlyWhereThePreviousEndRadiusIsOff) {
+  // The first starts after nothing (radius 0); the second where the first
+  // ended (radius 5); the third much thinner than that.
+  std::vector<BrushPath> strokes{line(10, 2, 0, 5, 0), line(10, 0, 2, 5, 0), line(10, 2, 2, 1, 0)};
+  Simplified s = simplifyToBudget(strokes, 99, 1, 0.5);
+  EXPECT_EQ(s.stillStart, (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(s.records, 5);
+  EXPECT_EQ(simplifyToBudget(strokes, 4, 1, 0.5).stillStart, (std::vector<bool>{false, false, true}))
+      << "a start disc too large spills, which counts double";
 }
 
 TEST(StrokeRecords, StartEachStrokeWithAStillKind1AndContinueWithKind2NeverZero) {
@@ -173,6 +191,10 @@ TEST(StrokeRecords, StartEachStrokeWithAStillKind1AndContinueWithKind2NeverZero)
   std::vector<StrokeRecord> expected{{15, 20, 15, 20, 1, 5},   {15, 20, 35, 40, 2, 10}, {35, 40, 55, 40, 2, 20},
                                      {1, 1, 1, 1, 1, 1},       {1, 1, 75, 80, 2, 1}};
   EXPECT_EQ(records, expected);
+  std::vector<StrokeRecord> saved = strokeRecords(strokes, {10, {5, 0}}, {true, false});
+  expected.erase(expected.begin() + 3);
+  expected[3].Kind = 1;
+  EXPECT_EQ(saved, expected) << "without its still record, a stroke begins with a Kind 1 segment";
 }
 
 TEST(StrokeFileText, IsReadBackByTheProgramsLoaderRecordForRecord) {

@@ -143,11 +143,13 @@ bool nearTurn(Point2 p, const std::vector<Turn>& turns) {
 
 // The point on the ray from the turn outward, as far back from the outline
 // as possible, whose largest inside circle still reaches the outline's
-// corner on the ray.
-Point2 intoCorner(const Outline& outline, const Turn& turn, double tolerance) {
+// corner on the ray; nothing where the circle at the turn itself comes that
+// close to the outline (a round bend has no corner to reach into).
+std::optional<Point2> intoCorner(const Outline& outline, const Turn& turn, double tolerance) {
   std::vector<double> hits = outline.crossings(turn.at, turn.outward);
-  if (!outline.contains(turn.at) || hits.empty()) return turn.at;
-  double reach = hits.front(), s = reach;
+  if (!outline.contains(turn.at) || hits.empty()) return std::nullopt;
+  double reach = hits.front(), s = reach, own = outline.signedDistance(turn.at);
+  if (reach - own < std::max(tolerance, 0.25 * own)) return std::nullopt;
   while (s > 0.5 && outline.signedDistance(turn.at + turn.outward * (s - 0.5)) >= reach - (s - 0.5) - tolerance)
     s -= 0.5;
   return turn.at + turn.outward * s;
@@ -167,16 +169,21 @@ std::vector<Point2> middleLine(const Outline& outline, const SourceStroke& strok
   std::vector<Point2> middle{tipBeyond(outline, pts, *a, +1)};
   for (std::size_t i = *a; i <= *b; ++i) {
     Point2 tangent = unit(pts[std::min(i + 1, pts.size() - 1)] - pts[i == 0 ? 0 : i - 1]);
-    bool keep = nearTurn(pts[i], turns) && outline.contains(pts[i]);
-    middle.push_back(keep ? pts[i] : middleAcross(outline, pts[i], tangent, options.reach));
+    // Near a sharp turn the cross-section is no guide, so the line stays as
+    // given, unless it runs so close to the edge that the brush would pinch.
+    Point2 across = middleAcross(outline, pts[i], tangent, options.reach);
+    bool keep = nearTurn(pts[i], turns) && outline.signedDistance(pts[i]) >= 0.7 * outline.signedDistance(across);
+    middle.push_back(keep ? pts[i] : across);
   }
   middle.push_back(tipBeyond(outline, pts, *b, -1));
   middle = smooth(middle, options.smoothing);
+  // Into each corner and back: the brush keeps its width at the turn.
   for (const Turn& turn : turns) {
     auto nearest = std::min_element(middle.begin() + 1, middle.end() - 1, [&](Point2 p, Point2 q) {
       return length(p - turn.at) < length(q - turn.at);
     });
-    if (middle.size() > 2) *nearest = intoCorner(outline, turn, options.tipTolerance);
+    std::optional<Point2> corner = intoCorner(outline, turn, options.tipTolerance);
+    if (middle.size() > 2 && corner) middle.insert(nearest + 1, {*corner, *nearest});
   }
   return middle;
 }
@@ -199,7 +206,7 @@ void trimEnds(BrushPath& path, double tolerance) {
 }  // namespace
 
 BrushPath traceStroke(const SourceStroke& stroke, const TraceOptions& options) {
-  Outline outline(stroke.outline);
+  Outline outline(stroke);
   BrushPath path;
   std::vector<Point2> middle = middleLine(outline, stroke, options);
   for (std::size_t i = 0; i < middle.size(); ++i) {

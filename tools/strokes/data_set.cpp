@@ -1,6 +1,7 @@
 #include "data_set.h"
 
 #include <fstream>
+#include <limits>
 #include <map>
 #include <sstream>
 
@@ -40,32 +41,80 @@ std::string hexOf(char32_t c) {
   return s.str();
 }
 
-using TracedCharacters = std::map<char32_t, std::vector<BrushPath>>;
+struct Traced {
+  GlyphRead glyph;
+  std::vector<BrushPath> paths;
+};
+using TracedCharacters = std::map<char32_t, Traced>;
 
-bool traceAll(const fs::path& source, const std::vector<char32_t>& codes, TracedCharacters& traced,
+Traced traceGlyph(GlyphRead glyph, const TraceOptions& options) {
+  Traced t{std::move(glyph), {}};
+  for (const SourceStroke& s : t.glyph.strokes) t.paths.push_back(traceStroke(s, options));
+  return t;
+}
+
+bool traceAll(const fs::path& source, const std::vector<char32_t>& codes, TracedCharacters& all,
               const TraceOptions& options, std::string& problem) {
   for (char32_t c : codes) {
-    if (traced.count(c)) continue;
+    if (all.count(c)) continue;
     GlyphRead glyph = readGlyphSvg(source / "svg" / (std::to_string(static_cast<unsigned>(c)) + ".svg"));
     if (!glyph.ok) {
       problem = glyph.problem;
       return false;
     }
-    std::vector<BrushPath>& paths = traced[c];
-    for (const SourceStroke& s : glyph.strokes) paths.push_back(traceStroke(s, options));
+    all[c] = traceGlyph(std::move(glyph), options);
   }
   return true;
 }
 
-// A character file's text, or "" when even two records a stroke exceed the budget.
-std::string characterFileText(char32_t c, const std::vector<BrushPath>& paths, const DataSetOptions& options,
-                              std::string& note) {
-  Simplified s = simplifyToBudget(paths, options.characterBudget, options.characterTolerance,
-                                  kMinSpacing / kCharacterScale);
-  note = utf8Of(c) + " " + std::to_string(paths.size()) + " strokes, " + std::to_string(s.points) +
-         " records, tolerance " + std::to_string(s.tolerance);
-  if (s.points > options.characterBudget) return "";
-  return strokeFileText("sumimai-strokes " + hexOf(c), strokeRecords(s.strokes, {kCharacterScale, {}}));
+// The strokes simplified with one tolerance for all, the smallest at which
+// they fit the budget (found by bisection), each with its still record.
+Simplified uniformlySimplified(const std::vector<BrushPath>& paths, int budget, double minTolerance, double minSpacing) {
+  auto at = [&](double t) {
+    return simplifyToBudget(paths, std::numeric_limits<int>::max(), t, minSpacing, StillStarts::Always);
+  };
+  Simplified fit = at(minTolerance);
+  double low = minTolerance, high = minTolerance;
+  while (fit.records > budget && high < 1e4) low = high, high *= 2, fit = at(high);
+  for (int i = 0; i < 30 && high - low > 0.01; ++i) {
+    Simplified s = at((low + high) / 2);
+    (s.records <= budget ? high : low) = (low + high) / 2;
+    if (s.records <= budget) fit = std::move(s);
+  }
+  return fit;
+}
+
+// A character file's text, or "" when even one record a stroke exceeds the
+// budget. With a judge, the file is also made from traces smoothed less and
+// more, each with the still start records placed as needed or before every
+// stroke, or with one tolerance for all strokes, and the one the judge finds
+// best is kept.
+std::string characterFileText(char32_t c, const Traced& t, const DataSetOptions& options, std::string& note) {
+  std::vector<Traced> traces{t};
+  for (int smoothing : {1, 6}) {
+    if (!options.judge) break;
+    TraceOptions trace = options.trace;
+    trace.smoothing = smoothing;
+    traces.push_back(traceGlyph(t.glyph, trace));
+  }
+  std::string best;
+  double bestScore = 0;
+  note = utf8Of(c) + " " + std::to_string(t.paths.size()) + " strokes: over the budget";
+  for (const Traced& candidate : traces)
+    for (int way = 0; way < 3; ++way) {
+      const double spacing = kMinSpacing / kCharacterScale;
+      Simplified s = way == 2 ? uniformlySimplified(candidate.paths, options.characterBudget, options.characterTolerance, spacing)
+                              : simplifyToBudget(candidate.paths, options.characterBudget, options.characterTolerance, spacing,
+                                                 way == 0 ? StillStarts::AsNeeded : StillStarts::Always);
+      if (s.records > options.characterBudget || (!options.judge && !best.empty())) continue;
+      std::string text = strokeFileText("sumimai-strokes " + hexOf(c), strokeRecords(s.strokes, {kCharacterScale, {}}, s.stillStart));
+      double score = options.judge ? options.judge(t.glyph, text) : 0;
+      if (!best.empty() && score <= bestScore) continue;
+      best = std::move(text), bestScore = score;
+      note = utf8Of(c) + " " + std::to_string(t.paths.size()) + " strokes, " + std::to_string(s.records) +
+             " records, tolerance " + std::to_string(s.tolerance);
+    }
+  return best;
 }
 
 std::string pageFileText(const std::vector<char32_t>& sutra, const TracedCharacters& traced,
@@ -74,10 +123,10 @@ std::string pageFileText(const std::vector<char32_t>& sutra, const TracedCharact
   double worst = 0;
   for (std::size_t i = 0; i < sutra.size(); ++i) {
     Placement placement = cellPlacement(pageCell(static_cast<int>(i) + 1), kSourceBox, options.pageFill);
-    Simplified s = simplifyToBudget(traced.at(sutra[i]), options.pageBudgetPerCharacter,
-                                    options.pageTolerance, kMinSpacing / placement.scale);
+    Simplified s = simplifyToBudget(traced.at(sutra[i]).paths, options.pageBudgetPerCharacter,
+                                    options.pageTolerance, kMinSpacing / placement.scale, StillStarts::Always);
     worst = std::max(worst, s.tolerance);
-    std::vector<StrokeRecord> more = strokeRecords(s.strokes, placement);
+    std::vector<StrokeRecord> more = strokeRecords(s.strokes, placement, s.stillStart);
     records.insert(records.end(), more.begin(), more.end());
   }
   note = "page: " + std::to_string(records.size()) + " records, largest tolerance " + std::to_string(worst);
@@ -92,6 +141,10 @@ std::string characterListText(const std::vector<char32_t>& sutra) {
 }
 
 }  // namespace
+
+std::string characterFileText(char32_t c, const GlyphRead& glyph, const DataSetOptions& options, std::string& note) {
+  return characterFileText(c, traceGlyph(glyph, options.trace), options, note);
+}
 
 std::vector<char32_t> sutraCharacters(const std::string& utf8) {
   std::vector<char32_t> out;
@@ -141,8 +194,8 @@ DataSetWrite writeDataSet(const fs::path& source, const fs::path& output, const 
   fs::path folder = output / kFolder;
   std::error_code ec;
   fs::create_directories(folder, ec);
-  for (const auto& [c, paths] : traced) {
-    std::string note, file = characterFileText(c, paths, options, note);
+  for (const auto& [c, t] : traced) {
+    std::string note, file = characterFileText(c, t, options, note);
     result.notes.push_back(note);
     std::string name = c == kSampleCharacter ? kSampleFileName : utf8Of(c) + ".mem";
     if (file.empty() || !writeBytes(folder / name, file)) return fail("cannot write " + name + ": " + note);

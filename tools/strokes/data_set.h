@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct DataSetOptions {
   double pageTolerance = 3.0;
   double pageFill = 0.86;           // the character's side, of the cell's smaller side
   TraceOptions trace;
+  // When set, how well a character's stroke file text draws its glyph (the
+  // higher the better): the converter then makes the file in a few ways
+  // and keeps the best one.
+  std::function<double(const GlyphRead& glyph, const std::string& text)> judge;
 };
 
 struct [[nodiscard]] DataSetWrite {
@@ -26,6 +31,11 @@ struct [[nodiscard]] DataSetWrite {
   std::string problem;
   std::vector<std::string> notes;  // one line per file written
 };
+
+// The stroke file text of character c drawn from its glyph, or "" when even
+// two records a stroke exceed the budget; note tells the strokes, records
+// and tolerance.
+std::string characterFileText(char32_t c, const GlyphRead& glyph, const DataSetOptions& options, std::string& note);
 
 // Code points of UTF-8 text, skipping line breaks, blanks and a byte-order mark.
 std::vector<char32_t> sutraCharacters(const std::string& utf8);

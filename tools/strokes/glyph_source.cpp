@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 namespace sumimai::strokes {
 namespace {
@@ -77,14 +78,46 @@ std::optional<std::string_view> attribute(std::string_view tag, std::string_view
   return tag.substr(start, end - start);
 }
 
-// The stroke number after the last `letter` of an id such as "z28023d7".
-std::optional<int> strokeNumber(std::string_view id, char letter) {
-  std::size_t at = id.rfind(letter);
+// The stroke number and part after the last `letter` of an id such as
+// "z28023d7" (stroke 7, part "") or "z12354d3b" (stroke 3, part "b").
+struct StrokePart {
+  int stroke = 0;
+  std::string part;
+  bool operator<(const StrokePart& o) const { return std::tie(stroke, part) < std::tie(o.stroke, o.part); }
+};
+
+std::optional<StrokePart> strokePart(std::string_view id, char letter) {
+  std::size_t at = id.size();
+  do {  // the last `letter` followed by a digit (a part may be called "c" too)
+    at = at == 0 ? std::string_view::npos : id.rfind(letter, at - 1);
+  } while (at != std::string_view::npos && !(at + 1 < id.size() && std::isdigit(static_cast<unsigned char>(id[at + 1]))));
   if (at == std::string_view::npos) return std::nullopt;
   int k = 0;
   auto [end, ec] = std::from_chars(id.data() + at + 1, id.data() + id.size(), k);
   if (ec != std::errc() || k < 1) return std::nullopt;
-  return k;
+  std::string_view rest(end, static_cast<std::size_t>(id.data() + id.size() - end));
+  std::size_t letters = 0;
+  while (letters < rest.size() && std::islower(static_cast<unsigned char>(rest[letters]))) ++letters;
+  return StrokePart{k, std::string(rest.substr(0, letters))};
+}
+
+// Adds one part's outline to the stroke; the first part's centre line is the
+// stroke's (the later parts repeat it with the earlier points moved away).
+bool addPart(SourceStroke& stroke, std::string_view outlineData, std::string_view centreData,
+             std::string& problem) {
+  std::size_t before = stroke.outline.size();
+  if (!flattenPath(outlineData, stroke.outline, problem)) return false;
+  stroke.contourPart.resize(stroke.outline.size(), stroke.parts);
+  ++stroke.parts;
+  if (before > 0) return true;
+  std::vector<Contour> line;
+  if (!flattenPath(centreData, line, problem)) return false;
+  if (line.size() != 1 || line[0].size() < 2) {
+    problem = "centre line is not one polyline";
+    return false;
+  }
+  stroke.centreLine = std::move(line[0]);
+  return true;
 }
 
 }  // namespace
@@ -141,7 +174,7 @@ bool flattenPath(std::string_view data, std::vector<Contour>& contours, std::str
 
 GlyphRead parseGlyphSvg(std::string_view svg) {
   GlyphRead result;
-  std::map<int, std::string_view> outlines, centres;
+  std::map<StrokePart, std::string_view> outlines, centres;
   for (std::size_t at = svg.find("<path"); at != std::string_view::npos; at = svg.find("<path", at + 1)) {
     std::size_t end = svg.find('>', at);
     if (end == std::string_view::npos) break;
@@ -149,9 +182,9 @@ GlyphRead parseGlyphSvg(std::string_view svg) {
     std::optional<std::string_view> d = attribute(tag, "d");
     if (!d) continue;
     if (auto clip = attribute(tag, "clip-path")) {
-      if (auto k = strokeNumber(*clip, 'c')) centres[*k] = *d;
+      if (auto k = strokePart(*clip, 'c')) centres[*k] = *d;
     } else if (auto id = attribute(tag, "id")) {
-      if (auto k = strokeNumber(*id, 'd')) outlines[*k] = *d;
+      if (auto k = strokePart(*id, 'd')) outlines[*k] = *d;
     }
   }
   if (outlines.empty()) {
@@ -160,20 +193,16 @@ GlyphRead parseGlyphSvg(std::string_view svg) {
   }
   for (auto& [k, outlineData] : outlines) {
     auto centre = centres.find(k);
-    if (centre == centres.end() || k != static_cast<int>(result.strokes.size()) + 1) {
-      result.problem = "stroke " + std::to_string(k) + " has no centre line or is out of order";
+    bool next = k.stroke == static_cast<int>(result.strokes.size()) + 1;
+    if (centre == centres.end() || (!next && k.stroke != static_cast<int>(result.strokes.size()))) {
+      result.problem = "stroke " + std::to_string(k.stroke) + " has no centre line or is out of order";
       return result;
     }
-    SourceStroke stroke;
-    std::vector<Contour> line;
-    if (!flattenPath(outlineData, stroke.outline, result.problem) ||
-        !flattenPath(centre->second, line, result.problem) || line.size() != 1 || line[0].size() < 2) {
-      result.problem = "stroke " + std::to_string(k) + ": " +
-                       (result.problem.empty() ? "centre line is not one polyline" : result.problem);
+    if (next) result.strokes.emplace_back();
+    if (!addPart(result.strokes.back(), outlineData, centre->second, result.problem)) {
+      result.problem = "stroke " + std::to_string(k.stroke) + ": " + result.problem;
       return result;
     }
-    stroke.centreLine = std::move(line[0]);
-    result.strokes.push_back(std::move(stroke));
   }
   result.ok = centres.size() == outlines.size();
   if (!result.ok) result.problem = "a centre line has no outline";

@@ -18,9 +18,14 @@ struct Point2 {
 // A closed polygon; the last point joins the first.
 using Contour = std::vector<Point2>;
 
+// A stroke drawn in several overlapping parts (some kana) has the union of
+// the parts' outlines as its outline; within one part the contours combine
+// by the even-odd rule.
 struct SourceStroke {
   std::vector<Contour> outline;     // curves flattened into short straight pieces
   std::vector<Point2> centreLine;   // as given: may start and end outside the outline
+  std::vector<int> contourPart;     // the part of each contour of outline; empty: all part 0
+  int parts = 0;
 };
 
 struct [[nodiscard]] GlyphRead {
@@ -36,8 +41,10 @@ struct [[nodiscard]] GlyphRead {
                                std::string& problem, int curvePieces = 16);
 
 // The strokes of an SVG text: outline paths have id "z<code>d<k>", centre
-// lines carry clip-path "url(#z<code>c<k>)"; stroke k pairs the two. Fails
-// when a stroke lacks either part or a path cannot be read.
+// lines carry clip-path "url(#z<code>c<k>)"; stroke k pairs the two. A stroke
+// in parts has ids "z<code>d<k>a", "...b", ...: the union of their outlines,
+// with the centre line of part a. Fails when a stroke or part lacks either
+// path or a path cannot be read.
 GlyphRead parseGlyphSvg(std::string_view svg);
 
 GlyphRead readGlyphSvg(const std::filesystem::path& path);

@@ -6,24 +6,55 @@
 
 namespace sumimai::strokes {
 
-Outline::Outline(std::vector<Contour> contours) {
-  for (const Contour& c : contours) {
+Outline::Outline(const std::vector<Contour>& contours, const std::vector<int>& contourPart) {
+  for (std::size_t k = 0; k < contours.size(); ++k) {
+    const Contour& c = contours[k];
+    int part = k < contourPart.size() ? contourPart[k] : 0;
+    parts_ = std::max(parts_, part + 1);
     for (std::size_t i = 0; i < c.size(); ++i) {
       Point2 a = c[i], b = c[(i + 1) % c.size()];
-      if (a.x != b.x || a.y != b.y) edges_.push_back({a, b});
+      if (a.x != b.x || a.y != b.y) all_.push_back({a, b, part});
     }
   }
+  edges_ = all_;
+  if (parts_ > 1) dropInnerEdges();
 }
 
-bool Outline::contains(Point2 p) const {
+bool Outline::insidePart(Point2 p, int part) const {
   bool inside = false;
-  for (const Edge& e : edges_) {
-    if ((e.a.y > p.y) != (e.b.y > p.y)) {
+  for (const Edge& e : all_) {
+    if (e.part == part && (e.a.y > p.y) != (e.b.y > p.y)) {
       double x = e.a.x + (p.y - e.a.y) * (e.b.x - e.a.x) / (e.b.y - e.a.y);
       if (x > p.x) inside = !inside;
     }
   }
   return inside;
+}
+
+bool Outline::insideOtherPart(Point2 p, int part) const {
+  for (int other = 0; other < parts_; ++other)
+    if (other != part && insidePart(p, other)) return true;
+  return false;
+}
+
+bool Outline::contains(Point2 p) const {
+  for (int part = 0; part < parts_; ++part)
+    if (insidePart(p, part)) return true;
+  return false;
+}
+
+void Outline::dropInnerEdges() {
+  constexpr double kPiece = 2.0;
+  std::vector<Edge> kept;
+  for (const Edge& e : edges_) {
+    int pieces = std::max(1, static_cast<int>(std::ceil(std::hypot(e.b.x - e.a.x, e.b.y - e.a.y) / kPiece)));
+    for (int i = 0; i < pieces; ++i) {
+      auto at = [&](double t) { return Point2{e.a.x + (e.b.x - e.a.x) * t, e.a.y + (e.b.y - e.a.y) * t}; };
+      Edge piece{at(static_cast<double>(i) / pieces), at(static_cast<double>(i + 1) / pieces), e.part};
+      if (!insideOtherPart(at((i + 0.5) / pieces), e.part)) kept.push_back(piece);
+    }
+  }
+  edges_ = std::move(kept);
 }
 
 double Outline::edgeDistance(Point2 p) const {

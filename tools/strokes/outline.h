@@ -11,9 +11,11 @@ namespace sumimai::strokes {
 
 class Outline {
  public:
-  explicit Outline(std::vector<Contour> contours);
+  // contourPart gives each contour's part (empty: all one part). The region
+  // is the union of the parts; within a part contours combine by even-odd.
+  explicit Outline(const std::vector<Contour>& contours, const std::vector<int>& contourPart = {});
+  explicit Outline(const SourceStroke& stroke) : Outline(stroke.outline, stroke.contourPart) {}
 
-  // Inside by the even-odd rule.
   bool contains(Point2 p) const;
 
   // Distance from p to the nearest point of the edge.
@@ -33,8 +35,16 @@ class Outline {
  private:
   struct Edge {
     Point2 a, b;
+    int part = 0;
   };
-  std::vector<Edge> edges_;
+  bool insidePart(Point2 p, int part) const;
+  bool insideOtherPart(Point2 p, int part) const;
+  // Where parts overlap, the edges of one inside another are no edge of the
+  // union: cut the edges into short pieces and drop those pieces.
+  void dropInnerEdges();
+  std::vector<Edge> all_;    // every contour's edges: inside tests
+  std::vector<Edge> edges_;  // the union's edges: distances and crossings
+  int parts_ = 1;
 };
 
 }  // namespace sumimai::strokes

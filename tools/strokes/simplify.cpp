@@ -2,48 +2,47 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
+#include <queue>
+#include <tuple>
 
 namespace sumimai::strokes {
 namespace {
 
 double distance(Point2 a, Point2 b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
-void keepFarthest(const BrushPath& path, std::size_t a, std::size_t b, double tolerance,
-                  std::vector<bool>& keep) {
-  if (b <= a + 1) return;
-  std::size_t worst = a;
-  double worstDeviation = tolerance;
+// A stretch of a path between two kept points, with the point between them
+// that the straight brush segment misses most (at least minSpacing from both).
+// Or, with still set, a stroke's still start record, missed by the amount
+// the previous stroke's end radius (where the brush would start without it)
+// is off the stroke's own start radius.
+struct Gap {
+  double deviation = 0;
+  std::size_t stroke = 0, a = 0, b = 0, worst = 0;
+  bool still = false;
+  bool operator<(const Gap& o) const {
+    return std::tie(deviation, o.stroke, o.a) < std::tie(o.deviation, stroke, a);  // ties: earlier first
+  }
+};
+
+std::optional<Gap> gapOf(const BrushPath& path, std::size_t stroke, std::size_t a, std::size_t b, double minSpacing) {
+  Gap gap{-1, stroke, a, b, a};
   for (std::size_t i = a + 1; i < b; ++i) {
+    if (distance(path[i].at, path[a].at) < minSpacing || distance(path[i].at, path[b].at) < minSpacing) continue;
     double d = brushDeviation(path[a], path[b], path[i]);
-    if (d > worstDeviation) {
-      worstDeviation = d;
-      worst = i;
-    }
+    if (d > gap.deviation) gap.deviation = d, gap.worst = i;
   }
-  if (worst == a) return;
-  keep[worst] = true;
-  keepFarthest(path, a, worst, tolerance, keep);
-  keepFarthest(path, worst, b, tolerance, keep);
+  if (gap.worst == a) return std::nullopt;
+  return gap;
 }
 
-BrushPath withoutCrowding(const BrushPath& kept, double minSpacing) {
-  BrushPath out{kept.front()};
-  for (std::size_t i = 1; i < kept.size(); ++i) {
-    bool last = i + 1 == kept.size();
-    if (distance(kept[i].at, out.back().at) >= minSpacing) {
-      out.push_back(kept[i]);
-    } else if (last) {
-      if (out.size() > 1) out.back() = kept[i];
-      else out.push_back(kept[i]);
-    }
-  }
-  return out;
-}
-
-int totalPoints(const std::vector<BrushPath>& strokes) {
-  int n = 0;
-  for (const BrushPath& s : strokes) n += static_cast<int>(s.size());
-  return n;
+// Too small a start disc leaves the outline uncovered; too large a one
+// spills ink past it, which counts double as in brushDeviation.
+Gap stillGap(const std::vector<BrushPath>& strokes, std::size_t s) {
+  double previous = s == 0 || strokes[s - 1].empty() ? 0 : strokes[s - 1].back().radius;
+  double own = strokes[s].front().radius;
+  return {own > previous ? own - previous : 2 * (previous - own), s, 0, 0, 0, true};
 }
 
 }  // namespace
@@ -60,45 +59,45 @@ double brushDeviation(const BrushPoint& a, const BrushPoint& b, const BrushPoint
 }
 
 BrushPath simplifyPath(const BrushPath& path, double tolerance, double minSpacing) {
-  if (path.size() <= 2) return path;
-  std::vector<bool> keep(path.size(), false);
-  keep.front() = keep.back() = true;
-  keepFarthest(path, 0, path.size() - 1, tolerance, keep);
-  BrushPath kept;
-  for (std::size_t i = 0; i < path.size(); ++i)
-    if (keep[i]) kept.push_back(path[i]);
-  return withoutCrowding(kept, minSpacing);
+  return simplifyToBudget({path}, std::numeric_limits<int>::max(), tolerance, minSpacing).strokes.front();
 }
 
 Simplified simplifyToBudget(const std::vector<BrushPath>& strokes, int budget, double minTolerance,
-                            double minSpacing) {
-  auto at = [&](double tolerance) {
-    Simplified s{{}, tolerance, 0};
-    for (const BrushPath& p : strokes) s.strokes.push_back(simplifyPath(p, tolerance, minSpacing));
-    s.points = totalPoints(s.strokes);
-    return s;
-  };
-  Simplified best = at(minTolerance);
-  if (best.points <= budget) return best;
-  double low = minTolerance, high = minTolerance;
-  Simplified candidate = best;
-  while (candidate.points > budget && high < 1e6) {
-    low = high;
-    high *= 2;
-    candidate = at(high);
+                            double minSpacing, StillStarts stillStarts) {
+  std::vector<std::vector<bool>> keep;
+  std::vector<bool> still(strokes.size(), false);
+  std::priority_queue<Gap> gaps;
+  int records = 0;
+  for (std::size_t s = 0; s < strokes.size(); ++s) {
+    const BrushPath& path = strokes[s];
+    keep.emplace_back(path.size(), false);
+    if (path.empty()) continue;
+    keep[s].front() = keep[s].back() = true;
+    still[s] = path.size() == 1 || stillStarts == StillStarts::Always;
+    records += path.size() == 1 ? 1 : 1 + (still[s] ? 1 : 0);  // the end segment, and the still record
+    if (!still[s]) gaps.push(stillGap(strokes, s));
+    if (auto gap = gapOf(path, s, 0, path.size() - 1, minSpacing)) gaps.push(*gap);
   }
-  for (int i = 0; i < 40 && candidate.points <= budget; ++i) {
-    double mid = (low + high) / 2;
-    Simplified s = at(mid);
-    if (s.points <= budget) {
-      high = mid;
-      candidate = std::move(s);
-    } else {
-      low = mid;
+  while (!gaps.empty() && records < budget && gaps.top().deviation > minTolerance) {
+    Gap g = gaps.top();
+    gaps.pop();
+    ++records;
+    if (g.still) {
+      still[g.stroke] = true;
+      continue;
     }
-    if (high - low < 0.01) break;
+    keep[g.stroke][g.worst] = true;
+    for (auto [a, b] : {std::pair{g.a, g.worst}, std::pair{g.worst, g.b}})
+      if (auto gap = gapOf(strokes[g.stroke], g.stroke, a, b, minSpacing)) gaps.push(*gap);
   }
-  return candidate;
+  Simplified result{{}, still, std::max(minTolerance, gaps.empty() ? 0.0 : gaps.top().deviation), records};
+  for (std::size_t s = 0; s < strokes.size(); ++s) {
+    BrushPath kept;
+    for (std::size_t i = 0; i < strokes[s].size(); ++i)
+      if (keep[s][i]) kept.push_back(strokes[s][i]);
+    result.strokes.push_back(std::move(kept));
+  }
+  return result;
 }
 
 }  // namespace sumimai::strokes

@@ -10,16 +10,19 @@ std::int32_t fileValue(double v) { return static_cast<std::int32_t>(std::max(1.0
 
 }  // namespace
 
-std::vector<StrokeRecord> strokeRecords(const std::vector<BrushPath>& strokes, const Placement& placement) {
+std::vector<StrokeRecord> strokeRecords(const std::vector<BrushPath>& strokes, const Placement& placement,
+                                        const std::vector<bool>& stillStart) {
   std::vector<StrokeRecord> records;
-  for (const BrushPath& path : strokes) {
+  for (std::size_t s = 0; s < strokes.size(); ++s) {
+    const BrushPath& path = strokes[s];
+    bool still = path.size() < 2 || s >= stillStart.size() || stillStart[s];
     std::int32_t x = 0, y = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {
       std::int32_t nx = fileValue(path[i].at.x * placement.scale + placement.offset.x);
       std::int32_t ny = fileValue(path[i].at.y * placement.scale + placement.offset.y);
       std::int32_t thickness = fileValue(path[i].radius * placement.scale);
       if (i == 0) x = nx, y = ny;
-      records.push_back({x, y, nx, ny, i == 0 ? 1 : 2, thickness});
+      if (i > 0 || still) records.push_back({x, y, nx, ny, i == 0 || (i == 1 && !still) ? 1 : 2, thickness});
       x = nx, y = ny;
     }
   }

@@ -1,6 +1,10 @@
-// Brush paths as stroke records and stroke files: each stroke is a Kind 1
-// record of no length at its first point, carrying the start radius, then a
-// Kind 2 record to each further point with the radius there.
+// Brush paths as stroke records and stroke files. The brush starts a
+// stroke's first segment with a disc of the thickness of the record before
+// it, so a stroke either begins with a still Kind 1 record (no length, at
+// its first point) that sets its own start radius, followed by a Kind 2
+// record to each further point; or, to save that record, with a Kind 1
+// record to its second point that starts from the previous stroke's end
+// radius.
 #pragma once
 
 #include <string>
@@ -20,7 +24,10 @@ struct Placement {
 // The records of the strokes in order. Values are rounded to whole file
 // units; a coordinate or radius that would be 0 or less becomes 1, since 0
 // means absent to the fitting steps.
-std::vector<StrokeRecord> strokeRecords(const std::vector<BrushPath>& strokes, const Placement& placement);
+// stillStart tells per stroke whether it begins with a still record (empty:
+// all do; a stroke of one point always does).
+std::vector<StrokeRecord> strokeRecords(const std::vector<BrushPath>& strokes, const Placement& placement,
+                                        const std::vector<bool>& stillStart = {});
 
 // The text of a stroke file: the header item, then one line per record
 // "n,StartX,StartY,EndX,EndY,Kind,Thickness,,,,", then two lines "99999";

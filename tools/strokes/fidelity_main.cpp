@@ -1,0 +1,194 @@
+// sumimai-fidelity: how closely the program's brush follows the glyphs.
+//
+//   sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+//                    [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
+//                    LIBRARY | --sutra FOLDER
+//
+// Draws every character of the library (or the character files of a sutra
+// folder) with the program's brush on a PIXELS-square canvas (default 720)
+// and compares the ink with the source glyph (svg-ja/ or svg-kana/, for the
+// sutra svg/). Prints both measures' averages and worst, and the K worst
+// characters (default 10), whose comparison pictures go into FOLDER as
+// <code point>.ppm. --sample N measures every Nth character only,
+// --characters those of TEXT only; --each prints every one. Fails when
+// a character of the source is missing or cannot be drawn with all its
+// strokes.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "data_set.h"
+#include "fidelity.h"
+#include "library/character_library.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sumimai;
+using namespace sumimai::strokes;
+
+struct Options {
+  fs::path source = fs::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
+  int size = 720, jobs = 2, sample = 1, worst = 10;
+  fs::path pictures, library, sutra;
+  std::vector<char32_t> only;
+  bool each = false;
+};
+
+struct Item {
+  char32_t code = 0;
+  fs::path svg;
+  std::string text;
+  Fidelity fit;
+};
+
+bool parse(int argc, char** argv, Options& o) {
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    bool more = i + 1 < argc;
+    if (a == "--source" && more) o.source = argv[++i];
+    else if (a == "--size" && more) o.size = std::stoi(argv[++i]);
+    else if (a == "--jobs" && more) o.jobs = std::max(1, std::stoi(argv[++i]));
+    else if (a == "--sample" && more) o.sample = std::max(1, std::stoi(argv[++i]));
+    else if (a == "--worst" && more) o.worst = std::stoi(argv[++i]);
+    else if (a == "--pictures" && more) o.pictures = argv[++i];
+    else if (a == "--sutra" && more) o.sutra = argv[++i];
+    else if (a == "--characters" && more) o.only = sutraCharacters(argv[++i]);
+    else if (a == "--each") o.each = true;
+    else if (a[0] != '-' && o.library.empty()) o.library = a;
+    else return false;
+  }
+  return o.library.empty() != o.sutra.empty();
+}
+
+std::string readAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+fs::path svgOf(const fs::path& folder, char32_t c) { return folder / (std::to_string(unsigned(c)) + ".svg"); }
+
+// The characters to measure with their texts; missing ones have no text.
+bool collect(const Options& o, std::vector<Item>& items) {
+  if (!o.sutra.empty()) {
+    for (const auto& e : fs::directory_iterator(o.sutra)) {
+      std::string name = e.path().filename().string();
+      std::vector<char32_t> chars = sutraCharacters(name);
+      std::string ext = e.path().extension().string();
+      if (name == "般若心経.mem" || chars.empty() || (ext != ".mem" && ext != ".MEM")) continue;
+      items.push_back({chars[0], svgOf(o.source / "svg", chars[0]), readAll(e.path()), {}});
+    }
+  } else {
+    CharacterLibraryOpen opened = CharacterLibrary::open(o.library);
+    if (!opened.ok()) {
+      std::fprintf(stderr, "sumimai-fidelity: %s\n", opened.problem.c_str());
+      return false;
+    }
+    for (const char* folder : {"svg-ja", "svg-kana"})
+      for (const auto& e : fs::directory_iterator(o.source / folder)) {
+        char32_t c = static_cast<char32_t>(std::stoul(e.path().stem().string()));
+        items.push_back({c, e.path(), opened.library->strokeFileText(c).value_or(""), {}});
+      }
+  }
+  std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.code < b.code; });
+  std::vector<Item> sampled;
+  for (std::size_t i = 0; i < items.size(); i += static_cast<std::size_t>(o.sample))
+    if (o.only.empty() || std::count(o.only.begin(), o.only.end(), items[i].code)) sampled.push_back(items[i]);
+  items = std::move(sampled);
+  return true;
+}
+
+void writePicture(const fs::path& path, const FidelityPicture& p) {
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << p.width << " " << p.height << "\n255\n";
+  out.write(reinterpret_cast<const char*>(p.rgb.data()), static_cast<std::streamsize>(p.rgb.size()));
+}
+
+void measureAll(const Options& o, std::vector<Item>& items) {
+  std::vector<std::thread> threads;
+  for (int t = 0; t < o.jobs; ++t)
+    threads.emplace_back([&, t] {
+      for (std::size_t i = static_cast<std::size_t>(t); i < items.size(); i += static_cast<std::size_t>(o.jobs)) {
+        Item& item = items[i];
+        GlyphRead glyph = readGlyphSvg(item.svg);
+        if (!glyph.ok) item.fit.problem = glyph.problem;
+        else if (item.text.empty()) item.fit.problem = "not in the library";
+        else item.fit = measureFidelity(glyph, item.text, o.size);
+      }
+    });
+  for (std::thread& t : threads) t.join();
+}
+
+std::string line(const Item& item) {
+  char text[200];
+  const Fidelity& f = item.fit;
+  std::snprintf(text, sizeof text, "%s U+%04X  covered %.4f outside %.4f | strict %.4f %.4f | stroke %d %.3f | %d strokes %d records %d px",
+                utf8Of(item.code).c_str(), unsigned(item.code), f.covered, f.outside, f.coveredStrict,
+                f.outsideStrict, f.worstStrokeNumber, f.worstStroke, f.strokes, f.records, f.height);
+  return text;
+}
+
+int report(const Options& o, std::vector<Item>& items) {
+  double sum[4] = {0, 0, 0, 0}, worst[4] = {1, 0, 1, 0};
+  int failed = 0, measured = 0;
+  for (const Item& item : items) {
+    const Fidelity& f = item.fit;
+    if (!f.ok) {
+      std::printf("FAILED %s U+%04X: %s\n", utf8Of(item.code).c_str(), unsigned(item.code), f.problem.c_str());
+      ++failed;
+      continue;
+    }
+    if (o.each) std::printf("%s\n", line(item).c_str());
+    double v[4] = {f.covered, f.outside, f.coveredStrict, f.outsideStrict};
+    for (int k = 0; k < 4; ++k) sum[k] += v[k], worst[k] = k % 2 ? std::max(worst[k], v[k]) : std::min(worst[k], v[k]);
+    ++measured;
+  }
+  auto rank = [](const Item& a, const Item& b) { return a.fit.ok && (!b.fit.ok || a.fit.covered < b.fit.covered); };
+  std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) { return rank(a, b); });
+  std::printf("worst %d by tolerant coverage:\n", o.worst);
+  for (int i = 0; i < std::min<int>(o.worst, measured); ++i) std::printf("  %s\n", line(items[std::size_t(i)]).c_str());
+  int n = std::max(1, measured);
+  std::printf("%d characters measured, %d failed (canvas %d px)\n", measured, failed, o.size);
+  std::printf("tolerant: covered %.4f on average, %.4f at worst; outside %.4f on average, %.4f at worst\n",
+              sum[0] / n, worst[0], sum[1] / n, worst[1]);
+  std::printf("strict:   covered %.4f on average, %.4f at worst; outside %.4f on average, %.4f at worst\n",
+              sum[2] / n, worst[2], sum[3] / n, worst[3]);
+  return failed ? 1 : 0;
+}
+
+void drawWorst(const Options& o, const std::vector<Item>& items) {
+  if (o.pictures.empty()) return;
+  fs::create_directories(o.pictures);
+  for (int i = 0; i < std::min<int>(o.worst, static_cast<int>(items.size())); ++i) {
+    const Item& item = items[std::size_t(i)];
+    if (!item.fit.ok) continue;
+    FidelityPicture picture;
+    (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture);
+    writePicture(o.pictures / (std::to_string(unsigned(item.code)) + ".ppm"), picture);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options o;
+  if (!parse(argc, argv, o)) {
+    std::fprintf(stderr, "usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N] "
+                         "[--worst K] [--pictures FOLDER] [--characters TEXT] [--each] LIBRARY | --sutra FOLDER\n");
+    return 2;
+  }
+  std::vector<Item> items;
+  if (!collect(o, items)) return 1;
+  measureAll(o, items);
+  int status = report(o, items);
+  drawWorst(o, items);
+  return status;
+}

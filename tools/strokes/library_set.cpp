@@ -1,0 +1,121 @@
+#include "library_set.h"
+
+#include <algorithm>
+#include <atomic>
+#include <fstream>
+#include <map>
+#include <thread>
+
+#include "library/character_library.h"
+#include "library_writer.h"
+
+namespace sumimai::strokes {
+namespace fs = std::filesystem;
+namespace {
+
+struct Converted {
+  std::string text;
+  std::string problem;
+};
+
+// The characters' stroke files, converted on `jobs` threads.
+std::vector<Converted> convertAll(const std::vector<LibrarySource>& sources, const DataSetOptions& options, int jobs) {
+  std::vector<Converted> out(sources.size());
+  std::atomic<std::size_t> next{0};
+  auto work = [&] {
+    for (std::size_t i = next++; i < sources.size(); i = next++) {
+      GlyphRead glyph = readGlyphSvg(sources[i].svg);
+      std::string note;
+      if (glyph.ok) out[i].text = characterFileText(sources[i].code, glyph, options, note);
+      if (out[i].text.empty()) out[i].problem = glyph.ok ? "does not fit: " + note : glyph.problem;
+    }
+  };
+  std::vector<std::thread> threads;
+  for (int t = 1; t < jobs; ++t) threads.emplace_back(work);
+  work();
+  for (std::thread& t : threads) t.join();
+  return out;
+}
+
+std::string problemsOf(const std::vector<LibrarySource>& sources, const std::vector<Converted>& converted) {
+  std::string problems;
+  for (std::size_t i = 0; i < sources.size(); ++i)
+    if (!converted[i].problem.empty()) problems += "\n  " + utf8Of(sources[i].code) + " " + converted[i].problem;
+  return problems;
+}
+
+}  // namespace
+
+std::vector<LibrarySource> librarySources(const fs::path& source) {
+  std::vector<LibrarySource> sources;
+  for (const char* folder : {"svg-ja", "svg-kana"}) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(source / folder, ec)) {
+      const std::string stem = entry.path().stem().string();
+      if (entry.path().extension() != ".svg" || stem.empty() ||
+          !std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        continue;
+      sources.push_back({static_cast<char32_t>(std::stoul(stem)), entry.path()});
+    }
+  }
+  std::sort(sources.begin(), sources.end(), [](const LibrarySource& a, const LibrarySource& b) { return a.code < b.code; });
+  return sources;
+}
+
+DataSetWrite writeLibrary(const fs::path& source, const fs::path& file, const DataSetOptions& options, int jobs) {
+  DataSetWrite result;
+  std::vector<LibrarySource> sources = librarySources(source);
+  if (sources.empty()) {
+    result.problem = "no glyphs in " + (source / "svg-ja").string() + " or " + (source / "svg-kana").string();
+    return result;
+  }
+  std::vector<Converted> converted = convertAll(sources, options, jobs);
+  result.problem = problemsOf(sources, converted);
+  if (!result.problem.empty()) {
+    result.problem = "characters that cannot be converted:" + result.problem;
+    return result;
+  }
+  std::map<char32_t, std::string> texts;
+  for (std::size_t i = 0; i < sources.size(); ++i) texts[sources[i].code] = std::move(converted[i].text);
+  std::string bytes = libraryBytes(texts);
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  result.ok = static_cast<bool>(out.flush());
+  if (!result.ok) result.problem = "cannot write " + file.string();
+  result.notes.push_back("library: " + std::to_string(texts.size()) + " characters, " + std::to_string(bytes.size()) + " bytes");
+  return result;
+}
+
+DataSetWrite checkLibrary(const fs::path& source, const fs::path& file, const DataSetOptions& options, int jobs,
+                          int every) {
+  DataSetWrite result;
+  CharacterLibraryOpen opened = CharacterLibrary::open(file);
+  if (!opened.ok()) {
+    result.problem = opened.problem;
+    return result;
+  }
+  std::vector<LibrarySource> all = librarySources(source), sample;
+  std::vector<char32_t> codes;
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    codes.push_back(all[i].code);
+    if (i % static_cast<std::size_t>(std::max(1, every)) == 0) sample.push_back(all[i]);
+  }
+  if (codes != opened.library->characters()) {
+    result.problem = file.string() + " does not hold the source's characters";
+    return result;
+  }
+  std::vector<Converted> converted = convertAll(sample, options, jobs);
+  for (std::size_t i = 0; i < sample.size(); ++i) {
+    LibraryEntryRead entry = opened.library->entry(sample[i].code);
+    if (converted[i].problem.empty() && entry.text != converted[i].text)
+      converted[i].problem = entry.problem.empty() ? "differs from the library's" : entry.problem;
+  }
+  result.problem = problemsOf(sample, converted);
+  result.ok = result.problem.empty();
+  if (!result.ok) result.problem = "characters that do not match:" + result.problem;
+  result.notes.push_back("library: " + std::to_string(sample.size()) + " of " + std::to_string(all.size()) +
+                         " characters converted again and compared");
+  return result;
+}
+
+}  // namespace sumimai::strokes
