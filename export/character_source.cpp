@@ -39,6 +39,15 @@ std::optional<StrokeSource> StrokeFolder::find(std::string_view character) const
   return StrokeSource{file.string(), file, {}};
 }
 
+std::optional<StrokeSource> LibrarySource::find(std::string_view character) const {
+  const std::vector<std::string> one = charactersOf(character);
+  if (one.size() != 1 || one.front().size() != character.size()) return std::nullopt;
+  const LibraryEntryRead entry = library_.entry(codePoint(character));
+  if (!entry.problem.empty()) throw ExportError(entry.problem);
+  if (!entry.text) return std::nullopt;
+  return StrokeSource{origin_ + " (" + std::string(character) + ")", std::nullopt, *entry.text};
+}
+
 std::optional<StrokeSource> SourceChain::find(std::string_view character) const {
   for (const auto& source : sources_) {
     if (auto found = source->find(character)) return found;

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "library/character_library.h"
+
 namespace sumimai {
 
 // A character's strokes: a stroke file, or the text of one.
@@ -37,6 +39,19 @@ class StrokeFolder : public CharacterSource {
   std::filesystem::path folder_;
 };
 
+// The character library (文字集.smlib): every kanji and kana by code point.
+// A character whose entry is damaged is refused (ExportError naming it).
+class LibrarySource : public CharacterSource {
+ public:
+  explicit LibrarySource(CharacterLibrary library, std::string origin)
+      : library_(std::move(library)), origin_(std::move(origin)) {}
+  std::optional<StrokeSource> find(std::string_view character) const override;
+
+ private:
+  CharacterLibrary library_;
+  std::string origin_;
+};
+
 // Several sources, asked in order: the first that has a character gives it.
 class SourceChain : public CharacterSource {
  public:
@@ -52,6 +67,9 @@ class SourceChain : public CharacterSource {
 // installed program, and data/ of a source tree that holds its build
 // folder. Only folders that exist.
 std::vector<std::filesystem::path> shippedDataFolders(const std::filesystem::path& executable);
+
+// The name of the character library in a data folder.
+inline constexpr char kLibraryFileName[] = "文字集.smlib";
 
 // The sutra folder 般若心経 of the working folder (the current directory),
 // then those of the shipped data folders.

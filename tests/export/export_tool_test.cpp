@@ -71,7 +71,7 @@ TEST_F(ExportTool, BadInputIsRefusedNamingTheProblemAndLeavesNoFile) {
       {{"small.mem", "taken.webp"}, "cannot write taken.webp: Is a directory", 1},
       {{"missing.mem", "out.webp"}, "missing.mem: no such file", 1},
       {{"broken.mem", "out.mp4"}, "broken.mem: ", 1},
-      {{"--text", "甲", "out.webp"}, "no strokes for the character 甲", 1},
+      {{"--text", "☃", "out.webp"}, "no strokes for the character ☃", 1},
       {{"--background", "missing.jpg", "small.mem", "out.webp"}, "cannot read the picture missing.jpg", 1},
       {{"--speed", "11", "small.mem", "out.webp"}, "the speed 11 is outside 0..10", 2},
       {{"--size", "0x100", "small.mem", "out.webp"}, "the size 0x100 has no pixels", 2},
@@ -96,8 +96,8 @@ TEST_F(ExportTool, AnOddVideoSizeIsRoundedUpWithANote) {
 }
 
 TEST_F(ExportTool, TextLooksUpTheWorkingFolderFirstThenTheShippedData) {
-  // 甲 exists only here, 色 here and in the shipped data: both come from here;
-  // 空 only in the shipped data. The blank leaves its cell empty.
+  // 甲 and 色 are here and in the shipped data: both come from here; 空 only
+  // in the shipped data. The blank leaves its cell empty.
   writeFile("般若心経/甲.mem", smallCharacterFile());
   writeFile("般若心経/色.mem", smallCharacterFile());
   const Finished r = exportWith({"--quiet", "--hold", "0", "--text", "甲色 空", "four.webp"});
@@ -111,6 +111,14 @@ TEST_F(ExportTool, TextLooksUpTheWorkingFolderFirstThenTheShippedData) {
   EXPECT_EQ(cropped(last, {0, 480, 240, 720}), RgbImage(240, 240));
   EXPECT_NE(cropped(last, {0, 720, 240, 960}), cropped(last, {0, 0, 240, 240}));
   EXPECT_NE(cropped(last, {0, 720, 240, 960}), RgbImage(240, 240));
+}
+
+TEST_F(ExportTool, CharactersBeyondTheSutraComeFromTheCharacterLibrary) {
+  const Finished r = exportWith({"--quiet", "--size", "96x48", "--layout", "row", "--text", "永あ", "two.png"});
+  ASSERT_EQ(r.status, 0) << r.errors;
+  const RgbImage still = decodePng("two.png");
+  EXPECT_NE(cropped(still, {0, 0, 48, 48}), RgbImage(48, 48));
+  EXPECT_NE(cropped(still, {48, 0, 96, 48}), RgbImage(48, 48));
 }
 
 TEST_F(ExportTool, TheSutraRangeComesFromTheCharacterList) {

@@ -61,10 +61,30 @@ bool isBlank(const std::string& character) {
   return character == " " || character == "\t" || character == "\n" || character == "\u3000";
 }
 
-std::vector<std::optional<CharacterStrokes>> lookUp(const std::vector<std::string>& characters,
-                                                    const std::vector<fs::path>& folders) {
+// The stroke files of the sutra folders first, then the character library
+// of the working folder or the shipped data; a library that cannot be
+// opened is left out, with a note.
+SourceChain sourcesOf(const std::vector<fs::path>& folders, const std::vector<fs::path>& shipped,
+                      std::vector<std::string>& notes) {
   SourceChain source;
   for (const fs::path& folder : folders) source.add(std::make_unique<StrokeFolder>(folder));
+  std::vector<fs::path> libraries{kLibraryFileName};
+  for (const fs::path& data : shipped) libraries.push_back(data / kLibraryFileName);
+  for (const fs::path& file : libraries) {
+    if (!fileExists(file)) continue;
+    CharacterLibraryOpen opened = CharacterLibrary::open(file);
+    if (!opened.ok()) {
+      notes.push_back(opened.problem);
+      continue;
+    }
+    source.add(std::make_unique<LibrarySource>(std::move(*opened.library), file.string()));
+    break;
+  }
+  return source;
+}
+
+std::vector<std::optional<CharacterStrokes>> lookUp(const std::vector<std::string>& characters,
+                                                    const CharacterSource& source) {
   std::vector<std::optional<CharacterStrokes>> strokes;
   for (const std::string& c : characters) {
     if (isBlank(c)) strokes.emplace_back();
@@ -73,15 +93,17 @@ std::vector<std::optional<CharacterStrokes>> lookUp(const std::vector<std::strin
   return strokes;
 }
 
-Writing writingFrom(const ExportOptions& o, const fs::path& executable) {
-  const std::vector<fs::path> folders = sutraFolders(shippedDataFolders(executable));
+Writing writingFrom(const ExportOptions& o, const fs::path& executable, std::vector<std::string>& notes) {
+  const std::vector<fs::path> shipped = shippedDataFolders(executable);
+  const std::vector<fs::path> folders = sutraFolders(shipped);
   Writing writing;
   if (o.page) {
     writing.page = loadPage(sutraFile(folders, kPageFile));
   } else if (!o.files.empty()) {
     for (const std::string& file : o.files) writing.characters.emplace_back(loadStrokes({file, fs::path(file), {}}));
   } else {
-    writing.characters = lookUp(o.text ? charactersOf(*o.text) : sutraCharacters(*o.sutra, folders), folders);
+    const SourceChain source = sourcesOf(folders, shipped, notes);
+    writing.characters = lookUp(o.text ? charactersOf(*o.text) : sutraCharacters(*o.sutra, folders), source);
   }
   return writing;
 }
@@ -103,7 +125,7 @@ PreparedExport prepareExport(const ExportOptions& o, const fs::path& executable)
   const FileKind kind = requireFileKind(o.output);  // before anything is loaded
   PreparedExport prepared;
   ExportRequest& r = prepared.request;
-  r.writing = writingFrom(o, executable);
+  r.writing = writingFrom(o, executable, prepared.notes);
   const int count = r.writing.page ? 1 : static_cast<int>(r.writing.characters.size());
   const std::optional<PictureSize> size = o.size ? o.size : r.writing.page ? std::optional(kDefaultPageSize) : std::nullopt;
   r.layout = layOut(count, o.layout, o.perLine, size);

@@ -203,8 +203,9 @@ INPUT, one kind of:
   --sutra A-B        characters A to B (1..276) of the sutra, numbered as the
                      program numbers them, through 般若心経/文字2.csv
   --text "TEXT"      each character of TEXT by name: 般若心経/<character>.mem
-                     of the working folder, else the shipped data; a blank
-                     leaves its cell empty
+                     of the working folder, else of the shipped data, else
+                     the character library 文字集.smlib (kanji and kana); a
+                     blank leaves its cell empty
   --page             the sutra page with its grid, as start-up draws it
 
 Several characters are laid out as the sutra is written.
