@@ -9,6 +9,8 @@
 //   --background FILE  picture under the ink, stretched to the canvas
 //   --ground R,G,B     plain colour under the ink (default 255,255,255)
 //   --output-size WxH  scale the result smoothly to this size
+// The ground and the ink are composed as sumimai-export composes its
+// frames, so that its last frame and this picture agree pixel for pixel.
 #include <QCoreApplication>
 #include <QImage>
 #include <cstdio>
@@ -18,7 +20,10 @@
 #include <vector>
 
 #include "data_files/number_forms.h"
-#include "image_canvas.h"
+#include "drawing/raster/ink_only_canvas.h"
+#include "export/compositing.h"
+#include "export/export_error.h"
+#include "export/ground.h"
 #include "trace_runs.h"
 
 namespace {
@@ -29,8 +34,7 @@ struct RenderOptions {
   bool page = false;
   QSize size{1920, 1080};
   InkColour ink{0, 0, 0};
-  QString background;
-  QColor ground{255, 255, 255};
+  Ground ground;
   QSize outputSize;
   std::string file;
   QString out;
@@ -59,9 +63,9 @@ bool setOption(RenderOptions& o, const std::string& flag, const std::string& val
   } else if (flag == "--ink" && colour) {
     o.ink = *colour;
   } else if (flag == "--ground" && colour) {
-    o.ground = QColor(colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue));
+    o.ground.colour = {colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue)};
   } else if (flag == "--background") {
-    o.background = QString::fromStdString(value);
+    o.ground.picture = value;
   } else {
     return false;
   }
@@ -84,11 +88,12 @@ std::optional<RenderOptions> parse(int argc, char** argv) {
   return o;
 }
 
-QImage backgroundOf(const RenderOptions& o) {
-  if (!o.background.isEmpty()) return QImage(o.background);
-  QImage plain(1, 1, QImage::Format_RGB32);
-  plain.fill(o.ground);
-  return plain;
+QImage toQImage(const RgbImage& picture) {
+  QImage image(picture.width, picture.height, QImage::Format_RGB32);
+  for (int y = 0; y < picture.height; ++y) {
+    std::copy(picture.row(y), picture.row(y) + picture.width, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+  }
+  return image;
 }
 
 }  // namespace
@@ -105,12 +110,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sumimai-render: no such file %s\n", o->file.c_str());
     return 1;
   }
-  QImage background = backgroundOf(*o);
-  if (background.isNull()) {
-    std::fprintf(stderr, "sumimai-render: cannot read the picture %s\n", qPrintable(o->background));
+  RgbImage ground;
+  try {
+    ground = groundImage(o->ground, o->size.width(), o->size.height());
+  } catch (const ExportError& e) {
+    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
     return 1;
   }
-  ImageCanvas canvas;
+  InkOnlyCanvas canvas;
   SizeF form{static_cast<float>(o->size.width() * kTwipsPerPixel), static_cast<float>(o->size.height() * kTwipsPerPixel)};
   TraceResult result = o->page ? tracePage(o->file, form, o->ink, canvas)
                                : traceCharacter(o->file, {form.width + 30, form.height + 30}, 0, o->ink, canvas);
@@ -119,7 +126,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sumimai-render: nothing to see at this size; %s not written\n", qPrintable(o->out));
     return 1;
   }
-  QImage image = canvas.composite(background, o->size.width(), o->size.height());
+  QImage image = toQImage(composedStill(canvas.ink(), ground));
   if (o->outputSize.isValid()) image = image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (!image.save(o->out)) {
     std::fprintf(stderr, "sumimai-render: cannot write %s\n", qPrintable(o->out));
