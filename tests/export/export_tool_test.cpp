@@ -171,6 +171,27 @@ TEST_F(ExportTool, TheLastLosslessWebPFrameIsSumimaiRendersStill) {
     EXPECT_TRUE(samePicture(decodeWebP("moving.webp").frames.back().picture, decodePng("still.png"))) << ground[0];
   }
 }
+
+// sumimai-render --text: a character by name from the working folder first
+// (framed as its stroke file alone), any kanji or kana from the shipped
+// library, punctuation of our own strokes; a character without data is
+// named and nothing is written.
+TEST_F(ExportTool, SumimaiRenderDrawsATextByName) {
+  fs::create_directories("般若心経");
+  fs::copy_file("small.mem", "般若心経/心.mem");
+  ASSERT_EQ(run(SUMIMAI_RENDER_TOOL, {"--size", "90x70", "--text", "心", "by-name.png"}).status, 0);
+  ASSERT_EQ(run(SUMIMAI_RENDER_TOOL, {"--size", "90x70", "small.mem", "by-file.png"}).status, 0);
+  EXPECT_TRUE(samePicture(decodePng("by-name.png"), decodePng("by-file.png")));
+
+  ASSERT_EQ(run(SUMIMAI_RENDER_TOOL, {"--text", "鬱あ、", "--layout", "row", "several.png"}).status, 0);
+  const RgbImage several = decodePng("several.png");
+  EXPECT_GT(several.width, 2 * several.height);  // three cells in a row
+
+  const Finished refused = run(SUMIMAI_RENDER_TOOL, {"--text", "心A", "refused.png"});
+  EXPECT_NE(refused.status, 0);
+  EXPECT_NE(refused.errors.find("A"), std::string::npos) << refused.errors;
+  EXPECT_FALSE(fs::exists("refused.png"));
+}
 #endif
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "data_files/character_list.h"
 #include "data_files/file_paths.h"
 #include "export/export_error.h"
+#include "export/punctuation.h"
 
 namespace sumimai {
 namespace {
@@ -62,10 +63,10 @@ bool isBlank(const std::string& character) {
 }
 
 // The stroke files of the sutra folders first, then the character library
-// of the working folder or the shipped data; a library that cannot be
-// opened is left out, with a note.
+// of the working folder or the shipped data (a library that cannot be
+// opened is left out, with a note), then punctuation of our own strokes.
 SourceChain sourcesOf(const std::vector<fs::path>& folders, const std::vector<fs::path>& shipped,
-                      std::vector<std::string>& notes) {
+                      LayoutDirection layout, std::vector<std::string>& notes) {
   SourceChain source;
   for (const fs::path& folder : folders) source.add(std::make_unique<StrokeFolder>(folder));
   std::vector<fs::path> libraries{kLibraryFileName};
@@ -80,6 +81,7 @@ SourceChain sourcesOf(const std::vector<fs::path>& folders, const std::vector<fs
     source.add(std::make_unique<LibrarySource>(std::move(*opened.library), file.string()));
     break;
   }
+  source.add(std::make_unique<PunctuationSource>(layout == LayoutDirection::Columns));
   return source;
 }
 
@@ -102,7 +104,7 @@ Writing writingFrom(const ExportOptions& o, const fs::path& executable, std::vec
   } else if (!o.files.empty()) {
     for (const std::string& file : o.files) writing.characters.emplace_back(loadStrokes({file, fs::path(file), {}}));
   } else {
-    const SourceChain source = sourcesOf(folders, shipped, notes);
+    const SourceChain source = sourcesOf(folders, shipped, o.layout, notes);
     writing.characters = lookUp(o.text ? charactersOf(*o.text) : sutraCharacters(*o.sutra, folders), source);
   }
   return writing;

@@ -204,8 +204,10 @@ INPUT, one kind of:
                      program numbers them, through 般若心経/文字2.csv
   --text "TEXT"      each character of TEXT by name: 般若心経/<character>.mem
                      of the working folder, else of the shipped data, else
-                     the character library 文字集.smlib (kanji and kana); a
-                     blank leaves its cell empty
+                     the character library 文字集.smlib (kanji and kana);
+                     、。「」『』・ are drawn from simple strokes of our own
+                     (placed for columns or rows); a blank leaves its cell
+                     empty; any other character without data is an error
   --page             the sutra page with its grid, as start-up draws it
 
 Several characters are laid out as the sutra is written.

@@ -1,8 +1,12 @@
 // sumimai-render [options] FILE OUT.png: draws a stroke file (or, with
 // --page, the page file with its grid) through the programs' own loader,
 // fitting and brush into the programs' own raster, at full speed, and saves
-// it as a PNG.
+// it as a PNG. sumimai-render [options] --text TEXT OUT.png draws the
+// characters of a text, found by name (render_text.h).
 //
+//   --text TEXT        the characters of TEXT instead of a file
+//   --layout column|row  several characters in columns right to left
+//                      (default) or in rows left to right
 //   --size WxH         the window in pixels (default 1920x1080); the canvas is
 //                      30 twips larger, as in the program
 //   --ink R,G,B        ink colour (default 0,0,0)
@@ -24,6 +28,7 @@
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/ground.h"
+#include "render_text.h"
 #include "trace_runs.h"
 
 namespace {
@@ -32,6 +37,9 @@ using namespace sumimai;
 
 struct RenderOptions {
   bool page = false;
+  std::optional<std::string> text;
+  LayoutDirection layout = LayoutDirection::Columns;
+  bool sizeGiven = false;
   QSize size{1920, 1080};
   InkColour ink{0, 0, 0};
   Ground ground;
@@ -60,6 +68,11 @@ bool setOption(RenderOptions& o, const std::string& flag, const std::string& val
   std::optional<InkColour> colour = colourOf(value);
   if ((flag == "--size" || flag == "--output-size") && size) {
     (flag == "--size" ? o.size : o.outputSize) = *size;
+    o.sizeGiven = o.sizeGiven || flag == "--size";
+  } else if (flag == "--text") {
+    o.text = value;
+  } else if (flag == "--layout" && (value == "column" || value == "row")) {
+    o.layout = value == "row" ? LayoutDirection::Rows : LayoutDirection::Columns;
   } else if (flag == "--ink" && colour) {
     o.ink = *colour;
   } else if (flag == "--ground" && colour) {
@@ -82,9 +95,9 @@ std::optional<RenderOptions> parse(int argc, char** argv) {
     else if (arg.rfind("--", 0) != 0) positional.push_back(arg);
     else return std::nullopt;
   }
-  if (positional.size() != 2) return std::nullopt;
-  o.file = positional[0];
-  o.out = QString::fromStdString(positional[1]);
+  if (positional.size() != (o.text ? 1u : 2u) || (o.text && o.page)) return std::nullopt;
+  if (!o.text) o.file = positional[0];
+  o.out = QString::fromStdString(positional.back());
   return o;
 }
 
@@ -103,8 +116,17 @@ int main(int argc, char** argv) {
   std::optional<RenderOptions> o = parse(argc, argv);
   if (!o) {
     std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
-                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n");
+                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n"
+                         "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
     return 2;
+  }
+  if (o->text) {
+    TextRender text{*o->text, o->layout, o->ink, o->ground, o->out.toStdString(), std::nullopt};
+    if (o->sizeGiven || charactersIn(*o->text) == 1) text.size = PictureSize{o->size.width(), o->size.height()};
+    if (!renderText(text, argv[0])) return 1;
+    if (!o->outputSize.isValid()) return 0;
+    QImage image(o->out);
+    return image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(o->out) ? 0 : 1;
   }
   if (!std::filesystem::is_regular_file(o->file)) {
     std::fprintf(stderr, "sumimai-render: no such file %s\n", o->file.c_str());
