@@ -28,10 +28,13 @@ const char* japaneseReason(int error) {
     case EIO:
       return "ディスクの読み書きに失敗しました";
     case ENOENT:
-    case ENOTDIR:
       return "フォルダがありません";
+    case ENOTDIR:
+      return "フォルダのあるべき所にファイルがあります";
     case EISDIR:
       return "同じ名前のフォルダがあります";
+    case EEXIST:
+      return "同じ名前のファイルがあります";
     default:
       return nullptr;
   }

@@ -8,6 +8,7 @@ if(NOT TARGET sumimai_fuzz_checks)
     ${_checks}/checked_canvas.cpp
     ${_checks}/checks.cpp
     ${_checks}/drawing_setup.cpp
+    ${_checks}/library_checks.cpp
     ${_checks}/number_checks.cpp
     ${_checks}/page_checks.cpp
     ${_checks}/scratch_file.cpp
@@ -17,5 +18,5 @@ if(NOT TARGET sumimai_fuzz_checks)
     ${_checks}/utf8.cpp
   )
   target_include_directories(sumimai_fuzz_checks PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_renderer sumimai_recording_canvas sumimai_data_files)
+  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_renderer sumimai_recording_canvas sumimai_data_files sumimai_library)
 endif()

@@ -10,6 +10,7 @@
 // picture, all command controls shown; buttons and keys act).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,12 @@ class Form1 {
   // Keys: Windows virtual-key codes; the shift state is ignored.
   void Picture1_KeyDown(int keyCode, int shift);
 
+  // The S key: the writing of the character on screen as an animated WebP
+  // in the working folder, <number>_<character>.webp, drawn again on a
+  // canvas of its own at the current Speed and ink over the background
+  // picture; a notice says where it went, or why it could not be written.
+  void SaveWriting();
+
   // The page picker; X and Y in twips from イメージ1's top-left corner.
   void イメージ1_MouseMove(int button, int shift, float X, float Y);
   void イメージ1_MouseUp(int button, int shift, float X, float Y);
@@ -133,6 +140,13 @@ class Form1 {
   void wrapText1();
 
   void setCommandControlsVisible(bool visible);
+  // What SaveWriting writes: the character last drawn and its number.
+  struct ShownCharacter {
+    int number = 0;
+    std::string character;
+  };
+  std::optional<ShownCharacter> shown_;
+
   // The canvas and the window's outer size, which the brush draws with; the
   // values the brush writes.
   DrawingTarget drawingTarget() { return {Picture1, form.outerSize()}; }

@@ -5,14 +5,18 @@
 namespace sumimai {
 namespace {
 
-enum class KeyAction { None, Next, Previous, RepeatSlowly };
+enum class KeyAction { None, Next, Previous, RepeatSlowly, SaveWriting };
 
 constexpr int kControlKey = 17;
+constexpr int kSaveKey = 83;  // S
 
 // Enter, Right and keypad 3, 6, 9 and separator go forward; Backspace, Left
-// and keypad 1, 4, 7 go back; Space, Up, Down and keypad 0, 2, 5, 8 repeat.
+// and keypad 1, 4, 7 go back; Space, Up, Down and keypad 0, 2, 5, 8 repeat;
+// S saves the writing.
 KeyAction actionOf(int keyCode) {
   switch (keyCode) {
+    case kSaveKey:
+      return KeyAction::SaveWriting;
     case 13: case 39: case 99: case 102: case 105: case 108:
       return KeyAction::Next;
     case 8: case 37: case 97: case 100: case 103:
@@ -41,6 +45,9 @@ void Form1::Picture1_KeyDown(int keyCode, int /*shift*/) {
     case KeyAction::RepeatSlowly:
       Text1.setText(stepForm(numericValue(Text1.text())));
       DrawCurrentCharacter(true);
+      break;
+    case KeyAction::SaveWriting:
+      SaveWriting();
       break;
     case KeyAction::None:
       break;

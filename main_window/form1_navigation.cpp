@@ -34,7 +34,9 @@ int Form1::slotOfText1() {
 // gives Speed its previous value back afterwards.
 void Form1::DrawCurrentCharacter(bool slow) {
   setCommandControlsVisible(false);
-  const std::string character = SutraText[static_cast<std::size_t>(slotOfText1())];
+  const int slot = slotOfText1();
+  const std::string character = SutraText[static_cast<std::size_t>(slot)];
+  shown_ = ShownCharacter{slot, character};
   StrokeFileName = character + ".mem";
   Label1.setCaption(character);
   呼び出し();

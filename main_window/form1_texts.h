@@ -48,4 +48,10 @@ inline constexpr char kPageBlankGoOn[] = "罫線だけを描きます。";
 inline constexpr char kBackgroundTitle[] = "背景画像の誤り";
 inline constexpr char kBackgroundFallback[] = "起動時に読み込んだ背景を使います。";
 
+// The S key's notices: where the writing was saved, or why it was not.
+inline constexpr char kSaveTitle[] = "書き順の保存";
+inline constexpr char kSavedIn[] = "を作業フォルダに保存しました。";
+inline constexpr char kNotSaved[] = "を保存できません。";
+inline constexpr char kNothingToSave[] = "保存する文字がありません。";
+
 }  // namespace sumimai::Form1Texts

@@ -1,10 +1,12 @@
 // Sumimai: the main window, frameless over the whole screen.
-#include "main_window/form1.h"
+#include "common/working_folder_start.h"
 #include "drawing/drawing_pace.h"
+#include "main_window/form1.h"
 #include "window/qt/qt_program.h"
 
 int main(int argc, char** argv) {
-  sumimai::QtProgram program(argc, argv);
+  sumimai::QtProgram program(argc, argv, {"Sumimai", "io.github.sumimai.Sumimai", ":/icon"});
+  if (!sumimai::enterWorkingFolderOrTell(program.messages())) return 1;
   sumimai::QtCanvas& canvas = program.canvas("Picture1", sumimai::kDrawingCallCost);
   sumimai::Form1 form1({canvas, program.messages(), program.pictures()});
   return program.run(form1.form, form1.controlsInCreationOrder(), sumimai::WindowPlacement::FullScreen);

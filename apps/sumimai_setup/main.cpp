@@ -1,10 +1,12 @@
 // SumimaiSetup: the settings editor, a window captioned "設定" centred on
 // the screen.
+#include "common/working_folder_start.h"
 #include "settings_editor/form2.h"
 #include "window/qt/qt_program.h"
 
 int main(int argc, char** argv) {
-  sumimai::QtProgram program(argc, argv);
+  sumimai::QtProgram program(argc, argv, {"SumimaiSetup", "io.github.sumimai.SumimaiSetup", ":/icon"});
+  if (!sumimai::enterWorkingFolderOrTell(program.messages())) return 1;
   sumimai::QtCanvas& preview = program.canvas("Picture1", {});
   sumimai::Form2 form2({preview, program.messages()});
   return program.run(form2.form, form2.controlsInCreationOrder(), sumimai::WindowPlacement::Centred,

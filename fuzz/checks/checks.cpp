@@ -1,5 +1,6 @@
 #include "checks.h"
 
+#include "library_checks.h"
 #include "number_checks.h"
 #include "settings_checks.h"
 #include "stroke_checks.h"
@@ -10,7 +11,7 @@ namespace sumimai::fuzz {
 std::span<const FuzzTarget> fuzzTargets() {
   static constexpr FuzzTarget kTargets[] = {
       {"text_items", checkTextItems}, {"number_forms", checkNumberForms},   {"stroke_file", checkStrokeFile},
-      {"page_file", checkPageFile},   {"settings_file", checkSettingsFile},
+      {"page_file", checkPageFile},   {"settings_file", checkSettingsFile}, {"library", checkLibrary},
   };
   return kTargets;
 }

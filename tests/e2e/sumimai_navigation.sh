@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Sumimai from the page to the drawing view and back: a click on a cell of
 # the page draws that cell's character (the drawn ink has the cell's shape);
-# the Right arrow and Image3 step forward, the Left arrow and Image2 back,
-# each drawing the same as the other way of getting there; Ctrl shows the
-# page again; Image5 ends the program.   sumimai_navigation.sh PATH_TO_SUMIMAI
+# S saves its writing as <number>_<character>.webp and says so, leaving the
+# screen as it was; the Right arrow and Image3 step forward, the Left arrow
+# and Image2 back, each drawing the same as the other way of getting there; a
+# key pressed during a drawing acts after it; Ctrl shows the page again;
+# Image5 ends the program.   sumimai_navigation.sh PATH_TO_SUMIMAI
 source "$(dirname "$0")/lib.sh"
 sumimai=$1
 tmp=$(mktemp -d)
@@ -108,6 +110,17 @@ verdict=$(awk -v p="$picked_score" -v m="$median" 'BEGIN { print (p >= 0.6 && p 
 [ "$verdict" = ok ] ||
   e2e_fail "the drawing does not have the picked cell's shape (match $picked_score, row median $median)"
 
+# S: the writing saved in the working folder, a notice, the screen unchanged.
+e2e_key_to Form1 s
+e2e_wait_window 書き順の保存 60 >/dev/null
+saved=$(find "$E2E_WORK" -maxdepth 1 -name '[0-9]*_*.webp' | head -n 1)
+[ -n "$saved" ] || e2e_fail "S saved no <number>_<character>.webp"
+[ "$(head -c 4 "$saved")$(tail -c +9 "$saved" | head -c 4)" = RIFFWEBP ] || e2e_fail "$saved is not a WebP file"
+e2e_key_to 書き順の保存 Return
+sleep 0.5
+[ "$(drawing_difference "$drawn" "$(e2e_screenshot navigation-saved)")" -eq 0 ] ||
+  e2e_fail "saving the writing changed the drawing on screen"
+
 e2e_key_to Form1 Right
 wait_for_drawing "Right"
 next=$(e2e_screenshot navigation-right)
@@ -127,6 +140,16 @@ xdotool mousemove 905 1025 click 1  # Image2, previous
 wait_for_drawing "Image2"
 [ "$(drawing_difference "$drawn" "$(e2e_screenshot navigation-image2)")" -eq 0 ] ||
   e2e_fail "Image2 did not draw the picked character again"
+
+# A key pressed during a drawing waits for its end: Left, pressed while
+# Right's character is drawn, then draws the picked character again.
+e2e_key_to Form1 Right
+sleep 0.5
+if buttons_shown; then e2e_fail "Right did not start a drawing"; fi
+e2e_key_to Form1 Left
+wait_for_drawing "Right, then Left during its drawing"
+[ "$(drawing_difference "$drawn" "$(settled_screenshot navigation-held-left)")" -eq 0 ] ||
+  e2e_fail "Left pressed during a drawing did not draw the picked character after it"
 
 # Ctrl: the page view again, as it was after start-up. The pointer leaves
 # the buttons first, so that no tooltip lies over the page. Repainting the

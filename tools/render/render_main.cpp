@@ -1,14 +1,20 @@
 // sumimai-render [options] FILE OUT.png: draws a stroke file (or, with
 // --page, the page file with its grid) through the programs' own loader,
 // fitting and brush into the programs' own raster, at full speed, and saves
-// it as a PNG.
+// it as a PNG. sumimai-render [options] --text TEXT OUT.png draws the
+// characters of a text, found by name (render_text.h).
 //
+//   --text TEXT        the characters of TEXT instead of a file
+//   --layout column|row  several characters in columns right to left
+//                      (default) or in rows left to right
 //   --size WxH         the window in pixels (default 1920x1080); the canvas is
 //                      30 twips larger, as in the program
 //   --ink R,G,B        ink colour (default 0,0,0)
 //   --background FILE  picture under the ink, stretched to the canvas
 //   --ground R,G,B     plain colour under the ink (default 255,255,255)
 //   --output-size WxH  scale the result smoothly to this size
+// The ground and the ink are composed as sumimai-export composes its
+// frames, so that its last frame and this picture agree pixel for pixel.
 #include <QCoreApplication>
 #include <QImage>
 #include <cstdio>
@@ -18,7 +24,11 @@
 #include <vector>
 
 #include "data_files/number_forms.h"
-#include "image_canvas.h"
+#include "drawing/raster/ink_only_canvas.h"
+#include "export/compositing.h"
+#include "export/export_error.h"
+#include "export/ground.h"
+#include "render_text.h"
 #include "trace_runs.h"
 
 namespace {
@@ -27,10 +37,12 @@ using namespace sumimai;
 
 struct RenderOptions {
   bool page = false;
+  std::optional<std::string> text;
+  LayoutDirection layout = LayoutDirection::Columns;
+  bool sizeGiven = false;
   QSize size{1920, 1080};
   InkColour ink{0, 0, 0};
-  QString background;
-  QColor ground{255, 255, 255};
+  Ground ground;
   QSize outputSize;
   std::string file;
   QString out;
@@ -56,12 +68,17 @@ bool setOption(RenderOptions& o, const std::string& flag, const std::string& val
   std::optional<InkColour> colour = colourOf(value);
   if ((flag == "--size" || flag == "--output-size") && size) {
     (flag == "--size" ? o.size : o.outputSize) = *size;
+    o.sizeGiven = o.sizeGiven || flag == "--size";
+  } else if (flag == "--text") {
+    o.text = value;
+  } else if (flag == "--layout" && (value == "column" || value == "row")) {
+    o.layout = value == "row" ? LayoutDirection::Rows : LayoutDirection::Columns;
   } else if (flag == "--ink" && colour) {
     o.ink = *colour;
   } else if (flag == "--ground" && colour) {
-    o.ground = QColor(colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue));
+    o.ground.colour = {colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue)};
   } else if (flag == "--background") {
-    o.background = QString::fromStdString(value);
+    o.ground.picture = value;
   } else {
     return false;
   }
@@ -78,17 +95,18 @@ std::optional<RenderOptions> parse(int argc, char** argv) {
     else if (arg.rfind("--", 0) != 0) positional.push_back(arg);
     else return std::nullopt;
   }
-  if (positional.size() != 2) return std::nullopt;
-  o.file = positional[0];
-  o.out = QString::fromStdString(positional[1]);
+  if (positional.size() != (o.text ? 1u : 2u) || (o.text && o.page)) return std::nullopt;
+  if (!o.text) o.file = positional[0];
+  o.out = QString::fromStdString(positional.back());
   return o;
 }
 
-QImage backgroundOf(const RenderOptions& o) {
-  if (!o.background.isEmpty()) return QImage(o.background);
-  QImage plain(1, 1, QImage::Format_RGB32);
-  plain.fill(o.ground);
-  return plain;
+QImage toQImage(const RgbImage& picture) {
+  QImage image(picture.width, picture.height, QImage::Format_RGB32);
+  for (int y = 0; y < picture.height; ++y) {
+    std::copy(picture.row(y), picture.row(y) + picture.width, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+  }
+  return image;
 }
 
 }  // namespace
@@ -98,19 +116,30 @@ int main(int argc, char** argv) {
   std::optional<RenderOptions> o = parse(argc, argv);
   if (!o) {
     std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
-                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n");
+                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n"
+                         "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
     return 2;
+  }
+  if (o->text) {
+    TextRender text{*o->text, o->layout, o->ink, o->ground, o->out.toStdString(), std::nullopt};
+    if (o->sizeGiven || charactersIn(*o->text) == 1) text.size = PictureSize{o->size.width(), o->size.height()};
+    if (!renderText(text, argv[0])) return 1;
+    if (!o->outputSize.isValid()) return 0;
+    QImage image(o->out);
+    return image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(o->out) ? 0 : 1;
   }
   if (!std::filesystem::is_regular_file(o->file)) {
     std::fprintf(stderr, "sumimai-render: no such file %s\n", o->file.c_str());
     return 1;
   }
-  QImage background = backgroundOf(*o);
-  if (background.isNull()) {
-    std::fprintf(stderr, "sumimai-render: cannot read the picture %s\n", qPrintable(o->background));
+  RgbImage ground;
+  try {
+    ground = groundImage(o->ground, o->size.width(), o->size.height());
+  } catch (const ExportError& e) {
+    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
     return 1;
   }
-  ImageCanvas canvas;
+  InkOnlyCanvas canvas;
   SizeF form{static_cast<float>(o->size.width() * kTwipsPerPixel), static_cast<float>(o->size.height() * kTwipsPerPixel)};
   TraceResult result = o->page ? tracePage(o->file, form, o->ink, canvas)
                                : traceCharacter(o->file, {form.width + 30, form.height + 30}, 0, o->ink, canvas);
@@ -119,7 +148,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sumimai-render: nothing to see at this size; %s not written\n", qPrintable(o->out));
     return 1;
   }
-  QImage image = canvas.composite(background, o->size.width(), o->size.height());
+  QImage image = toQImage(composedStill(canvas.ink(), ground));
   if (o->outputSize.isValid()) image = image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (!image.save(o->out)) {
     std::fprintf(stderr, "sumimai-render: cannot write %s\n", qPrintable(o->out));

@@ -226,6 +226,7 @@ void QtCanvas::afterDrawingCall() {
   if (pacer_.due(charged)) {
     pacer_.waitForRealTime(charged);
     present();
+    if (betweenFrames_) betweenFrames_();
   }
   queuePresent();
 }

@@ -60,6 +60,11 @@ class QtCanvas : public CanvasControl, public RasterCanvas, private ControlObser
   void setDeliver(std::function<void(std::function<void()>)> deliver) { deliver_ = std::move(deliver); }
   void deliver(std::function<void()> handler);
 
+  // What the program does between two frames of a drawing, after the frame
+  // is presented (the program's shell lets the window system's events
+  // through and ends the program when asked to).
+  void setBetweenFrames(std::function<void()> betweenFrames) { betweenFrames_ = std::move(betweenFrames); }
+
   // Repaints whatever changed since the last presentation, now.
   void present();
   // Limits drawing to the part of the canvas that its window shows; the
@@ -89,6 +94,7 @@ class QtCanvas : public CanvasControl, public RasterCanvas, private ControlObser
   std::vector<Control*> contained_;       // creation order
   std::vector<QRectF> containedRects_;    // where each was last shown, or empty
   std::function<void(std::function<void()>)> deliver_;
+  std::function<void()> betweenFrames_;
   Pacer pacer_;
   QImage base_;   // background, picture and picture controls, device pixels
   QImage frame_;  // base_ with the ink composited, within the rectangles painted

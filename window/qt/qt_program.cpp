@@ -1,11 +1,41 @@
 #include "qt_program.h"
 
+#include <QFile>
 #include <QFont>
+#include <QIcon>
 #include <QPalette>
+#include <cstdio>
+#include <cstdlib>
 
 namespace sumimai {
+namespace {
 
-QtProgram::QtProgram(int& argc, char** argv) : app_(argc, argv) {
+QIcon iconFrom(const QString& folder) {
+  QIcon icon;
+  for (int size : {32, 48, 64, 128, 256, 512}) {
+    QString file = QStringLiteral("%1/%2.png").arg(folder).arg(size);
+    if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+  }
+  return icon;
+}
+
+// The program ends inside a handler (a drawing): the rest of the handler
+// must not run, and it cannot be unwound through the window system's event
+// dispatch, so the process ends here, with the window's exit status. No file
+// is open for writing then: the programs write their files outside drawings,
+// each through a temporary file.
+[[noreturn]] void endAtOnce(int status) {
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
+}  // namespace
+
+QtProgram::QtProgram(int& argc, char** argv, const ProgramIdentity& identity)
+    : app_(argc, argv), signals_([this] { endOnRequest(); }) {
+  QApplication::setApplicationName(QString::fromUtf8(identity.name));
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(identity.desktopId));
+  QApplication::setWindowIcon(iconFrom(QString::fromUtf8(identity.iconFolder)));
   // The forms' light grey, behind labels and frames as behind the canvas.
   QPalette palette = QApplication::palette();
   QColor grey(kFormBackground.red, kFormBackground.green, kFormBackground.blue);
@@ -26,11 +56,24 @@ QtProgram::~QtProgram() {
 QtCanvas& QtProgram::canvas(std::string name, DrawingClock::Duration callCost) {
   canvases_.push_back(std::make_unique<QtCanvas>(std::move(name)));
   canvases_.back()->clock().setCallCost(callCost);
+  canvases_.back()->setBetweenFrames([this] { betweenFrames(); });
   return *canvases_.back();
+}
+
+void QtProgram::betweenFrames() {
+  heldInput_.processPendingEvents();
+  if (TerminationSignals::received()) endOnRequest();
+  if (gate_.closed()) endAtOnce(window_ ? window_->exitStatus() : 0);
+}
+
+// As the window manager's close: the form view ends the program.
+void QtProgram::endOnRequest() {
+  if (view_) view_->widget()->close();
 }
 
 int QtProgram::run(Window& window, const std::vector<Control*>& controls, WindowPlacement placement,
                    const std::vector<Control*>& focusOrder) {
+  window_ = &window;
   view_ = std::make_unique<QtFormView>(window, controls, placement, gate_);
   if (!focusOrder.empty()) view_->setFocusOrder(focusOrder);
   messages_.setParent(view_->widget());

@@ -1,0 +1,48 @@
+// An export from start to end: the writing drawn on the frame canvas at the
+// programs' own pace, its frames handed to the writer of the file's kind,
+// the file written under a temporary name and renamed into place when
+// complete. The command-line exporter and the main window's save key both
+// export through it.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "drawing/drawing_clock.h"
+#include "ground.h"
+#include "layout.h"
+#include "writers.h"
+#include "writing.h"
+
+namespace sumimai {
+
+struct ExportRequest {
+  Writing writing;
+  LaidOut layout;  // the picture's size and the characters' cells
+  DrawingStyle style;
+  Ground ground;
+  int fps = 30;
+  DrawingClock::Duration hold = std::chrono::milliseconds(1500);  // the finished writing stays this long
+  bool loop = true;
+  std::optional<int> quality;
+  std::filesystem::path output;  // its extension names the kind
+  std::function<void(std::int64_t frame)> progress;  // after each frame handed over
+};
+
+struct ExportSummary {
+  std::int64_t frames = 0;
+  DrawingClock::Duration drawing{0};  // the time the drawing charged
+};
+
+// Writes the file. Throws ExportError naming the problem; then no file is
+// left at the output's place (an older one stays as it was).
+ExportSummary exportWriting(const ExportRequest& request);
+
+// How many frames the export will have: the writing run on a canvas that
+// only counts its calls (quick: no pixels).
+std::int64_t countFrames(const ExportRequest& request);
+
+}  // namespace sumimai

@@ -1,0 +1,53 @@
+#include "compositing.h"
+
+#include <algorithm>
+
+#include "ground.h"
+#include "picture_file.h"
+
+namespace sumimai {
+
+std::uint32_t opaquePixel(Rgb c) {
+  auto part = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
+  return 0xFF000000u | part(c.red) << 16 | part(c.green) << 8 | part(c.blue);
+}
+
+RgbImage cropped(const RgbImage& image, PixelRect rect) {
+  RgbImage part(rect.right - rect.left, rect.bottom - rect.top);
+  for (int y = 0; y < part.height; ++y) {
+    const std::uint32_t* from = image.row(rect.top + y) + rect.left;
+    std::copy(from, from + part.width, part.row(y));
+  }
+  return part;
+}
+
+void copyRect(const RgbImage& from, RgbImage& to, PixelRect rect) {
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    std::copy(from.row(y) + rect.left, from.row(y) + rect.right, to.row(y) + rect.left);
+  }
+}
+
+void composeInk(const InkLayer& ink, PixelRect inkRect, PixelRect window, const RgbImage& ground, RgbImage& image) {
+  const int dx = window.left, dy = window.top;
+  PixelRect r{std::max(inkRect.left + dx, window.left), std::max(inkRect.top + dy, window.top),
+              std::min({inkRect.right + dx, window.right, image.width}),
+              std::min({inkRect.bottom + dy, window.bottom, image.height})};
+  if (r.empty()) return;
+  copyRect(ground, image, r);
+  // compositeOnto addresses the ink's pixel (0, 0): the window's corner.
+  std::uint32_t* origin = image.row(dy) + dx;
+  ink.compositeOnto(origin, image.width, {r.left - dx, r.top - dy, r.right - dx, r.bottom - dy});
+}
+
+RgbImage composedStill(const InkLayer& ink, const RgbImage& ground) {
+  RgbImage image = ground;
+  composeInk(ink, {0, 0, ink.width(), ink.height()}, ground.bounds(), ground, image);
+  return image;
+}
+
+RgbImage groundImage(const Ground& ground, int width, int height) {
+  if (ground.plain()) return RgbImage(width, height, opaquePixel(ground.colour));
+  return cropped(readPicture(ground.picture, width + 2, height + 2), {0, 0, width, height});
+}
+
+}  // namespace sumimai

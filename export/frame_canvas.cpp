@@ -1,0 +1,60 @@
+#include "frame_canvas.h"
+
+#include <algorithm>
+
+#include "compositing.h"
+#include "drawing/raster/pixel_arithmetic.h"
+
+namespace sumimai {
+namespace {
+
+constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+
+PixelRect moved(PixelRect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
+
+}  // namespace
+
+FrameCanvas::FrameCanvas(RgbImage ground, int fps, FrameWriter& writer)
+    : ground_(std::move(ground)), picture_(ground_), window_(ground_.bounds()), changed_(ground_.bounds()),
+      fps_(fps), writer_(writer) {}
+
+void FrameCanvas::place(SizeF canvas, PixelRect window) {
+  composeChanges();
+  setSize(canvas);
+  window_ = window;
+  ink().setDrawableArea({0, 0, window.right - window.left, window.bottom - window.top});
+  ink().clear();
+  emitDueFrames();
+}
+
+void FrameCanvas::composeChanges() {
+  const PixelRect dirty = ink().takeDirty();
+  if (dirty.empty()) return;
+  composeInk(ink(), dirty, window_, ground_, picture_);
+  const PixelRect shown = raster::intersect(moved(dirty, window_.left, window_.top), window_);
+  changed_ = raster::unite(changed_, shown);
+}
+
+void FrameCanvas::emitFrame() {
+  composeChanges();
+  writer_.add({picture_, changed_, next_});
+  changed_ = {};
+  ++next_;
+}
+
+void FrameCanvas::emitDueFrames() {
+  const std::int64_t charged = clock().charged().count();
+  while (next_ * kNanosecondsPerSecond <= charged * fps_) emitFrame();
+}
+
+std::int64_t FrameCanvas::finish(DrawingClock::Duration hold) {
+  emitDueFrames();
+  composeChanges();
+  std::int64_t count = framesFor(clock().charged(), hold, fps_);
+  if (!changed_.empty()) count = std::max(count, next_ + 1);
+  while (next_ < count) emitFrame();
+  writer_.finish(count);
+  return count;
+}
+
+}  // namespace sumimai

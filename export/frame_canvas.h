@@ -1,0 +1,58 @@
+// The canvas an animation is drawn on: an ink raster the size of one
+// character's canvas (or the page's), placed on the picture. Every drawing
+// call is charged to its clock, and after each call the canvas hands the
+// writer every frame whose time the clock has reached: frame k, at k / fps
+// seconds, shows the drawing after the call whose charge first reaches that
+// time, as a window presents after the call that has run the clock a frame
+// ahead (window/pacer.h), without waiting for real time. Only the pixels the
+// calls changed are composed, once each.
+#pragma once
+
+#include <cstdint>
+
+#include "drawing/raster/ink_only_canvas.h"
+#include "frame_writer.h"
+#include "rgb_image.h"
+#include "writing.h"
+
+namespace sumimai {
+
+class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
+ public:
+  // ground is the picture's size; the picture starts as the ground.
+  FrameCanvas(RgbImage ground, int fps, FrameWriter& writer);
+
+  // The next drawing's canvas: this size (twips), its window covering
+  // `window` of the picture (which lies within the picture) with the ink's
+  // pixel (0, 0) at its corner. Calls draw only within the window. What was drawn before stays in the picture.
+  // Hands over the frames already due (frame 0 at the first placing).
+  void place(SizeF canvas, PixelRect window) override;
+
+  // Hands over the frames whose time the clock has reached.
+  void emitDueFrames();
+
+  // Hands over the remaining frames, through `hold` past the time charged (at
+  // least one frame shows the finished drawing), and finishes the writer.
+  // Returns how many frames there were.
+  std::int64_t finish(DrawingClock::Duration hold);
+
+  const RgbImage& picture() const { return picture_; }
+  int fps() const { return fps_; }
+
+ protected:
+  void afterDrawingCall() override { emitDueFrames(); }
+
+ private:
+  void composeChanges();
+  void emitFrame();
+
+  RgbImage ground_;
+  RgbImage picture_;
+  PixelRect window_;
+  PixelRect changed_;  // picture pixels changed since the last frame
+  int fps_;
+  FrameWriter& writer_;
+  std::int64_t next_ = 0;
+};
+
+}  // namespace sumimai

@@ -1,0 +1,48 @@
+// What the frame canvas hands a file writer: every frame in order, each as
+// the whole picture and the rectangle that changed since the frame before.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "drawing/drawing_clock.h"
+
+#include "rgb_image.h"
+
+namespace sumimai {
+
+struct Frame {
+  const RgbImage& picture;
+  PixelRect changed;   // empty when the frame shows what the one before showed
+  std::int64_t index;  // shown from index / fps seconds on
+};
+
+class FrameWriter {
+ public:
+  virtual ~FrameWriter() = default;
+  // Frames 0, 1, 2, ... one after another; frame 0 changes the whole picture.
+  virtual void add(const Frame& frame) = 0;
+  // The animation ends where frame `frameCount` would begin; writes what is
+  // left. Throws ExportError when the file cannot be written.
+  virtual void finish(std::int64_t frameCount) = 0;
+};
+
+// The time frame `index` begins at `fps` frames a second, in units of
+// 1 / unitsPerSecond seconds, rounded to the nearest unit.
+inline std::int64_t frameStart(std::int64_t index, int fps, int unitsPerSecond) {
+  return (2 * index * unitsPerSecond + fps) / (2 * static_cast<std::int64_t>(fps));
+}
+
+}  // namespace sumimai
+
+namespace sumimai {
+
+// How many frames at `fps` cover a drawing that charged `drawing` and the
+// hold after it: at least one.
+inline std::int64_t framesFor(DrawingClock::Duration drawing, DrawingClock::Duration hold, int fps) {
+  constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+  const std::int64_t end = (drawing + hold).count();
+  return std::max<std::int64_t>(1, (end * fps + kNanosecondsPerSecond - 1) / kNanosecondsPerSecond);
+}
+
+}  // namespace sumimai

@@ -1,0 +1,68 @@
+#include "layout.h"
+
+#include <algorithm>
+#include <string>
+
+#include "export_error.h"
+
+namespace sumimai {
+namespace {
+
+constexpr int kDefaultPerLine = 10;
+
+struct Grid {
+  int columns, rows;
+};
+
+Grid gridOf(int count, LayoutDirection direction, int perLine) {
+  const int lines = (count + perLine - 1) / perLine;
+  return direction == LayoutDirection::Columns ? Grid{lines, perLine} : Grid{perLine, lines};
+}
+
+int cellFitting(Grid grid, PictureSize bounds) { return std::min(bounds.width / grid.columns, bounds.height / grid.rows); }
+
+// The line count that gives the biggest cells in the picture.
+int bestPerLine(int count, LayoutDirection direction, PictureSize size) {
+  int best = 1;
+  for (int perLine = 1; perLine <= count; ++perLine) {
+    if (cellFitting(gridOf(count, direction, perLine), size) > cellFitting(gridOf(count, direction, best), size)) {
+      best = perLine;
+    }
+  }
+  return best;
+}
+
+PixelRect cellAt(int index, Grid grid, LayoutDirection direction, int cell, PictureSize picture) {
+  const int along = grid.rows, across = grid.columns;
+  int column, row;
+  if (direction == LayoutDirection::Columns) {
+    column = across - 1 - index / along, row = index % along;  // right to left, top to bottom
+  } else {
+    column = index % across, row = index / across;
+  }
+  const int left = (picture.width - grid.columns * cell) / 2 + column * cell;
+  const int top = (picture.height - grid.rows * cell) / 2 + row * cell;
+  return {left, top, left + cell, top + cell};
+}
+
+}  // namespace
+
+LaidOut layOut(int count, LayoutDirection direction, std::optional<int> perLine, std::optional<PictureSize> size) {
+  if (count <= 1) {
+    const PictureSize picture = size.value_or(PictureSize{720, 720});
+    return {picture, {{0, 0, picture.width, picture.height}}};
+  }
+  int line = std::clamp(perLine.value_or(size ? bestPerLine(count, direction, *size) : kDefaultPerLine), 1, count);
+  const Grid grid = gridOf(count, direction, line);
+  const int cell = size ? cellFitting(grid, *size)
+                        : std::min(kLargestDefaultCell, cellFitting(grid, kDefaultLayoutBounds));
+  if (cell < kSmallestCell) {
+    throw ExportError(std::to_string(count) + " characters do not fit: their cells would be " + std::to_string(cell) +
+                      " pixels (at least " + std::to_string(kSmallestCell) + "); give a larger --size");
+  }
+  LaidOut laid{size.value_or(PictureSize{grid.columns * cell, grid.rows * cell}), {}};
+  for (int i = 0; i < count; ++i) laid.cells.push_back(cellAt(i, grid, direction, cell, laid.picture));
+  return laid;
+}
+
+}  // namespace sumimai

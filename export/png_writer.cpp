@@ -1,0 +1,44 @@
+#include "png_writer.h"
+
+#include <fstream>
+
+#include "export_error.h"
+#include "ffmpeg_support.h"
+
+namespace sumimai {
+
+void PngWriter::finish(std::int64_t) {
+  if (last_) writePng(*last_, path_);
+}
+
+void writePng(const RgbImage& picture, const std::filesystem::path& file) {
+  using namespace ffmpeg;
+  quiet();
+  auto fail = [&](const std::string& why) { throw ExportError("cannot write " + file.string() + ": " + why); };
+  const AVCodec* png = avcodec_find_encoder(AV_CODEC_ID_PNG);
+  if (!png) fail("FFmpeg has no PNG encoder");
+  CodecPtr codec(avcodec_alloc_context3(png));
+  codec->width = picture.width, codec->height = picture.height;
+  codec->pix_fmt = AV_PIX_FMT_RGB24;
+  codec->time_base = {1, 1};
+  if (int e = avcodec_open2(codec.get(), png, nullptr); e < 0) fail(errorText(e));
+  FramePtr frame(av_frame_alloc());
+  frame->format = AV_PIX_FMT_RGB24, frame->width = picture.width, frame->height = picture.height;
+  if (int e = av_frame_get_buffer(frame.get(), 0); e < 0) fail(errorText(e));
+  for (int y = 0; y < picture.height; ++y) {
+    std::uint8_t* out = frame->data[0] + static_cast<std::ptrdiff_t>(y) * frame->linesize[0];
+    const std::uint32_t* row = picture.row(y);
+    for (int x = 0; x < picture.width; ++x) {
+      *out++ = row[x] >> 16 & 0xFF, *out++ = row[x] >> 8 & 0xFF, *out++ = row[x] & 0xFF;
+    }
+  }
+  PacketPtr packet(av_packet_alloc());
+  if (int e = avcodec_send_frame(codec.get(), frame.get()); e < 0) fail(errorText(e));
+  if (int e = avcodec_receive_packet(codec.get(), packet.get()); e < 0) fail(errorText(e));
+  std::ofstream out(file, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(packet->data), packet->size);
+  out.close();
+  if (!out) fail("the file could not be written whole");
+}
+
+}  // namespace sumimai

@@ -1,0 +1,30 @@
+// MP4 (H.264) and WebM (VP9) through FFmpeg's libavformat and libavcodec,
+// 4:2:0. Frames keep their times on the grid of the frame rate, but only
+// those that change the picture are stored, each converted only where it
+// changed, and the last shown until the end: the pen lifts and the hold cost
+// nothing (at 1080 x 1080 two thirds of a character's frames repeat the one
+// before, and x264 spends as long on such a frame as on any other). An MP4
+// has its index at the front, so that it plays while it downloads.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "writers.h"
+
+namespace sumimai {
+
+class VideoWriter : public FrameWriter {
+ public:
+  VideoWriter(FileKind kind, const WriterSettings& settings, const std::filesystem::path& file);
+  ~VideoWriter() override;
+
+  void add(const Frame& frame) override;
+  void finish(std::int64_t frameCount) override;
+
+ private:
+  struct Encoder;
+  std::unique_ptr<Encoder> encoder_;
+};
+
+}  // namespace sumimai

@@ -1,0 +1,48 @@
+#include "writers.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "export_error.h"
+#include "gif_writer.h"
+#include "png_writer.h"
+#include "video_writer.h"
+#include "webp_writer.h"
+
+namespace sumimai {
+
+std::optional<FileKind> fileKindOf(const std::filesystem::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  if (extension == ".webp") return FileKind::WebP;
+  if (extension == ".gif") return FileKind::Gif;
+  if (extension == ".mp4") return FileKind::Mp4;
+  if (extension == ".webm") return FileKind::WebM;
+  if (extension == ".png") return FileKind::Png;
+  return std::nullopt;
+}
+
+FileKind requireFileKind(const std::filesystem::path& file) {
+  if (std::optional<FileKind> kind = fileKindOf(file)) return *kind;
+  throw ExportError("cannot tell what kind of file to write from the name " + file.string() +
+                    ": it must end in one of " + kKnownExtensions);
+}
+
+std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& settings,
+                                        const std::filesystem::path& file) {
+  switch (kind) {
+    case FileKind::WebP:
+      return std::make_unique<WebPWriter>(settings, file);
+    case FileKind::Gif:
+      return std::make_unique<GifWriter>(settings, file);
+    case FileKind::Mp4:
+    case FileKind::WebM:
+      return std::make_unique<VideoWriter>(kind, settings, file);
+    case FileKind::Png:
+      break;
+  }
+  return std::make_unique<PngWriter>(file);
+}
+
+}  // namespace sumimai

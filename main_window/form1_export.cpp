@@ -1,0 +1,47 @@
+// The S key: the writing of the character on screen saved as an animated
+// WebP through the export layer, on a canvas of its own, so that nothing on
+// screen changes.
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "data_files/file_paths.h"
+#include "export/animation_export.h"
+#include "export/export_error.h"
+#include "form1.h"
+#include "form1_texts.h"
+
+namespace sumimai {
+namespace {
+
+int pixels(float twips) { return std::max(1, static_cast<int>(std::lround(twips / kTwipsPerPixel))); }
+
+}  // namespace
+
+void Form1::SaveWriting() {
+  if (!shown_ || shown_->character.empty()) {
+    messages_.show(Form1Texts::kNothingToSave, Form1Texts::kSaveTitle, MessageBoxStyle::kOk);
+    return;
+  }
+  const std::string name = std::to_string(shown_->number) + "_" + shown_->character + ".webp";
+  try {
+    ExportRequest request;
+    const std::filesystem::path strokes = dataFilePath(shown_->character + ".mem");
+    request.writing.characters.emplace_back(
+        loadStrokes({dataFileDisplayName(shown_->character + ".mem"), strokes, {}}));
+    const PictureSize window{pixels(form.width()), pixels(form.height())};
+    request.layout = sumimai::layOut(1, LayoutDirection::Columns, std::nullopt, window);
+    request.style = {DrawSettings.Speed, InkColour};
+    if (fileExists(Form1Texts::kBackgroundPicture)) request.ground.picture = findFile(Form1Texts::kBackgroundPicture);
+    request.output = name;
+    exportWriting(request);
+  } catch (const ExportError& e) {
+    messages_.show("「" + name + "」" + Form1Texts::kNotSaved + "\n" + e.what(), Form1Texts::kSaveTitle,
+                   MessageBoxStyle::kOk);
+    return;
+  }
+  const std::string where = std::filesystem::absolute(name).string();
+  messages_.show("「" + name + "」" + Form1Texts::kSavedIn + "\n" + where, Form1Texts::kSaveTitle, MessageBoxStyle::kOk);
+}
+
+}  // namespace sumimai

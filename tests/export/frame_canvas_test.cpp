@@ -1,0 +1,160 @@
+// The frame canvas: which drawing each frame shows, what it says changed,
+// how many frames there are; and the timeline of the formats whose frames
+// have their own durations.
+#include <gtest/gtest.h>
+
+#include "drawing/raster/pixel_arithmetic.h"
+#include "export/compositing.h"
+#include "export/frame_canvas.h"
+#include "export/frame_timeline.h"
+#include "export_fixture.h"
+
+namespace sumimai::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct Kept {
+  RgbImage picture;
+  PixelRect changed;
+  std::int64_t index;
+};
+
+class KeepingWriter : public FrameWriter {
+ public:
+  void add(const Frame& f) override { frames.push_back({f.picture, f.changed, f.index}); }
+  void finish(std::int64_t count) override { finishedWith = count; }
+  std::vector<Kept> frames;
+  std::int64_t finishedWith = -1;
+};
+
+// Every pixel that differs between two pictures lies within the rectangle.
+::testing::AssertionResult changesWithin(const RgbImage& before, const RgbImage& after, PixelRect rect) {
+  for (int y = 0; y < after.height; ++y) {
+    for (int x = 0; x < after.width; ++x) {
+      const bool inside = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+      if (!inside && before.at(x, y) != after.at(x, y)) {
+        return ::testing::AssertionFailure() << "pixel " << x << "," << y << " changed outside the rectangle";
+      }
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+TEST(FrameCanvas, EachFrameShowsTheDrawingAfterTheCallWhoseChargeReachesItsTime) {
+  // The small character drawn on the frame canvas and, call by call, on a
+  // plain ink canvas: at 30 frames a second and 150 us a call (a slow clock
+  // gives this small drawing more frames), frame k shows the first
+  // ceil(k / 30 s / 150 us) calls.
+  ExportRequest request = requestFor(smallCharacter(), {60, 48}, "unused.webp");
+  const RecordedDrawing recorded = recordDrawing(request);
+  const RgbImage ground(60, 48, opaquePixel({250, 240, 220}));
+  KeepingWriter writer;
+  FrameCanvas canvas(ground, 30, writer);
+  canvas.clock().setCallCost(150us);
+  drawWriting(request.writing, request.layout.cells, canvas, request.style);
+  const std::int64_t count = canvas.finish(100ms);
+  const std::size_t calls = canvas.clock().calls();
+  ASSERT_GT(count, 10);
+  EXPECT_EQ(count, framesFor(canvas.clock().charged(), 100ms, 30));
+  ASSERT_EQ(writer.frames.size(), static_cast<std::size_t>(count));
+  EXPECT_EQ(writer.finishedWith, count);
+  EXPECT_EQ(writer.frames.front().changed, ground.bounds());
+  EXPECT_TRUE(samePicture(writer.frames.front().picture, ground));
+  for (std::size_t k = 1; k < writer.frames.size(); ++k) {
+    const Kept& frame = writer.frames[k];
+    EXPECT_EQ(frame.index, static_cast<std::int64_t>(k));
+    const std::size_t shown = std::min(callsShownBy(frame.index, 30, 150us), calls);
+    EXPECT_TRUE(samePicture(frame.picture, pictureAfter(recorded, shown, ground))) << "frame " << k;
+    EXPECT_TRUE(changesWithin(writer.frames[k - 1].picture, frame.picture, frame.changed)) << "frame " << k;
+  }
+  EXPECT_TRUE(samePicture(writer.frames.back().picture, pictureAfter(recorded, calls, ground)));
+  EXPECT_TRUE(writer.frames.back().changed.empty());  // held: nothing new
+}
+
+TEST(FrameCanvas, TheFinishedDrawingIsShownEvenWithoutHold) {
+  KeepingWriter writer;
+  FrameCanvas canvas(RgbImage(20, 20), 10, writer);
+  canvas.clock().setCallCost(30ms);  // frames every 100 ms, calls at 30, 60, ... 150 ms
+  canvas.place(canvasOfWindow(20, 20), {0, 0, 20, 20});
+  for (int i = 0; i < 5; ++i) canvas.drawRing({{30.0f + 40 * i, 100}, 20, {0, 0, 0}});
+  // Frame 1 is shown after the call at 120 ms; 150 ms would need two
+  // frames, but the last call needs a third.
+  EXPECT_EQ(canvas.finish(0ms), 3);
+  ASSERT_EQ(writer.frames.size(), 3u);
+  EXPECT_FALSE(writer.frames[2].changed.empty());
+  EXPECT_NE(writer.frames[2].picture, writer.frames[1].picture);
+}
+
+TEST(FrameCanvas, CellsKeepWhatWasWrittenBeforeAndDrawOnlyInTheirWindow) {
+  // Two characters in a row: the second cell's drawing leaves the first
+  // cell's ink as it was, and nothing falls outside the cells.
+  Writing two;
+  two.characters = {smallCharacter().characters[0], smallCharacter().characters[0]};
+  ExportRequest request = requestFor(std::move(two), {100, 48}, "unused.webp");
+  request.layout = layOut(2, LayoutDirection::Rows, std::nullopt, PictureSize{100, 48});
+  ASSERT_EQ(request.layout.cells.size(), 2u);
+  const PixelRect left = request.layout.cells[0], right = request.layout.cells[1];
+  EXPECT_EQ(left, (PixelRect{2, 0, 50, 48}));
+  EXPECT_EQ(right, (PixelRect{50, 0, 98, 48}));
+  KeepingWriter writer;
+  const RgbImage ground(100, 48);
+  FrameCanvas canvas(ground, 30, writer);
+  canvas.clock().setCallCost(15us);
+  drawWriting(request.writing, request.layout.cells, canvas, request.style);
+  canvas.finish(0ms);
+  const RgbImage& last = writer.frames.back().picture;
+  auto touches = [](PixelRect a, PixelRect b) { return !raster::intersect(a, b).empty(); };
+  std::size_t second = 1;  // frame 0 changes the whole picture
+  while (second < writer.frames.size() && !touches(writer.frames[second].changed, right)) ++second;
+  ASSERT_LT(second + 1, writer.frames.size());
+  for (std::size_t k = second + 1; k < writer.frames.size(); ++k) {
+    EXPECT_FALSE(touches(writer.frames[k].changed, left)) << k;
+    EXPECT_TRUE(samePicture(cropped(writer.frames[k].picture, left), cropped(last, left))) << k;
+  }
+  // Both cells hold the same character, centred alike.
+  EXPECT_TRUE(samePicture(cropped(last, left), cropped(last, right)));
+  EXPECT_TRUE(changesWithin(ground, last, {2, 0, 98, 48}));
+  EXPECT_NE(cropped(last, left), cropped(ground, left));
+}
+
+TEST(FrameTimeline, DurationsAddUpAndNoFrameIsShorterThanTheFormatAllows) {
+  // 60 frames a second in hundredths with at least 2 each: frames merge,
+  // each stored frame shows the latest picture of those merged into it.
+  std::vector<TimedFrame> stored;
+  FrameTimeline timeline(60, {100, 2, false}, [&](const TimedFrame& f) { stored.push_back(f); });
+  RgbImage picture(8, 8);
+  for (std::int64_t k = 0; k < 12; ++k) {
+    picture.row(0)[k % 8] = 0xFF000000u | static_cast<std::uint32_t>(k);
+    timeline.add({picture, k == 0 ? picture.bounds() : PixelRect{static_cast<int>(k % 8), 0, static_cast<int>(k % 8) + 1, 1}, k});
+  }
+  timeline.add({picture, {}, 12});  // unchanged: lengthens the last
+  timeline.finish(14);
+  ASSERT_FALSE(stored.empty());
+  EXPECT_EQ(stored.front().start, 0);
+  EXPECT_EQ(stored.back().end, frameStart(14, 60, 100));  // 23
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    EXPECT_GE(stored[i].end - stored[i].start, 2) << i;
+    if (i > 0) {
+      EXPECT_EQ(stored[i].start, stored[i - 1].end) << i;
+    }
+  }
+  const TimedFrame& last = stored.back();
+  EXPECT_EQ(last.part.at(11 % 8 - last.rect.left, 0 - last.rect.top), 0xFF00000Bu);
+}
+
+TEST(FrameTimeline, EvenOffsetsWidenTheChangedRectangle) {
+  std::vector<TimedFrame> stored;
+  FrameTimeline timeline(10, {1000, 1, true}, [&](const TimedFrame& f) { stored.push_back(f); });
+  RgbImage picture(9, 9);
+  timeline.add({picture, picture.bounds(), 0});
+  timeline.add({picture, {3, 5, 4, 6}, 1});
+  timeline.finish(2);
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[1].rect, (PixelRect{2, 4, 4, 6}));
+  EXPECT_EQ(stored[1].part.width, 2);
+  EXPECT_EQ(stored[1].end, 200);
+}
+
+}  // namespace
+}  // namespace sumimai::testing

@@ -1,0 +1,77 @@
+// Punctuation of our own strokes: each mark loads as a stroke file and,
+// fitted to a square canvas, stands where it stands in horizontal or
+// vertical writing.
+#include "export/punctuation.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "data_files/stroke_file.h"
+#include "renderer/drawing_sequence.h"
+
+namespace sumimai {
+namespace {
+
+struct Box {
+  double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
+};
+
+// The box of the drawn records (Kind 1 and 2) of the mark, fitted to a
+// canvas of 3000 x 3000 twips.
+Box fittedInk(const PunctuationSource& source, const char* mark) {
+  std::optional<StrokeSource> found = source.find(mark);
+  EXPECT_TRUE(found.has_value()) << mark;
+  if (!found) return {};
+  std::istringstream in(found->text);
+  StrokeTable table{};
+  StrokeCountValue count;
+  EXPECT_EQ(readStrokeStream(in, table, count).status, StrokeFileStatus::Complete) << mark;
+  fitCharacter(table, count, {3000, 3000});
+  Box b;
+  auto widen = [&b](double x, double y) {
+    b.left = std::min(b.left, x), b.right = std::max(b.right, x);
+    b.top = std::min(b.top, y), b.bottom = std::max(b.bottom, y);
+  };
+  for (int i = 1; i < slotOf(count); ++i) {
+    if (table[i].Kind != 1 && table[i].Kind != 2) continue;
+    widen(table[i].StartX, table[i].StartY);
+    widen(table[i].EndX, table[i].EndY);
+  }
+  return b;
+}
+
+// The canvas's middle, where the fitting puts a full character box's centre.
+constexpr double kMiddleX = 1500 - 120, kMiddleY = 1500 - 225;
+
+TEST(Punctuation, CommaAndStopStandBottomLeftInRowsAndTopRightInColumns) {
+  const PunctuationSource rows(false), columns(true);
+  for (const char* mark : {"、", "。", "，", "｡"}) {
+    const Box h = fittedInk(rows, mark), v = fittedInk(columns, mark);
+    EXPECT_LT(h.right, kMiddleX) << mark;
+    EXPECT_GT(h.top, kMiddleY) << mark;
+    EXPECT_GT(v.left, kMiddleX) << mark;
+    EXPECT_LT(v.bottom, kMiddleY) << mark;
+    EXPECT_LT(h.right - h.left, 600) << mark;  // a small mark, not a character's size
+  }
+}
+
+TEST(Punctuation, BracketsTurnAQuarterTurnInColumns) {
+  const PunctuationSource rows(false), columns(true);
+  const Box open = fittedInk(rows, "「"), turned = fittedInk(columns, "「");
+  EXPECT_GT(open.bottom - open.top, open.right - open.left);        // upright: taller than wide
+  EXPECT_GT(turned.right - turned.left, turned.bottom - turned.top);  // turned: wider than tall
+  EXPECT_GT(open.left, kMiddleX - 200);    // 「 opens on the right half of its box in rows
+  EXPECT_GT(turned.top, kMiddleY - 200);   // and on the lower half in columns
+  const Box close = fittedInk(rows, "」");
+  EXPECT_LT(close.right, kMiddleX + 200);
+  for (const char* mark : {"『", "』", "・"}) fittedInk(rows, mark);
+}
+
+TEST(Punctuation, OtherCharactersAreNotPunctuation) {
+  const PunctuationSource source(true);
+  for (const char* c : {"海", "あ", "A", "！", ""}) EXPECT_FALSE(source.find(c).has_value()) << c;
+}
+
+}  // namespace
+}  // namespace sumimai

@@ -1,0 +1,101 @@
+#include "working_folder/user_copy.h"
+
+#include <gtest/gtest.h>
+
+#include "test_files.h"
+
+namespace sumimai {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::readFile;
+using testing::writeFile;
+
+// A shipped folder as installed, and an empty user folder beside it.
+class UserCopy : public ::testing::Test {
+ protected:
+  UserCopy() {
+    writeFile(shipped / "般若心経" / "一.mem", "stroke one");
+    writeFile(shipped / "般若心経" / "文字2.csv", "list");
+    writeFile(shipped / "Picture.jpg", "picture");
+    writeFile(shipped / "設定.dat", "shipped settings");
+    writeFile(shipped / "licenses" / "NOTICE.txt", "notice");
+    fs::create_directories(user);
+  }
+
+  testing::ScratchFolder scratch;
+  fs::path shipped = scratch.path() / "share" / "sumimai";
+  fs::path user = scratch.path() / "home" / "sumimai";
+};
+
+TEST_F(UserCopy, TheFirstStartCopiesEverythingAndStampsTheVersion) {
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "stroke one");
+  EXPECT_EQ(readFile(user / "licenses" / "NOTICE.txt"), "notice");
+  EXPECT_EQ(readFile(user / "設定.dat"), "shipped settings");
+  EXPECT_EQ(readFile(user / kVersionStampName), "1.0.0\n");
+  for (const auto& entry : fs::recursive_directory_iterator(user))
+    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST_F(UserCopy, TheSameVersionLeavesTheFolderAlone) {
+  ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  fs::remove(user / "Picture.jpg");
+  writeFile(user / "般若心経" / "一.mem", "edited by hand");
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  EXPECT_FALSE(fs::exists(user / "Picture.jpg"));
+  EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "edited by hand");
+}
+
+TEST_F(UserCopy, AnotherVersionRefreshesTheShippedFilesAndKeepsTheUsers) {
+  ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  writeFile(user / "設定.dat", "the user's settings");
+  writeFile(user / "般若心経.bmp", "the user's page");
+  fs::remove(user / "Picture.jpg");
+  writeFile(shipped / "般若心経" / "一.mem", "stroke one, redrawn");
+  writeFile(shipped / "般若心経.bmp", "a shipped page");
+
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.1.0"));
+  EXPECT_EQ(readFile(user / "Picture.jpg"), "picture");
+  EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "stroke one, redrawn");
+  EXPECT_EQ(readFile(user / "設定.dat"), "the user's settings");
+  EXPECT_EQ(readFile(user / "般若心経.bmp"), "the user's page");
+  EXPECT_EQ(readFile(user / kVersionStampName), "1.1.0\n");
+}
+
+TEST_F(UserCopy, AUsersFileThatIsMissingIsCopied) {
+  ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  fs::remove(user / "設定.dat");
+  EXPECT_FALSE(updateUserCopy(shipped, user, "2.0.0"));
+  EXPECT_EQ(readFile(user / "設定.dat"), "shipped settings");
+}
+
+TEST_F(UserCopy, AFailedCopyLeavesNoStampAndIsDoneAgainNextTime) {
+  fs::create_directories(user / "Picture.jpg");  // a folder where a file goes
+  std::optional<CopyProblem> problem = updateUserCopy(shipped, user, "1.0.0");
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->path, user / "Picture.jpg");
+  EXPECT_FALSE(fs::exists(user / kVersionStampName));
+
+  fs::remove(user / "Picture.jpg");
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  EXPECT_EQ(readFile(user / "Picture.jpg"), "picture");
+  EXPECT_EQ(readFile(user / kVersionStampName), "1.0.0\n");
+}
+
+TEST_F(UserCopy, AFileWhereASubfolderGoesIsAProblemNamingIt) {
+  writeFile(user / "licenses", "in the way");
+  std::optional<CopyProblem> problem = updateUserCopy(shipped, user, "1.0.0");
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->path, user / "licenses");
+}
+
+TEST_F(UserCopy, AFolderThatCannotHoldTheLockIsAProblem) {
+  fs::path missing = user / "not-made";
+  std::optional<CopyProblem> problem = updateUserCopy(shipped, missing, "1.0.0");
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->path, missing / kCopyLockName);
+}
+
+}  // namespace
+}  // namespace sumimai

@@ -1,0 +1,69 @@
+// sumimai-export [options] INPUT... OUT: the writing of stroke files, sutra
+// characters, a text or the page as an animation or a still (--help).
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
+
+#include "export/export_error.h"
+#include "export/output_file.h"
+#include "export_inputs.h"
+#include "progress_bar.h"
+
+namespace {
+
+using namespace sumimai;
+
+// Interrupted: the temporary file goes, then the program ends as the signal
+// would have ended it.
+extern "C" void removeTemporaryAndEnd(int signal) {
+  if (const char* file = temporaryFileBeingWritten(); *file) unlink(file);
+  std::signal(signal, SIG_DFL);
+  std::raise(signal);
+}
+
+int fail(const std::string& message, int status) {
+  std::fprintf(stderr, "sumimai-export: %s\n", message.c_str());
+  return status;
+}
+
+int run(const ExportOptions& options, const char* executable) {
+  PreparedExport prepared = prepareExport(options, executable);
+  ExportRequest& request = prepared.request;
+  if (!options.quiet) {
+    for (const std::string& note : prepared.notes) std::fprintf(stderr, "sumimai-export: note: %s\n", note.c_str());
+  }
+  std::optional<ProgressBar> bar;
+  if (!options.quiet && isatty(STDERR_FILENO)) {
+    bar.emplace(stderr, countFrames(request));
+    request.progress = [&bar](std::int64_t frame) { bar->update(frame); };
+  }
+  const ExportSummary summary = exportWriting(request);
+  if (bar) bar->close();
+  if (!options.quiet) {
+    std::fprintf(stderr, "sumimai-export: wrote %s: %lld frames, %.2f s\n", request.output.c_str(),
+                 static_cast<long long>(summary.frames), static_cast<double>(summary.frames) / request.fps);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::signal(SIGINT, removeTemporaryAndEnd);
+  std::signal(SIGTERM, removeTemporaryAndEnd);
+  const ParsedOptions parsed = parseOptions({argv + 1, argv + argc});
+  if (parsed.options.help) {
+    std::fputs(helpText().c_str(), stdout);
+    return 0;
+  }
+  if (!parsed.problem.empty()) return fail(parsed.problem + " (see --help)", 2);
+  try {
+    return run(parsed.options, argv[0]);
+  } catch (const ExportError& e) {
+    return fail(e.what(), 1);
+  } catch (const std::exception& e) {
+    return fail(std::string("unexpected failure: ") + e.what(), 1);
+  }
+}

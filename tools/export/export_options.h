@@ -1,0 +1,53 @@
+// The command line of sumimai-export: what it says, checked value by value.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/geometry.h"
+#include "export/layout.h"
+
+namespace sumimai {
+
+struct SutraRange {
+  int first = 1, last = 1;
+};
+
+struct ExportOptions {
+  // What to write: stroke files, a range of the sutra, a text or the page.
+  std::vector<std::string> files;
+  std::optional<SutraRange> sutra;
+  std::optional<std::string> text;
+  bool page = false;
+  std::string output;
+
+  std::optional<double> speed;
+  std::optional<int> fps = 30;
+  std::optional<PictureSize> size;
+  LayoutDirection layout = LayoutDirection::Columns;
+  std::optional<int> perLine;
+  std::optional<Rgb> ink;
+  std::optional<Rgb> ground;
+  std::optional<std::string> background;
+  double hold = 1.5;
+  std::optional<bool> loop;
+  std::optional<int> quality;
+  bool quiet = false;
+  bool help = false;
+};
+
+// The largest width or height of a picture.
+inline constexpr int kLargestSide = 8192;
+
+// The options, or the first problem with them (a sentence naming it).
+struct ParsedOptions {
+  ExportOptions options;
+  std::string problem;
+};
+ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+
+// What --help prints.
+std::string helpText();
+
+}  // namespace sumimai

@@ -1,0 +1,34 @@
+// A user's copy of the shipped data. The shipped folder (installed with the
+// programs, read-only) is copied into the user's working folder at the first
+// start, and again whenever the stamp in the working folder names another
+// version than the running programs', so that an upgrade brings new data.
+//
+// The files the programs write (設定.dat and 般若心経.bmp) are the user's:
+// once they exist they are never replaced. Every other file is written to a
+// temporary file and renamed into place (data_files/file_writing.h), and the
+// stamp comes last: a copy that was interrupted leaves no stamp and is done
+// again at the next start. A lock file keeps two programs started together
+// from copying at once.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sumimai {
+
+inline constexpr char kVersionStampName[] = ".sumimai-version";
+inline constexpr char kCopyLockName[] = ".sumimai-lock";
+
+struct CopyProblem {
+  std::filesystem::path path;  // the file or folder at fault
+  std::string reason;          // in Japanese, with the system's own words
+};
+
+// Brings folder (which must exist) up to date with shipped for this
+// version; nothing when it is, or the first problem met.
+std::optional<CopyProblem> updateUserCopy(const std::filesystem::path& shipped, const std::filesystem::path& folder,
+                                          std::string_view version);
+
+}  // namespace sumimai
