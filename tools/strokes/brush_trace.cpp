@@ -87,19 +87,21 @@ Point2 tipBeyond(const Outline& outline, const std::vector<Point2>& pts, std::si
   return o ? edgeCrossing(outline, pts[i], pts[*o]) : pts[i];
 }
 
-// The middle of the stroke's cross-section through p, across the tangent.
+// The nearest point of the stroke's middle across the tangent from p: the
+// distance to the outline climbed along the normal to its ridge, at most
+// `limit` away. Unlike the middle of a cross-section it stays on its own
+// part of the stroke where the stroke crosses itself or another part.
 Point2 middleAcross(const Outline& outline, Point2 p, Point2 tangent, double limit) {
   Point2 n{-tangent.y, tangent.x};
-  std::vector<double> ahead = outline.crossings(p, n), behind = outline.crossings(p, n * -1);
-  if (outline.contains(p)) {
-    if (ahead.empty() || behind.empty()) return p;
-    return p + n * ((ahead[0] - behind[0]) / 2);
-  }
-  // Outside (the rough line cut a corner): the middle of the nearest part crossed.
-  bool useAhead = ahead.size() >= 2 && (behind.size() < 2 || ahead[0] < behind[0]);
-  const std::vector<double>& side = useAhead ? ahead : behind;
-  if (side.size() < 2 || side[0] > limit) return p;
-  return p + (useAhead ? n : n * -1) * ((side[0] + side[1]) / 2);
+  double s = 0, best = outline.signedDistance(p);
+  for (double step : {2.0, 0.5})
+    for (double side : {1.0, -1.0})
+      for (double next = s + side * step; std::fabs(next) <= limit; next += side * step) {
+        double d = outline.signedDistance(p + n * next);
+        if (d <= best) break;
+        best = d, s = next;
+      }
+  return p + n * s;
 }
 
 // Moving average over 2 * half + 1 samples, narrowed near the ends so that

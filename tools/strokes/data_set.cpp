@@ -107,6 +107,7 @@ std::string characterFileText(char32_t c, const Traced& t, const DataSetOptions&
                               : simplifyToBudget(candidate.paths, options.characterBudget, options.characterTolerance, spacing,
                                                  way == 0 ? StillStarts::AsNeeded : StillStarts::Always);
       if (s.records > options.characterBudget || (!options.judge && !best.empty())) continue;
+      if (options.fit) fitToOutlines(t.glyph, s, options.fitting);
       std::string text = strokeFileText("sumimai-strokes " + hexOf(c), strokeRecords(s.strokes, {kCharacterScale, {}}, s.stillStart));
       double score = options.judge ? options.judge(t.glyph, text) : 0;
       if (!best.empty() && score <= bestScore) continue;

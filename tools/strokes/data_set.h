@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "brush_fit.h"
 #include "brush_trace.h"
 
 namespace sumimai::strokes {
@@ -20,6 +21,8 @@ struct DataSetOptions {
   double pageTolerance = 3.0;
   double pageFill = 0.86;           // the character's side, of the cell's smaller side
   TraceOptions trace;
+  bool fit = true;  // the simplified paths fitted to the outlines
+  FitOptions fitting;
   // When set, how well a character's stroke file text draws its glyph (the
   // higher the better): the converter then makes the file in a few ways
   // and keeps the best one.

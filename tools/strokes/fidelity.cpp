@@ -8,6 +8,7 @@
 #include "drawing/raster/ink_only_canvas.h"
 #include "renderer/brush.h"
 #include "renderer/drawing_sequence.h"
+#include "stroke_mask.h"
 
 namespace sumimai::strokes {
 namespace {
@@ -34,12 +35,6 @@ struct Box {
   int left, top, right, bottom;  // half-open
 };
 
-// Source units to ink pixels: pixel i's centre is at i.
-struct Mapping {
-  double scale = 1, offsetX = 0, offsetY = 0;
-  Point2 operator()(Point2 p) const { return {p.x * scale + offsetX, p.y * scale + offsetY}; }
-};
-
 bool readTable(const std::string& text, StrokeTable& table, StrokeCountValue& count, std::string& problem) {
   std::istringstream in(text);
   TextItemReader reader(in);
@@ -50,7 +45,7 @@ bool readTable(const std::string& text, StrokeTable& table, StrokeCountValue& co
 
 // The fitting is a scale and a shift: found from the extent of the records
 // before and after it.
-Mapping fittedMapping(const StrokeTable& before, const StrokeTable& after, int end, double pixelsPerTwip) {
+PixelMapping fittedMapping(const StrokeTable& before, const StrokeTable& after, int end, double pixelsPerTwip) {
   auto extent = [&](const StrokeTable& t, bool x) {
     double low = 1e18, high = -1e18;
     for (int i = 1; i < end; ++i) {
@@ -68,33 +63,14 @@ Mapping fittedMapping(const StrokeTable& before, const StrokeTable& after, int e
   return {s * kFileUnits * pixelsPerTwip, (ax0 - bx0 * s) * pixelsPerTwip, (ay0 - by0 * s) * pixelsPerTwip};
 }
 
-// Marks the pixels whose centres lie inside the stroke (parts united,
-// even-odd within a part); returns the box of the marked rows and columns.
-Box fillStroke(const SourceStroke& stroke, const Mapping& map, Pixels& mask) {
+// Marks the pixels whose centres lie inside the stroke; returns the box of
+// the marked rows and columns.
+Box fillStroke(const SourceStroke& stroke, const PixelMapping& map, Pixels& mask) {
   Box box{mask.width, mask.height, 0, 0};
-  for (int part = 0; part < std::max(1, stroke.parts); ++part) {
-    std::vector<std::pair<Point2, Point2>> edges;
-    double top = 1e18, bottom = -1e18;
-    for (std::size_t k = 0; k < stroke.outline.size(); ++k) {
-      if ((k < stroke.contourPart.size() ? stroke.contourPart[k] : 0) != part) continue;
-      const Contour& c = stroke.outline[k];
-      for (std::size_t i = 0; i < c.size(); ++i) {
-        Point2 a = map(c[i]), b = map(c[(i + 1) % c.size()]);
-        edges.push_back({a, b});
-        top = std::min({top, a.y, b.y}), bottom = std::max({bottom, a.y, b.y});
-      }
-    }
-    for (int y = std::max(0, int(std::ceil(top))); y <= std::min(mask.height - 1, int(bottom)); ++y) {
-      std::vector<double> xs;
-      for (auto [a, b] : edges)
-        if ((a.y > y) != (b.y > y)) xs.push_back(a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y));
-      std::sort(xs.begin(), xs.end());
-      for (std::size_t i = 0; i + 1 < xs.size(); i += 2)
-        for (int x = std::max(0, int(std::ceil(xs[i]))); x < std::min<double>(mask.width, xs[i + 1]); ++x) {
-          mask(x, y) = 1;
-          box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
-        }
-    }
+  for (const PixelSpan& span : strokeSpans(stroke, map, mask.width, mask.height)) {
+    for (int x = span.left; x < span.right; ++x) mask(x, span.y) = 1;
+    box = {std::min(box.left, span.left), std::min(box.top, span.y), std::max(box.right, span.right),
+           std::max(box.bottom, span.y + 1)};
   }
   return box;
 }
@@ -165,7 +141,7 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
     f.problem = std::to_string(f.strokes) + " strokes drawn of " + std::to_string(glyph.strokes.size());
     return f;
   }
-  Mapping map = fittedMapping(table, fitted, end, canvas.devicePixelsPerTwip());
+  PixelMapping map = fittedMapping(table, fitted, end, canvas.devicePixelsPerTwip());
   const int w = canvas.ink().width(), h = canvas.ink().height();
   Pixels glyphAll(w, h), inkAll(w, h);
   canvas.ink().takeDirty();

@@ -31,12 +31,6 @@ bool Outline::insidePart(Point2 p, int part) const {
   return inside;
 }
 
-bool Outline::insideOtherPart(Point2 p, int part) const {
-  for (int other = 0; other < parts_; ++other)
-    if (other != part && insidePart(p, other)) return true;
-  return false;
-}
-
 bool Outline::contains(Point2 p) const {
   for (int part = 0; part < parts_; ++part)
     if (insidePart(p, part)) return true;
@@ -44,14 +38,20 @@ bool Outline::contains(Point2 p) const {
 }
 
 void Outline::dropInnerEdges() {
-  constexpr double kPiece = 2.0;
+  constexpr double kPiece = 2.0;   // length of the pieces tested
+  constexpr double kAside = 0.25;  // how far beside a piece its two sides are tested
   std::vector<Edge> kept;
   for (const Edge& e : edges_) {
-    int pieces = std::max(1, static_cast<int>(std::ceil(std::hypot(e.b.x - e.a.x, e.b.y - e.a.y) / kPiece)));
+    double length = std::hypot(e.b.x - e.a.x, e.b.y - e.a.y);
+    int pieces = std::max(1, static_cast<int>(std::ceil(length / kPiece)));
+    Point2 aside{-(e.b.y - e.a.y) / length * kAside, (e.b.x - e.a.x) / length * kAside};
     for (int i = 0; i < pieces; ++i) {
       auto at = [&](double t) { return Point2{e.a.x + (e.b.x - e.a.x) * t, e.a.y + (e.b.y - e.a.y) * t}; };
-      Edge piece{at(static_cast<double>(i) / pieces), at(static_cast<double>(i + 1) / pieces), e.part};
-      if (!insideOtherPart(at((i + 0.5) / pieces), e.part)) kept.push_back(piece);
+      Point2 mid = at((i + 0.5) / pieces);
+      // An edge of the union has the region on one side only: a piece inside
+      // another part, or where two parts meet along a cut, has it on both.
+      bool left = contains({mid.x + aside.x, mid.y + aside.y}), right = contains({mid.x - aside.x, mid.y - aside.y});
+      if (left != right) kept.push_back({at(static_cast<double>(i) / pieces), at(static_cast<double>(i + 1) / pieces), e.part});
     }
   }
   edges_ = std::move(kept);
@@ -67,6 +67,21 @@ double Outline::edgeDistance(Point2 p) const {
     best = std::min(best, dx * dx + dy * dy);
   }
   return std::sqrt(best);
+}
+
+double Outline::signedDistance(Point2 p) const {
+  if (parts_ > 1) return contains(p) ? edgeDistance(p) : -edgeDistance(p);
+  // One part: its edges are the union's, so one pass finds both.
+  double best = std::numeric_limits<double>::infinity();
+  bool inside = false;
+  for (const Edge& e : edges_) {
+    double ex = e.b.x - e.a.x, ey = e.b.y - e.a.y;
+    if ((e.a.y > p.y) != (e.b.y > p.y) && e.a.x + (p.y - e.a.y) * ex / ey > p.x) inside = !inside;
+    double t = std::clamp(((p.x - e.a.x) * ex + (p.y - e.a.y) * ey) / (ex * ex + ey * ey), 0.0, 1.0);
+    double dx = e.a.x + t * ex - p.x, dy = e.a.y + t * ey - p.y;
+    best = std::min(best, dx * dx + dy * dy);
+  }
+  return inside ? std::sqrt(best) : -std::sqrt(best);
 }
 
 std::vector<double> Outline::crossings(Point2 p, Point2 dir) const {

@@ -23,10 +23,7 @@ class Outline {
 
   // Positive inside, negative outside: the radius of the largest circle
   // centred at p that stays inside (or, outside, minus the gap to the edge).
-  double signedDistance(Point2 p) const {
-    double d = edgeDistance(p);
-    return contains(p) ? d : -d;
-  }
+  double signedDistance(Point2 p) const;
 
   // Distances along the ray from p in direction dir (a unit vector) at which
   // it crosses the edge, in increasing order.
@@ -38,9 +35,9 @@ class Outline {
     int part = 0;
   };
   bool insidePart(Point2 p, int part) const;
-  bool insideOtherPart(Point2 p, int part) const;
-  // Where parts overlap, the edges of one inside another are no edge of the
-  // union: cut the edges into short pieces and drop those pieces.
+  // Where parts overlap or meet along a cut, the edges of one inside or on
+  // another are no edge of the union: cut the edges into short pieces and
+  // keep those with the region on one side only.
   void dropInnerEdges();
   std::vector<Edge> all_;    // every contour's edges: inside tests
   std::vector<Edge> edges_;  // the union's edges: distances and crossings
