@@ -20,6 +20,10 @@ E2E_WORK=""
 
 e2e_fail() {
   echo "FAIL: $*" >&2
+  if [ -n "$E2E_WORK" ] && [ -s "$E2E_WORK/program.log" ]; then
+    echo "--- what the program printed:" >&2
+    tail -n 20 "$E2E_WORK/program.log" >&2
+  fi
   exit 1
 }
 
