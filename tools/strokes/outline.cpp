@@ -5,6 +5,22 @@
 #include <limits>
 
 namespace sumimai::strokes {
+namespace {
+
+// Whether the edge crosses the row through p to the right of p: the
+// even-odd inside test counts these.
+bool crossesRightOf(const auto& e, Point2 p) {
+  return (e.a.y > p.y) != (e.b.y > p.y) && e.a.x + (p.y - e.a.y) * (e.b.x - e.a.x) / (e.b.y - e.a.y) > p.x;
+}
+
+double squaredDistance(const auto& e, Point2 p) {
+  double ex = e.b.x - e.a.x, ey = e.b.y - e.a.y;
+  double t = std::clamp(((p.x - e.a.x) * ex + (p.y - e.a.y) * ey) / (ex * ex + ey * ey), 0.0, 1.0);
+  double dx = e.a.x + t * ex - p.x, dy = e.a.y + t * ey - p.y;
+  return dx * dx + dy * dy;
+}
+
+}  // namespace
 
 Outline::Outline(const std::vector<Contour>& contours, const std::vector<int>& contourPart) {
   for (std::size_t k = 0; k < contours.size(); ++k) {
@@ -22,12 +38,8 @@ Outline::Outline(const std::vector<Contour>& contours, const std::vector<int>& c
 
 bool Outline::insidePart(Point2 p, int part) const {
   bool inside = false;
-  for (const Edge& e : all_) {
-    if (e.part == part && (e.a.y > p.y) != (e.b.y > p.y)) {
-      double x = e.a.x + (p.y - e.a.y) * (e.b.x - e.a.x) / (e.b.y - e.a.y);
-      if (x > p.x) inside = !inside;
-    }
-  }
+  for (const Edge& e : all_)
+    if (e.part == part && crossesRightOf(e, p)) inside = !inside;
   return inside;
 }
 
@@ -59,13 +71,7 @@ void Outline::dropInnerEdges() {
 
 double Outline::edgeDistance(Point2 p) const {
   double best = std::numeric_limits<double>::infinity();
-  for (const Edge& e : edges_) {
-    double ex = e.b.x - e.a.x, ey = e.b.y - e.a.y;
-    double t = ((p.x - e.a.x) * ex + (p.y - e.a.y) * ey) / (ex * ex + ey * ey);
-    t = std::clamp(t, 0.0, 1.0);
-    double dx = e.a.x + t * ex - p.x, dy = e.a.y + t * ey - p.y;
-    best = std::min(best, dx * dx + dy * dy);
-  }
+  for (const Edge& e : edges_) best = std::min(best, squaredDistance(e, p));
   return std::sqrt(best);
 }
 
@@ -75,11 +81,8 @@ double Outline::signedDistance(Point2 p) const {
   double best = std::numeric_limits<double>::infinity();
   bool inside = false;
   for (const Edge& e : edges_) {
-    double ex = e.b.x - e.a.x, ey = e.b.y - e.a.y;
-    if ((e.a.y > p.y) != (e.b.y > p.y) && e.a.x + (p.y - e.a.y) * ex / ey > p.x) inside = !inside;
-    double t = std::clamp(((p.x - e.a.x) * ex + (p.y - e.a.y) * ey) / (ex * ex + ey * ey), 0.0, 1.0);
-    double dx = e.a.x + t * ex - p.x, dy = e.a.y + t * ey - p.y;
-    best = std::min(best, dx * dx + dy * dy);
+    if (crossesRightOf(e, p)) inside = !inside;
+    best = std::min(best, squaredDistance(e, p));
   }
   return inside ? std::sqrt(best) : -std::sqrt(best);
 }
