@@ -6,9 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "folder_files.h"
+
 namespace sumimai {
 
-inline constexpr char kCharacterListName[] = "文字2.csv";
 constexpr int kSutraCharacters = 276;
 
 // Slots 0..300; slots 1..276 hold the characters, the others stay empty.

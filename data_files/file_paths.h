@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace sumimai {
+#include "folder_files.h"
 
-// The folder below the current directory that holds the stroke files and the
-// character list.
-inline constexpr std::string_view kDataFolder = "般若心経";
+namespace sumimai {
 
 // The path of a file in the data folder as the user is told of it:
 // the folder name, "\" and the file name.

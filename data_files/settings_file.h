@@ -7,10 +7,9 @@
 #include <string>
 
 #include "core/geometry.h"
+#include "folder_files.h"
 
 namespace sumimai {
-
-inline constexpr char kSettingsFileName[] = "設定.dat";
 
 // The numbers as read from the file, whole or fractional, none rounded.
 struct DrawSettings {

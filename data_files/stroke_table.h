@@ -11,6 +11,13 @@ namespace sumimai {
 // StartX of the record that marks the end of a table.
 constexpr std::int32_t StrokeTerminator = 99999;
 
+// The kinds of record (StrokeRecord::Kind). Kinds 1 and 2 and negative
+// kinds are drawn, 0 and 3 upwards are not.
+inline constexpr std::int32_t kNewStroke = 1;        // after a pen lift, from its own start point
+inline constexpr std::int32_t kStrokeGoesOn = 2;     // from the end of the last drawn record
+inline constexpr std::int32_t kUndrawnRecord = 3;    // drawn nothing; it still bounds the fitting
+inline constexpr std::int32_t kBeyondTheMinimum = 4; // drawn nothing; left out of the fitting's minimum
+
 // One segment of a recorded character, in the recording's own units until the
 // fitting steps turn it into canvas twips. A coordinate or thickness of 0
 // stands for an absent value.
@@ -19,7 +26,7 @@ struct StrokeRecord {
   std::int32_t StartY = 0;
   std::int32_t EndX = 0;
   std::int32_t EndY = 0;
-  std::int32_t Kind = 0;       // 1 new stroke, 2 continues, 0 and 3.. not drawn
+  std::int32_t Kind = 0;       // kNewStroke, kStrokeGoesOn, ... (above)
   std::int32_t Thickness = 0;  // brush radius at the end point
 
   bool operator==(const StrokeRecord&) const = default;

@@ -13,15 +13,15 @@
 
 #include "drawing/drawing_clock.h"
 #include "ground.h"
-#include "layout.h"
 #include "writers.h"
-#include "writing.h"
+#include "writing/composition.h"
+#include "writing/page_writing.h"
 
 namespace sumimai {
 
 struct ExportRequest {
-  Writing writing;
-  LaidOut layout;  // the picture's size and the characters' cells
+  Composition composition;  // the characters in their cells, and the picture's size
+  std::shared_ptr<const PageStrokes> page;  // when set, the page alone over the whole picture
   DrawingStyle style;
   Ground ground;
   int fps = 30;
@@ -44,5 +44,8 @@ ExportSummary exportWriting(const ExportRequest& request);
 // How many frames the export will have: the writing run on a canvas that
 // only counts its calls (quick: no pixels).
 std::int64_t countFrames(const ExportRequest& request);
+
+// What the request writes drawn on a canvas: the page, or the composition.
+void drawRequest(const ExportRequest& request, CellCanvas& canvas);
 
 }  // namespace sumimai

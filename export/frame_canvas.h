@@ -13,7 +13,7 @@
 #include "drawing/raster/ink_only_canvas.h"
 #include "frame_writer.h"
 #include "rgb_image.h"
-#include "writing.h"
+#include "writing/cell_drawing.h"
 
 namespace sumimai {
 

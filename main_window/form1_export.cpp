@@ -25,14 +25,17 @@ void Form1::SaveWriting() {
   }
   const std::string name = std::to_string(shown_->number) + "_" + shown_->character + ".webp";
   try {
-    ExportRequest request;
-    const std::filesystem::path strokes = dataFilePath(shown_->character + ".mem");
-    request.writing.characters.emplace_back(
-        loadStrokes({dataFileDisplayName(shown_->character + ".mem"), strokes, {}}));
+    const std::string file = shown_->character + ".mem";
     const PictureSize window{pixels(form.width()), pixels(form.height())};
-    request.layout = sumimai::layOut(1, LayoutDirection::Columns, std::nullopt, window);
+    Composed composed = composeSources({strokeFileSource(dataFilePath(file), dataFileDisplayName(file))},
+                                       {WritingDirection::Columns, std::nullopt, window});
+    if (const PlacedCharacter* unwritten = composed.composition.firstUnwritten()) {
+      throw ExportError(unwritten->problem);
+    }
+    ExportRequest request;
+    request.composition = std::move(composed.composition);
     request.style = {DrawSettings.Speed, InkColour};
-    if (fileExists(Form1Texts::kBackgroundPicture)) request.ground.picture = findFile(Form1Texts::kBackgroundPicture);
+    if (fileExists(kBackgroundPicture)) request.ground.picture = findFile(kBackgroundPicture);
     request.output = name;
     exportWriting(request);
   } catch (const ExportError& e) {

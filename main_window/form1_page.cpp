@@ -14,7 +14,7 @@
 namespace sumimai {
 
 bool Form1::drawPage() {
-  if (!showStartPicture(Form1Texts::kBackgroundPicture)) return false;
+  if (!showStartPicture(kBackgroundPicture)) return false;
   background_ = イメージ1.picture();
   if (!loadPage()) return false;
   grid = fitPage(PageStrokeTable, StrokeCount, drawingTarget());
@@ -28,8 +28,8 @@ bool Form1::drawPage() {
 // damage, and one whose records cannot be seen at this size only the grid,
 // after telling the user.
 bool Form1::loadPage() {
-  StrokeFileRead read = readPageFile(dataFilePath(Form1Texts::kPageStrokeFile), PageStrokeTable, StrokeCount);
-  const std::string shown = dataFileDisplayName(Form1Texts::kPageStrokeFile);
+  StrokeFileRead read = readPageFile(dataFilePath(kPageStrokeFile), PageStrokeTable, StrokeCount);
+  const std::string shown = dataFileDisplayName(kPageStrokeFile);
   if (read.status == StrokeFileStatus::Missing || read.status == StrokeFileStatus::Unreadable) {
     endWithFileProblem(shown, read.status == StrokeFileStatus::Missing ? "ファイルがありません。" : read.problem);
     return false;
@@ -55,7 +55,7 @@ void Form1::capturePage() {
   Picture1.setPicture(captured);
   capturedPage_ = captured;
   pageFileTold_ = false;
-  PictureSave saved = Picture1.savePicture(Form1Texts::kPagePicture);
+  PictureSave saved = Picture1.savePicture(kPagePicture);
   pageFileSaved_ = saved.ok;
   if (!saved.ok) tellPagePictureProblem(saved.problem);
   showPagePicture();
@@ -66,7 +66,7 @@ void Form1::capturePage() {
 // captured page stands in for it; the user is told once per start-up.
 void Form1::showPagePicture() {
   if (pageFileSaved_) {
-    PictureLoad loaded = pictures_.load(Form1Texts::kPagePicture);
+    PictureLoad loaded = pictures_.load(kPagePicture);
     if (loaded.ok) {
       イメージ1.setPicture(loaded.picture);
       return;
@@ -79,20 +79,20 @@ void Form1::showPagePicture() {
 void Form1::tellPagePictureProblem(const std::string& problem) {
   if (pageFileTold_) return;
   pageFileTold_ = true;
-  tellFileProblem(Form1Texts::kPagePicture, problem, Form1Texts::kPagePictureFallback, Form1Texts::kPagePictureTitle);
+  tellFileProblem(kPagePicture, problem, Form1Texts::kPagePictureFallback, Form1Texts::kPagePictureTitle);
 }
 
 // Picture2.jpg into イメージ1 as the drawing view's background; when it
 // cannot be read now, the copy loaded at start-up stands in (told once).
 void Form1::showBackgroundPicture() {
-  PictureLoad loaded = pictures_.load(Form1Texts::kBackgroundPicture);
+  PictureLoad loaded = pictures_.load(kBackgroundPicture);
   if (loaded.ok) {
     イメージ1.setPicture(loaded.picture);
     return;
   }
   if (!backgroundTold_) {
     backgroundTold_ = true;
-    tellFileProblem(Form1Texts::kBackgroundPicture, loaded.problem, Form1Texts::kBackgroundFallback,
+    tellFileProblem(kBackgroundPicture, loaded.problem, Form1Texts::kBackgroundFallback,
                     Form1Texts::kBackgroundTitle);
   }
   イメージ1.setPicture(background_);

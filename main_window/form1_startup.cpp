@@ -34,7 +34,7 @@ void Form1::readSettings() {
 // The sample character 海 in the sample colour over the start picture,
 // between start-up pauses, then a clear canvas.
 bool Form1::drawSample() {
-  if (!showStartPicture(Form1Texts::kStartPicture)) return false;
+  if (!showStartPicture(kStartPicture)) return false;
   StrokeFileName = Form1Texts::kSampleStrokeFile;
   呼び出し();
   if (form.ended()) return false;

@@ -20,11 +20,8 @@ inline constexpr char kMissingTitle[] = "ファイルが存在しません。";
 inline constexpr char kStrokeDamagedTitle[] = "ストロークファイルの誤り";
 inline constexpr char kStrokeDamagedGoOn[] = "それより前の記録だけを描きます。";
 
-// Files of the main program.
-inline constexpr char kStartPicture[] = "Picture.jpg";
-inline constexpr char kBackgroundPicture[] = "Picture2.jpg";
-inline constexpr char kPagePicture[] = "般若心経.bmp";
-inline constexpr char kPageStrokeFile[] = "般若心経.mem";
+// The sample character drawn at start-up (the working folder's other
+// files are named in data_files/folder_files.h).
 inline constexpr char kSampleStrokeFile[] = "海（墨翁）.MEM";
 
 // A start-up file the program cannot go on without.

@@ -49,6 +49,11 @@ void 空間(DrawingTarget target, double Speed) {
 
 void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const InkColour& ink,
           BrushState state) {
+  描画(table, target, Speed, ink, state, RecordWatch());
+}
+
+void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const InkColour& ink,
+          BrushState state, const RecordWatch& watch) {
   const Rgb colour = ringColour(ink);
   const int pacing = pacingRings(Speed);
   BrushWalk walk;
@@ -58,9 +63,10 @@ void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const 
       state.StrokeCount = i;
       return;
     }
-    if (r.Kind == 1 && i > 1) penLiftPause(target.canvas, r, table[i - 1]);
+    if (watch) watch(i);
+    if (r.Kind == kNewStroke && i > 1) penLiftPause(target.canvas, r, table[i - 1]);
     state.CurrentThickness = r.Thickness;
-    if (r.Kind == 1 && Speed != 0) 空間(target, Speed);
+    if (r.Kind == kNewStroke && Speed != 0) 空間(target, Speed);
     auto work = segmentOf(r, table[i - 1], walk, state.CurrentThickness, target.canvas.outerSize());
     if (work) drawBrushSegment(target.canvas, work->segment, work->steps, pacing, colour);
   }

@@ -2,6 +2,8 @@
 // 空間 is the pause before each new stroke.
 #pragma once
 
+#include <functional>
+
 #include "data_files/settings_file.h"
 #include "data_files/stroke_table.h"
 #include "drawing/canvas.h"
@@ -30,6 +32,14 @@ struct BrushState {
 // negative or not-a-number Speed paces nothing).
 void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const InkColour& ink,
           BrushState state);
+
+// Told of each slot 描画 comes to, before its pause and its rings: how a
+// drawing's strokes are timed on the canvas's clock.
+using RecordWatch = std::function<void(int slot)>;
+
+// 描画, telling watch of each slot on the way.
+void 描画(const StrokeTable& table, DrawingTarget target, double Speed, const InkColour& ink,
+          BrushState state, const RecordWatch& watch);
 
 // 1000 x Speed white rectangle outlines from (-10, -10) to the main window's
 // outer size: outside what the window shows, they only take time.

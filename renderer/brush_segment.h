@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "data_files/stroke_table.h"
 #include "drawing/canvas.h"
 
 namespace sumimai {
@@ -39,7 +40,7 @@ struct BrushWalk {
 
 // Kinds 1, 2 and negative kinds are drawn; 0 and 3 upwards are not.
 template <typename Number>
-bool isDrawnKind(Number kind) { return kind < 3 && kind != 0; }
+bool isDrawnKind(Number kind) { return kind < kUndrawnRecord && kind != 0; }
 
 struct SegmentWork {
   BrushSegment segment;
@@ -55,7 +56,7 @@ std::optional<SegmentWork> segmentOf(const Record& r, const Record& previous, Br
                                      double& CurrentThickness, SizeF canvas) {
   if (!isDrawnKind(r.Kind)) return std::nullopt;
   double sx = r.StartX, sy = r.StartY;
-  if (r.Kind == 2) sx = walk.previousX, sy = walk.previousY;
+  if (r.Kind == kStrokeGoesOn) sx = walk.previousX, sy = walk.previousY;
   walk.previousX = r.EndX, walk.previousY = r.EndY;
   const double adx = std::fabs(sx - r.EndX), ady = std::fabs(sy - r.EndY);
   if (adx == 0 && ady == 0) return std::nullopt;

@@ -51,7 +51,7 @@ double extentWithout(const Table& table, int slots, int left_out) {
   for (int i = 1; i < endOf(table, slots); ++i) {
     const auto& r = table[i];
     if (i == left_out || !isDrawnKind(r.Kind)) continue;
-    if (r.Kind != 2) reach(r.StartX, r.StartY);
+    if (r.Kind != kStrokeGoesOn) reach(r.StartX, r.StartY);
     reach(r.EndX, r.EndY);
   }
   return std::max({x1 - x0, y1 - y0, 0.0});

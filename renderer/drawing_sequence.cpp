@@ -3,6 +3,7 @@
 #include "clearing.h"
 #include "fitting.h"
 #include "page_drawing.h"
+#include "window_canvas.h"
 
 namespace sumimai {
 
@@ -16,6 +17,25 @@ void drawCharacter(StrokeTable& table, DrawingTarget target, double Speed, const
   fitCharacter(table, state.StrokeCount, target.canvas.outerSize());
   クリア(target.canvas);
   描画(table, target, Speed, ink, state);
+}
+
+void fitForWindow(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF window, Framing framing) {
+  if (framing == Framing::Centred) return fitIntoBox(table, StrokeCount, window);
+  fitCharacter(table, StrokeCount, canvasOfWindow(window));
+}
+
+BrushEnd drawFitted(const StrokeTable& table, Canvas& canvas, SizeF window, double Speed, const InkColour& ink,
+                    const RecordWatch& watch) {
+  BrushEnd end;
+  クリア(canvas);
+  描画(table, {canvas, window}, Speed, ink, {end.CurrentThickness, end.StrokeCount}, watch);
+  return end;
+}
+
+BrushEnd drawInWindow(StrokeTable table, const StrokeCountValue& StrokeCount, Canvas& canvas, SizeF window,
+                      Framing framing, double Speed, const InkColour& ink) {
+  fitForWindow(table, StrokeCount, window, framing);
+  return drawFitted(table, canvas, window, Speed, ink);
 }
 
 GridBox fitPage(PageStrokeTable& table, const StrokeCountValue& StrokeCount, DrawingTarget target) {

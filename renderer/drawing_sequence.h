@@ -19,6 +19,34 @@ void fitCharacter(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF
 void drawCharacter(StrokeTable& table, DrawingTarget target, double Speed, const InkColour& ink,
                    BrushState state);
 
+// How a character is placed in the window a canvas stands for.
+enum class Framing {
+  AsTheMainWindow,  // as the main window fits it: fitCharacter to the window's canvas, which
+                    // leaves it 120 twips left of and 225 above the centre (room for the command row)
+  Centred,          // fitIntoBox into the window itself, with the program's margin
+};
+
+// What a drawing leaves of the brush's values (the main window keeps them;
+// other drawings may look at them).
+struct BrushEnd {
+  StrokeCountValue StrokeCount;
+  double CurrentThickness = 0;
+};
+
+// The character fitted for a window of `window` twips, as framing says.
+void fitForWindow(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF window, Framing framing);
+
+// A fitted table drawn as a window draws it: クリア, then 描画 at Speed, its
+// pauses bounded by the window; watch is told of each slot. The canvas is
+// the window's (window_canvas.h), sized by the caller.
+BrushEnd drawFitted(const StrokeTable& table, Canvas& canvas, SizeF window, double Speed, const InkColour& ink,
+                    const RecordWatch& watch = {});
+
+// fitForWindow then drawFitted: one call for every drawing of a character
+// that is not the main window's own.
+BrushEnd drawInWindow(StrokeTable table, const StrokeCountValue& StrokeCount, Canvas& canvas, SizeF window,
+                      Framing framing, double Speed, const InkColour& ink);
+
 // The grid box put at its place before fitting, then 拡大縮小 to the canvas
 // and 補正 to the main window, with the page strokes; returns the fitted box.
 GridBox fitPage(PageStrokeTable& table, const StrokeCountValue& StrokeCount, DrawingTarget target);

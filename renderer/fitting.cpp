@@ -35,7 +35,7 @@ Box boundingBox(Table& table, SizeF reference) {
   walk(table, [&](const auto& r) {
     auto lower = [](double v, double& min) { if (v != 0 && v < min) min = v; };
     auto raise = [](double v, double& max) { if (v > max) max = v; };
-    if (r.Kind != 4) {
+    if (r.Kind != kBeyondTheMinimum) {
       lower(r.StartX, b.minX), lower(r.EndX, b.minX);
       lower(r.StartY, b.minY), lower(r.EndY, b.minY);
     }
@@ -52,17 +52,20 @@ Box boundingBox(Table& table, SizeF reference) {
 // tables never come near it.
 constexpr double kMaxScaleFactor = 1e9;
 
-// 90% of the smaller of the two axis factors, at most kMaxScaleFactor; an
-// axis with no positive extent gives none, and with none at all the factor
-// is 1.
-double scaleFactor(const Box& b, double margin, SizeF canvas) {
-  double dx = (b.maxX - b.minX) + margin * b.maxT;
-  double dy = (b.maxY - b.minY) + margin * b.maxT;
+// The page's margin: its extent widened by one thickness.
+constexpr BoxMargin kPageMargin{0.9, 1};
+
+// The margin's share of the smaller of the two axis factors, at most
+// kMaxScaleFactor; an axis with no positive extent gives none, and with
+// none at all the factor is 1.
+double scaleFactor(const Box& b, BoxMargin margin, SizeF canvas) {
+  double dx = (b.maxX - b.minX) + margin.thicknesses * b.maxT;
+  double dy = (b.maxY - b.minY) + margin.thicknesses * b.maxT;
   bool hasX = dx > 0 && std::isfinite(dx), hasY = dy > 0 && std::isfinite(dy);
   if (!hasX && !hasY) return 1;
   double sx = hasX ? canvas.width / dx : 0, sy = hasY ? canvas.height / dy : 0;  // never divide by 0
   double s = !hasX ? sy : !hasY ? sx : (sx > sy ? sy : sx);
-  return std::min(s * 0.9, kMaxScaleFactor);
+  return std::min(s * margin.share, kMaxScaleFactor);
 }
 
 // A real result stored into a 32-bit field: rounded, halves to even, and
@@ -80,7 +83,7 @@ void shiftField(std::int32_t& v, double d, double fixed) { if (v != 0) v = store
 void shiftField(double& v, double d, double fixed) { if (v != 0) v = v + d - fixed; }
 
 template <typename Table>
-double scaleTable(Table& table, double margin, SizeF canvas) {
+double scaleTable(Table& table, BoxMargin margin, SizeF canvas) {
   double s = scaleFactor(boundingBox(table, canvas), margin, canvas);
   walk(table, [&](auto& r) {
     scaleField(r.StartX, s), scaleField(r.StartY, s);
@@ -112,23 +115,23 @@ Offsets correctTable(Table& table, SizeF reference) {
 
 double characterScale(StrokeTable table, SizeF canvas) {
   markEnd(table, kStrokeSlots);
-  return scaleFactor(boundingBox(table, canvas), 8, canvas);
+  return scaleFactor(boundingBox(table, canvas), kProgramMargin, canvas);
 }
 
 double pageScale(const PageStrokeTable& table, const StrokeCountValue& StrokeCount, SizeF canvas) {
   auto copy = std::make_unique<PageStrokeTable>(table);
   markEnd(*copy, slotOf(StrokeCount));
-  return scaleFactor(boundingBox(*copy, canvas), 1, canvas);
+  return scaleFactor(boundingBox(*copy, canvas), kPageMargin, canvas);
 }
 
 void 拡大縮小2(StrokeTable& table, SizeF canvas) {
   markEnd(table, kStrokeSlots);
-  scaleTable(table, 8, canvas);
+  scaleTable(table, kProgramMargin, canvas);
 }
 
 void 拡大縮小(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF canvas) {
   markEnd(table, slotOf(StrokeCount));
-  double s = scaleTable(table, 1, canvas);
+  double s = scaleTable(table, kPageMargin, canvas);
   grid.GridLeft *= s;
   grid.GridTop *= s;
   grid.GridRight *= s;
@@ -149,5 +152,19 @@ void 補正(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox
   grid.GridTop = grid.GridTop + o.dy - kShiftY;
   grid.GridBottom = stored(grid.GridBottom + o.dy - kShiftY);
 }
+
+void fitIntoBox(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF box, BoxMargin margin) {
+  markEnd(table, kStrokeSlots);
+  scaleTable(table, margin, box);
+  const Box b = boundingBox(table, box);
+  const double dx = (box.width - b.maxX - b.minX) / 2, dy = (box.height - b.maxY - b.minY) / 2;
+  walk(table, [&](StrokeRecord& r) {
+    shiftField(r.StartX, dx, 0), shiftField(r.EndX, dx, 0);
+    shiftField(r.StartY, dy, 0), shiftField(r.EndY, dy, 0);
+    if (r.StartX == StrokeTerminator) ++r.StartX;  // a twip on, so that the record does not end the table
+  });
+  markEnd(table, slotOf(StrokeCount));
+}
+
 
 }  // namespace sumimai

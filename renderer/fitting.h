@@ -15,6 +15,17 @@
 
 namespace sumimai {
 
+// How much room a fitted character leaves around its ink: the extent of its
+// records, widened by `thicknesses` times the largest thickness, fills
+// `share` of the box along the tighter axis.
+struct BoxMargin {
+  double share = 0.9;
+  double thicknesses = 8;
+};
+
+// The margin of the program's own fitting of a character (拡大縮小2).
+inline constexpr BoxMargin kProgramMargin{0.9, 8};
+
 // Scales the character so that its extent, widened by 8 times the largest
 // thickness, fills 90% of the canvas along the tighter axis. Writes the end
 // mark into slot 100 first. An axis whose extent is 0 or less gives no
@@ -39,5 +50,14 @@ void 補正2(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF canv
 // The same for the page, relative to the main window's outer size, and the
 // grid box moved with it (GridBottom rounded).
 void 補正(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox& grid, SizeF form);
+
+// The one fitting for every drawing that is not the main window's own: the
+// character scaled into the box with the margin (as 拡大縮小2 scales, each
+// value rounded), then moved so that the box of its records is centred on
+// the box (each value rounded again, halves to even; a StartX that would
+// land on the end mark's 99999 lands a twip further). The end mark goes
+// into slot 100 first and into slot StrokeCount after, as 補正2 leaves it.
+void fitIntoBox(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF box,
+                BoxMargin margin = kProgramMargin);
 
 }  // namespace sumimai

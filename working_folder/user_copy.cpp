@@ -17,9 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The files the programs write into their working folder (the page picture
-// is named by the main window's texts).
-const std::array<fs::path, 2> kUsersFiles{fs::path(kSettingsFileName), fs::path("般若心経.bmp")};
+// The files the programs write into their working folder.
+const std::array<fs::path, 2> kUsersFiles{fs::path(kSettingsFileName), fs::path(kPagePicture)};
 
 bool isUsersFile(const fs::path& relative) {
   for (const fs::path& name : kUsersFiles)

@@ -18,13 +18,6 @@
 
 namespace sumimai {
 
-// A rectangle of whole pixels, half-open: [left, right) x [top, bottom).
-struct PixelRect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  bool empty() const { return right <= left || bottom <= top; }
-  bool operator==(const PixelRect&) const = default;
-};
-
 class InkLayer {
  public:
   InkLayer() = default;

@@ -36,24 +36,23 @@ std::string smallCharacterFile() {
          "99999\r\n99999\r\n";
 }
 
-Writing smallCharacter() {
-  Writing writing;
-  writing.characters.emplace_back(loadStrokes({"small.mem", std::nullopt, smallCharacterFile()}));
-  return writing;
+StrokeSource smallCharacter() {
+  return {StrokeSource::Kind::StrokeFile, "small.mem", std::nullopt, smallCharacterFile(), {}};
 }
 
-ExportRequest requestFor(Writing writing, PictureSize size, const std::string& output) {
+ExportRequest requestFor(const std::vector<StrokeSource>& characters, PictureSize size, const std::string& output,
+                         WritingDirection direction) {
   ExportRequest r;
-  const int count = writing.page ? 1 : static_cast<int>(writing.characters.size());
-  r.writing = std::move(writing);
-  r.layout = layOut(count, LayoutDirection::Columns, std::nullopt, size);
+  Composed composed = composeSources(characters, {direction, std::nullopt, size});
+  EXPECT_TRUE(composed.ok()) << composed.problem;
+  r.composition = std::move(composed.composition);
   r.output = output;
   return r;
 }
 
 RecordedDrawing recordDrawing(const ExportRequest& request) {
   RecordingCellCanvas canvas;
-  drawWriting(request.writing, request.layout.cells, canvas, request.style);
+  drawRequest(request, canvas);
   return {canvas.calls, canvas.outerSize()};
 }
 

@@ -18,12 +18,13 @@ namespace sumimai::testing {
 // A stroke file of three strokes: two crossing bars and a hook.
 std::string smallCharacterFile();
 
-// The writing of that character.
-Writing smallCharacter();
+// That character as a source of strokes.
+StrokeSource smallCharacter();
 
-// An export of the writing at this size over a plain white ground, black
+// An export of the characters at this size over a plain white ground, black
 // ink, Speed 0.
-ExportRequest requestFor(Writing writing, PictureSize size, const std::string& output);
+ExportRequest requestFor(const std::vector<StrokeSource>& characters, PictureSize size, const std::string& output,
+                         WritingDirection direction = WritingDirection::Columns);
 
 // Every call the export's drawing makes, with the canvas size of each cell.
 struct RecordedDrawing {

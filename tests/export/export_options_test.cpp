@@ -18,7 +18,7 @@ TEST(ExportOptions, ValuesAreReadAndTheLastArgumentIsTheOutput) {
   EXPECT_EQ(o.speed, 2.5);
   EXPECT_EQ(o.fps, 25);
   EXPECT_EQ(o.size, (PictureSize{640, 360}));
-  EXPECT_EQ(o.layout, LayoutDirection::Rows);
+  EXPECT_EQ(o.layout, WritingDirection::Rows);
   EXPECT_EQ(o.perLine, 4);
   EXPECT_EQ(o.ink, (Rgb{10, 20, 30}));
   EXPECT_EQ(o.background, "paper.jpg");

@@ -1,50 +1,17 @@
-// The smaller parts of the exporter: the layout of several characters, the
-// characters of a text, the GIF palette, the conversion to 4:2:0 and the
-// output file that appears only when complete.
+// The smaller parts of the exporter: the GIF palette, the conversion to
+// 4:2:0 and the output file that appears only when complete.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "drawing/raster/pixel_arithmetic.h"
-#include "export/character_source.h"
-#include "export/export_error.h"
 #include "export/gif_palette.h"
-#include "export/layout.h"
 #include "export/output_file.h"
 #include "export/yuv_frame.h"
 #include "test_files.h"
 
 namespace sumimai {
 namespace {
-
-TEST(Layout, ColumnsRunTopToBottomFromTheRightRowsLeftToRight) {
-  const LaidOut columns = layOut(5, LayoutDirection::Columns, 2, std::nullopt);
-  EXPECT_EQ(columns.picture, (PictureSize{720, 480}));  // three columns of two, 240-pixel cells
-  EXPECT_EQ(columns.cells[0], (PixelRect{480, 0, 720, 240}));
-  EXPECT_EQ(columns.cells[1], (PixelRect{480, 240, 720, 480}));
-  EXPECT_EQ(columns.cells[2], (PixelRect{240, 0, 480, 240}));
-  EXPECT_EQ(columns.cells[4], (PixelRect{0, 0, 240, 240}));
-  const LaidOut rows = layOut(3, LayoutDirection::Rows, std::nullopt, PictureSize{400, 100});
-  EXPECT_EQ(rows.cells[0], (PixelRect{50, 0, 150, 100}));  // one row of 100-pixel cells, centred
-  EXPECT_EQ(rows.cells[2], (PixelRect{250, 0, 350, 100}));
-  EXPECT_EQ(layOut(1, LayoutDirection::Columns, std::nullopt, PictureSize{300, 200}).cells[0], (PixelRect{0, 0, 300, 200}));
-  EXPECT_EQ(layOut(1, LayoutDirection::Columns, std::nullopt, std::nullopt).picture, (PictureSize{720, 720}));
-}
-
-TEST(Layout, ManyCharactersShrinkTheirCellsIntoTheDefaultBoundsButNotBelowTheSmallest) {
-  const LaidOut sutra = layOut(276, LayoutDirection::Columns, std::nullopt, std::nullopt);
-  EXPECT_LE(sutra.picture.width, 1920);
-  EXPECT_LE(sutra.picture.height, 1080);
-  EXPECT_EQ(sutra.cells[0].right, sutra.picture.width);  // the first column on the right
-  EXPECT_THROW(layOut(276, LayoutDirection::Columns, std::nullopt, PictureSize{200, 200}), ExportError);
-}
-
-TEST(CharactersOfText, OneCodePointEachWithVariationSelectorsKept) {
-  EXPECT_EQ(charactersOf("色即 是a"), (std::vector<std::string>{"色", "即", " ", "是", "a"}));
-  EXPECT_EQ(charactersOf("葛\U000E0100城"), (std::vector<std::string>{"葛\U000E0100", "城"}));
-  EXPECT_THROW(charactersOf("\xE8\x89"), ExportError);
-  EXPECT_THROW(charactersOf("a\xFF"), ExportError);
-}
 
 TEST(GifPalette, InkOverAPlainGroundHasEveryEdgeColourExactly) {
   const GifPalette palette = GifPalette::inkOverGround({40, 20, 90}, {250, 240, 220});

@@ -134,7 +134,7 @@ TEST_F(ExportTool, TheSutraRangeComesFromTheCharacterList) {
 TEST_F(ExportTool, SpeedFiveLastsAsMuchLongerAsItsDrawingChargesMoreCalls) {
   std::int64_t calls[2] = {};
   for (int i = 0; i < 2; ++i) {
-    ExportRequest request = requestFor(smallCharacter(), {64, 64}, "unused.webp");
+    ExportRequest request = requestFor({smallCharacter()}, {64, 64}, "unused.webp");
     request.style.speed = 5 * i;
     calls[i] = static_cast<std::int64_t>(recordDrawing(request).calls.size()) - 1;  // less the clearing
     const std::string out = "speed" + std::to_string(5 * i) + ".webp";

@@ -20,7 +20,7 @@ class FileFormats : public ::testing::Test {
   // The small character at 64 x 48 (a short drawing, about 3 frames at 30
   // a second) held for 0.2 s.
   ExportRequest request(const std::string& output, int fps = 30) {
-    ExportRequest r = requestFor(smallCharacter(), {64, 48}, output);
+    ExportRequest r = requestFor({smallCharacter()}, {64, 48}, output);
     r.fps = fps;
     r.hold = 200ms;
     r.style.ink = {40, 20, 90};

@@ -7,6 +7,7 @@
 #include "export/compositing.h"
 #include "export/frame_canvas.h"
 #include "export/frame_timeline.h"
+#include "renderer/window_canvas.h"
 #include "export_fixture.h"
 
 namespace sumimai::testing {
@@ -46,13 +47,13 @@ TEST(FrameCanvas, EachFrameShowsTheDrawingAfterTheCallWhoseChargeReachesItsTime)
   // plain ink canvas: at 30 frames a second and 150 us a call (a slow clock
   // gives this small drawing more frames), frame k shows the first
   // ceil(k / 30 s / 150 us) calls.
-  ExportRequest request = requestFor(smallCharacter(), {60, 48}, "unused.webp");
+  ExportRequest request = requestFor({smallCharacter()}, {60, 48}, "unused.webp");
   const RecordedDrawing recorded = recordDrawing(request);
   const RgbImage ground(60, 48, opaquePixel({250, 240, 220}));
   KeepingWriter writer;
   FrameCanvas canvas(ground, 30, writer);
   canvas.clock().setCallCost(150us);
-  drawWriting(request.writing, request.layout.cells, canvas, request.style);
+  drawRequest(request, canvas);
   const std::int64_t count = canvas.finish(100ms);
   const std::size_t calls = canvas.clock().calls();
   ASSERT_GT(count, 10);
@@ -76,7 +77,7 @@ TEST(FrameCanvas, TheFinishedDrawingIsShownEvenWithoutHold) {
   KeepingWriter writer;
   FrameCanvas canvas(RgbImage(20, 20), 10, writer);
   canvas.clock().setCallCost(30ms);  // frames every 100 ms, calls at 30, 60, ... 150 ms
-  canvas.place(canvasOfWindow(20, 20), {0, 0, 20, 20});
+  canvas.place(canvasOfWindow({300, 300}), {0, 0, 20, 20});
   for (int i = 0; i < 5; ++i) canvas.drawRing({{30.0f + 40 * i, 100}, 20, {0, 0, 0}});
   // Frame 1 is shown after the call at 120 ms; 150 ms would need two
   // frames, but the last call needs a third.
@@ -89,19 +90,17 @@ TEST(FrameCanvas, TheFinishedDrawingIsShownEvenWithoutHold) {
 TEST(FrameCanvas, CellsKeepWhatWasWrittenBeforeAndDrawOnlyInTheirWindow) {
   // Two characters in a row: the second cell's drawing leaves the first
   // cell's ink as it was, and nothing falls outside the cells.
-  Writing two;
-  two.characters = {smallCharacter().characters[0], smallCharacter().characters[0]};
-  ExportRequest request = requestFor(std::move(two), {100, 48}, "unused.webp");
-  request.layout = layOut(2, LayoutDirection::Rows, std::nullopt, PictureSize{100, 48});
-  ASSERT_EQ(request.layout.cells.size(), 2u);
-  const PixelRect left = request.layout.cells[0], right = request.layout.cells[1];
+  ExportRequest request =
+      requestFor({smallCharacter(), smallCharacter()}, {100, 48}, "unused.webp", WritingDirection::Rows);
+  ASSERT_EQ(request.composition.characters.size(), 2u);
+  const PixelRect left = request.composition.characters[0].cell, right = request.composition.characters[1].cell;
   EXPECT_EQ(left, (PixelRect{2, 0, 50, 48}));
   EXPECT_EQ(right, (PixelRect{50, 0, 98, 48}));
   KeepingWriter writer;
   const RgbImage ground(100, 48);
   FrameCanvas canvas(ground, 30, writer);
   canvas.clock().setCallCost(15us);
-  drawWriting(request.writing, request.layout.cells, canvas, request.style);
+  drawRequest(request, canvas);
   canvas.finish(0ms);
   const RgbImage& last = writer.frames.back().picture;
   auto touches = [](PixelRect a, PixelRect b) { return !raster::intersect(a, b).empty(); };

@@ -51,8 +51,8 @@ std::vector<std::string> lines(const std::string& prompt) {
 void expectNamedWithReason(const std::string& prompt, const std::string& then) {
   std::vector<std::string> l = lines(prompt);
   ASSERT_GE(l.size(), 2u) << prompt;
-  EXPECT_NE(prompt.find(Form1Texts::kBackgroundPicture), std::string::npos) << prompt;
-  EXPECT_GT(l[l.size() - 2].size(), std::string(Form1Texts::kBackgroundPicture).size()) << prompt;
+  EXPECT_NE(prompt.find(kBackgroundPicture), std::string::npos) << prompt;
+  EXPECT_GT(l[l.size() - 2].size(), std::string(kBackgroundPicture).size()) << prompt;
   EXPECT_EQ(l.back(), then);
 }
 
@@ -93,7 +93,7 @@ class BadBackground : public ::testing::TestWithParam<BadPicture> {
 };
 
 TEST_P(BadBackground, AtStartUpIsNamedAndTheProgramEnds) {
-  writeFile(Form1Texts::kBackgroundPicture, GetParam().bytes);
+  writeFile(kBackgroundPicture, GetParam().bytes);
   startUp();
   ASSERT_EQ(messages.shown.size(), 1u);
   const ShownMessage& m = messages.shown.back();
@@ -106,7 +106,7 @@ TEST_P(BadBackground, AtAPickIsNamedOnceAndTheStartUpBackgroundServes) {
   startUp();
   ASSERT_FALSE(form1.form.ended());
   ASSERT_TRUE(form1.Image5.visible()) << "start-up did not reach the page view";
-  writeFile(Form1Texts::kBackgroundPicture, GetParam().bytes);
+  writeFile(kBackgroundPicture, GetParam().bytes);
   const std::size_t before = messages.shown.size();
   const std::uint64_t ringsBefore = canvas.ringCount;
   pickACharacter();
@@ -114,12 +114,12 @@ TEST_P(BadBackground, AtAPickIsNamedOnceAndTheStartUpBackgroundServes) {
   const ShownMessage& m = messages.shown.back();
   EXPECT_EQ(m.title, Form1Texts::kBackgroundTitle);
   expectNamedWithReason(m.prompt, Form1Texts::kBackgroundFallback);
-  EXPECT_EQ(form1.イメージ1.picture().source, Form1Texts::kBackgroundPicture);  // the copy read at start-up
+  EXPECT_EQ(form1.イメージ1.picture().source, kBackgroundPicture);  // the copy read at start-up
   EXPECT_GT(canvas.ringCount, ringsBefore) << "the character was not drawn";
   form1.イメージ1.events.mouseUp({2, 0, 0, 0});  // the right button: back to the page
   pickACharacter();
   EXPECT_EQ(messages.shown.size(), before + 1) << "told again";
-  EXPECT_EQ(form1.イメージ1.picture().source, Form1Texts::kBackgroundPicture);
+  EXPECT_EQ(form1.イメージ1.picture().source, kBackgroundPicture);
 }
 
 INSTANTIATE_TEST_SUITE_P(Picture2, BadBackground, ::testing::ValuesIn(badBackgrounds()),

@@ -142,5 +142,32 @@ TEST(Correction, AValueShiftedToZeroCountsAsAbsentAfterwards) {
   EXPECT_EQ(t[1].StartX, 0);
 }
 
+TEST(FittingIntoABox, TheCharacterIsScaledAsTheProgramScalesAndCentredOnTheBox) {
+  StrokeTable t = crossTable();
+  fitIntoBox(t, 3, {9000, 6000});
+  // Scaled as in the worked example of 拡大縮小2, then moved by
+  // ((9000 - 5062 - 1688) / 2, (6000 - 6750 - 1688) / 2) = (1125, -1219).
+  EXPECT_EQ(t[1], (StrokeRecord{2813, 2156, 6187, 2156, 1, 42}));
+  EXPECT_EQ(t[2], (StrokeRecord{4500, 469, 4500, 5531, 1, 42}));
+  EXPECT_EQ(t[3].StartX, StrokeTerminator);
+  EXPECT_EQ(t[100].StartX, StrokeTerminator);
+  // With a margin of its own: the extent alone (3000 high) fills half the
+  // box (6000), a factor of 1; then centred.
+  StrokeTable half = crossTable();
+  fitIntoBox(half, 3, {6000, 6000}, {0.5, 0});
+  EXPECT_EQ(half[2], (StrokeRecord{3000, 1500, 3000, 4500, 1, 25}));
+}
+
+TEST(FittingIntoABox, NoRecordIsMovedOntoTheEndMark) {
+  StrokeTable t{};
+  t[1] = {1, 5, 200001, 5, 1, 0};
+  t[2] = {100000, 5, 100002, 5, 2, 0};  // moved by -1 its StartX would be 99999
+  t[3].StartX = StrokeTerminator;
+  fitIntoBox(t, 3, {200000, 10}, {1, 0});
+  EXPECT_EQ(t[1], (StrokeRecord{0, 5, 200000, 5, 1, 0}));
+  EXPECT_EQ(t[2], (StrokeRecord{100000, 5, 100001, 5, 2, 0}));
+  EXPECT_EQ(t[3].StartX, StrokeTerminator);
+}
+
 }  // namespace
 }  // namespace sumimai

@@ -9,6 +9,7 @@
 
 #include "export/animation_export.h"
 #include "export_options.h"
+#include "working_folder/data_places.h"
 
 namespace sumimai {
 
@@ -17,8 +18,8 @@ struct PreparedExport {
   std::vector<std::string> notes;  // defaults changed, for the user
 };
 
-// Throws ExportError naming what is missing or wrong. `executable` locates
-// the shipped data.
-PreparedExport prepareExport(const ExportOptions& options, const std::filesystem::path& executable);
+// Throws ExportError naming what is missing or wrong. The places give the
+// working folder and the shipped data (programDataPlaces()).
+PreparedExport prepareExport(const ExportOptions& options, const DataPlaces& places);
 
 }  // namespace sumimai

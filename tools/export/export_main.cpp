@@ -28,8 +28,8 @@ int fail(const std::string& message, int status) {
   return status;
 }
 
-int run(const ExportOptions& options, const char* executable) {
-  PreparedExport prepared = prepareExport(options, executable);
+int run(const ExportOptions& options) {
+  PreparedExport prepared = prepareExport(options, programDataPlaces());
   ExportRequest& request = prepared.request;
   if (!options.quiet) {
     for (const std::string& note : prepared.notes) std::fprintf(stderr, "sumimai-export: note: %s\n", note.c_str());
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   }
   if (!parsed.problem.empty()) return fail(parsed.problem + " (see --help)", 2);
   try {
-    return run(parsed.options, argv[0]);
+    return run(parsed.options);
   } catch (const ExportError& e) {
     return fail(e.what(), 1);
   } catch (const std::exception& e) {

@@ -103,7 +103,7 @@ const std::map<std::string, Setter>& valueOptions() {
       {"--layout",
        [](ExportOptions& o, const std::string& v) -> std::string {
          if (v != "column" && v != "row") return "--layout is column or row, not '" + v + "'";
-         o.layout = v == "row" ? LayoutDirection::Rows : LayoutDirection::Columns;
+         o.layout = v == "row" ? WritingDirection::Rows : WritingDirection::Columns;
          return "";
        }},
       {"--per-line", [](ExportOptions& o, const std::string& v) { return setWhole("--per-line", o.perLine, v, 1, 10000); }},

@@ -6,13 +6,10 @@
 #include <vector>
 
 #include "core/geometry.h"
-#include "export/layout.h"
+#include "writing/layout.h"
+#include "writing/sutra_text.h"
 
 namespace sumimai {
-
-struct SutraRange {
-  int first = 1, last = 1;
-};
 
 struct ExportOptions {
   // What to write: stroke files, a range of the sutra, a text or the page.
@@ -25,7 +22,7 @@ struct ExportOptions {
   std::optional<double> speed;
   std::optional<int> fps = 30;
   std::optional<PictureSize> size;
-  LayoutDirection layout = LayoutDirection::Columns;
+  WritingDirection layout = WritingDirection::Columns;
   std::optional<int> perLine;
   std::optional<Rgb> ink;
   std::optional<Rgb> ground;

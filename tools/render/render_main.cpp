@@ -38,7 +38,7 @@ using namespace sumimai;
 struct RenderOptions {
   bool page = false;
   std::optional<std::string> text;
-  LayoutDirection layout = LayoutDirection::Columns;
+  WritingDirection layout = WritingDirection::Columns;
   bool sizeGiven = false;
   QSize size{1920, 1080};
   InkColour ink{0, 0, 0};
@@ -72,7 +72,7 @@ bool setOption(RenderOptions& o, const std::string& flag, const std::string& val
   } else if (flag == "--text") {
     o.text = value;
   } else if (flag == "--layout" && (value == "column" || value == "row")) {
-    o.layout = value == "row" ? LayoutDirection::Rows : LayoutDirection::Columns;
+    o.layout = value == "row" ? WritingDirection::Rows : WritingDirection::Columns;
   } else if (flag == "--ink" && colour) {
     o.ink = *colour;
   } else if (flag == "--ground" && colour) {
@@ -109,6 +109,26 @@ QImage toQImage(const RgbImage& picture) {
   return image;
 }
 
+// The picture of a text, written as a PNG.
+int renderText(const RenderOptions& o) {
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt};
+  if (o.sizeGiven || charactersIn(*o.text) == 1) text.size = PictureSize{o.size.width(), o.size.height()};
+  QImage image;
+  try {
+    if (!o.out.endsWith(".png")) throw ExportError("the picture must be a .png file: " + o.out.toStdString());
+    image = toQImage(textPicture(text, programDataPlaces()));
+  } catch (const ExportError& e) {
+    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
+    return 1;
+  }
+  if (o.outputSize.isValid()) image = image.scaled(o.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  if (!image.save(o.out)) {
+    std::fprintf(stderr, "sumimai-render: cannot write %s\n", qPrintable(o.out));
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -120,14 +140,7 @@ int main(int argc, char** argv) {
                          "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
     return 2;
   }
-  if (o->text) {
-    TextRender text{*o->text, o->layout, o->ink, o->ground, o->out.toStdString(), std::nullopt};
-    if (o->sizeGiven || charactersIn(*o->text) == 1) text.size = PictureSize{o->size.width(), o->size.height()};
-    if (!renderText(text, argv[0])) return 1;
-    if (!o->outputSize.isValid()) return 0;
-    QImage image(o->out);
-    return image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(o->out) ? 0 : 1;
-  }
+  if (o->text) return renderText(*o);
   if (!std::filesystem::is_regular_file(o->file)) {
     std::fprintf(stderr, "sumimai-render: no such file %s\n", o->file.c_str());
     return 1;

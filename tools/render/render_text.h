@@ -1,9 +1,8 @@
 // sumimai-render --text: the characters of a text drawn by name into a still
-// picture, through the exporter's look-up and layout. A character is found in
-// the working folder's 般若心経 first, then in the shipped data and its
-// character library (found from the program's own folder, installed or in
-// the source tree). One character has the framing of its stroke file drawn
-// alone; several are laid out as the sutra is written.
+// picture through the writing layer. A character is found in the working
+// folder's 般若心経 first, then in the shipped data and its character library
+// (writing/character_lookup.h). One character has the framing of its stroke
+// file drawn alone; several are laid out as the sutra is written.
 #pragma once
 
 #include <optional>
@@ -11,24 +10,25 @@
 
 #include "data_files/settings_file.h"
 #include "export/ground.h"
-#include "export/layout.h"
+#include "export/rgb_image.h"
+#include "working_folder/data_places.h"
+#include "writing/layout.h"
 
 namespace sumimai {
 
 struct TextRender {
   std::string text;
-  LayoutDirection layout = LayoutDirection::Columns;
+  WritingDirection layout = WritingDirection::Columns;
   InkColour ink;
   Ground ground;
-  std::string output;                // a .png file
-  std::optional<PictureSize> size;   // none: fitted to the layout
+  std::optional<PictureSize> size;  // none: fitted to the layout
 };
 
-// Writes the picture; false after telling on stderr what is wrong (a
-// character without data is named) — then no file is written.
-bool renderText(const TextRender& render, const char* executable);
+// The picture. Throws ExportError naming what is wrong (a character without
+// data, bytes that are not UTF-8 and where they are).
+RgbImage textPicture(const TextRender& render, const DataPlaces& places);
 
-// The characters the text holds (0 when it is not UTF-8).
+// How many characters the text holds (0 when it is not UTF-8).
 std::size_t charactersIn(const std::string& text);
 
 }  // namespace sumimai

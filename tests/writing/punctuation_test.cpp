@@ -1,14 +1,14 @@
 // Punctuation of our own strokes: each mark loads as a stroke file and,
 // fitted to a square canvas, stands where it stands in horizontal or
 // vertical writing.
-#include "export/punctuation.h"
+#include "writing/punctuation.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "data_files/stroke_file.h"
-#include "renderer/drawing_sequence.h"
+#include "renderer/fitting.h"
 
 namespace sumimai {
 namespace {
@@ -17,17 +17,17 @@ struct Box {
   double left = 1e9, top = 1e9, right = -1e9, bottom = -1e9;
 };
 
-// The box of the drawn records (Kind 1 and 2) of the mark, fitted to a
-// canvas of 3000 x 3000 twips.
-Box fittedInk(const PunctuationSource& source, const char* mark) {
-  std::optional<StrokeSource> found = source.find(mark);
+// The box of the drawn records (Kind 1 and 2) of the mark, fitted into a
+// box of 3000 x 3000 twips.
+Box fittedInk(WritingDirection direction, const char* mark) {
+  std::optional<StrokeSource> found = PunctuationSource().find(mark, direction);
   EXPECT_TRUE(found.has_value()) << mark;
   if (!found) return {};
   std::istringstream in(found->text);
   StrokeTable table{};
   StrokeCountValue count;
   EXPECT_EQ(readStrokeStream(in, table, count).status, StrokeFileStatus::Complete) << mark;
-  fitCharacter(table, count, {3000, 3000});
+  fitIntoBox(table, count, {3000, 3000});
   Box b;
   auto widen = [&b](double x, double y) {
     b.left = std::min(b.left, x), b.right = std::max(b.right, x);
@@ -41,11 +41,11 @@ Box fittedInk(const PunctuationSource& source, const char* mark) {
   return b;
 }
 
-// The canvas's middle, where the fitting puts a full character box's centre.
-constexpr double kMiddleX = 1500 - 120, kMiddleY = 1500 - 225;
+// The box's middle, where the fitting puts a full character box's centre.
+constexpr double kMiddleX = 1500, kMiddleY = 1500;
 
 TEST(Punctuation, CommaAndStopStandBottomLeftInRowsAndTopRightInColumns) {
-  const PunctuationSource rows(false), columns(true);
+  const WritingDirection rows = WritingDirection::Rows, columns = WritingDirection::Columns;
   for (const char* mark : {"、", "。", "，", "｡"}) {
     const Box h = fittedInk(rows, mark), v = fittedInk(columns, mark);
     EXPECT_LT(h.right, kMiddleX) << mark;
@@ -57,7 +57,7 @@ TEST(Punctuation, CommaAndStopStandBottomLeftInRowsAndTopRightInColumns) {
 }
 
 TEST(Punctuation, BracketsTurnAQuarterTurnInColumns) {
-  const PunctuationSource rows(false), columns(true);
+  const WritingDirection rows = WritingDirection::Rows, columns = WritingDirection::Columns;
   const Box open = fittedInk(rows, "「"), turned = fittedInk(columns, "「");
   EXPECT_GT(open.bottom - open.top, open.right - open.left);        // upright: taller than wide
   EXPECT_GT(turned.right - turned.left, turned.bottom - turned.top);  // turned: wider than tall
@@ -69,8 +69,9 @@ TEST(Punctuation, BracketsTurnAQuarterTurnInColumns) {
 }
 
 TEST(Punctuation, OtherCharactersAreNotPunctuation) {
-  const PunctuationSource source(true);
-  for (const char* c : {"海", "あ", "A", "！", ""}) EXPECT_FALSE(source.find(c).has_value()) << c;
+  for (const char* c : {"海", "あ", "A", "！", ""}) {
+    EXPECT_FALSE(PunctuationSource().find(c, WritingDirection::Columns).has_value()) << c;
+  }
 }
 
 }  // namespace

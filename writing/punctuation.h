@@ -12,18 +12,15 @@
 #include <string>
 #include <string_view>
 
-#include "character_source.h"
+#include "character_lookup.h"
 
 namespace sumimai {
 
 class PunctuationSource : public CharacterSource {
  public:
-  explicit PunctuationSource(bool vertical) : vertical_(vertical) {}
-  // 、 。 「 」 『 』 ・ and their half-width and other common forms (，．｡､).
-  std::optional<StrokeSource> find(std::string_view character) const override;
-
- private:
-  bool vertical_;
+  // 、 。 「 」 『 』 ・ and their half-width and other common forms (，．｡､),
+  // placed for columns or for rows.
+  std::optional<StrokeSource> find(std::string_view character, WritingDirection direction) const override;
 };
 
 }  // namespace sumimai

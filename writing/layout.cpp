@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "export_error.h"
-
 namespace sumimai {
 namespace {
 
@@ -14,15 +12,15 @@ struct Grid {
   int columns, rows;
 };
 
-Grid gridOf(int count, LayoutDirection direction, int perLine) {
+Grid gridOf(int count, WritingDirection direction, int perLine) {
   const int lines = (count + perLine - 1) / perLine;
-  return direction == LayoutDirection::Columns ? Grid{lines, perLine} : Grid{perLine, lines};
+  return direction == WritingDirection::Columns ? Grid{lines, perLine} : Grid{perLine, lines};
 }
 
 int cellFitting(Grid grid, PictureSize bounds) { return std::min(bounds.width / grid.columns, bounds.height / grid.rows); }
 
 // The line count that gives the biggest cells in the picture.
-int bestPerLine(int count, LayoutDirection direction, PictureSize size) {
+int bestPerLine(int count, WritingDirection direction, PictureSize size) {
   int best = 1;
   for (int perLine = 1; perLine <= count; ++perLine) {
     if (cellFitting(gridOf(count, direction, perLine), size) > cellFitting(gridOf(count, direction, best), size)) {
@@ -32,10 +30,10 @@ int bestPerLine(int count, LayoutDirection direction, PictureSize size) {
   return best;
 }
 
-PixelRect cellAt(int index, Grid grid, LayoutDirection direction, int cell, PictureSize picture) {
+PixelRect cellAt(int index, Grid grid, WritingDirection direction, int cell, PictureSize picture) {
   const int along = grid.rows, across = grid.columns;
   int column, row;
-  if (direction == LayoutDirection::Columns) {
+  if (direction == WritingDirection::Columns) {
     column = across - 1 - index / along, row = index % along;  // right to left, top to bottom
   } else {
     column = index % across, row = index / across;
@@ -47,22 +45,24 @@ PixelRect cellAt(int index, Grid grid, LayoutDirection direction, int cell, Pict
 
 }  // namespace
 
-LaidOut layOut(int count, LayoutDirection direction, std::optional<int> perLine, std::optional<PictureSize> size) {
+LayoutResult layOut(int count, const LayoutRequest& request) {
+  const std::optional<PictureSize>& size = request.size;
   if (count <= 1) {
-    const PictureSize picture = size.value_or(PictureSize{720, 720});
-    return {picture, {{0, 0, picture.width, picture.height}}};
+    const PictureSize picture = size.value_or(kDefaultCharacterPicture);
+    return {{picture, {{0, 0, picture.width, picture.height}}, Framing::AsTheMainWindow}, ""};
   }
-  int line = std::clamp(perLine.value_or(size ? bestPerLine(count, direction, *size) : kDefaultPerLine), 1, count);
+  const WritingDirection direction = request.direction;
+  const int line = std::clamp(request.perLine.value_or(size ? bestPerLine(count, direction, *size) : kDefaultPerLine), 1, count);
   const Grid grid = gridOf(count, direction, line);
   const int cell = size ? cellFitting(grid, *size)
                         : std::min(kLargestDefaultCell, cellFitting(grid, kDefaultLayoutBounds));
   if (cell < kSmallestCell) {
-    throw ExportError(std::to_string(count) + " characters do not fit: their cells would be " + std::to_string(cell) +
-                      " pixels (at least " + std::to_string(kSmallestCell) + "); give a larger --size");
+    return {{}, std::to_string(count) + " characters do not fit: their cells would be " + std::to_string(cell) +
+                    " pixels (at least " + std::to_string(kSmallestCell) + ")"};
   }
-  LaidOut laid{size.value_or(PictureSize{grid.columns * cell, grid.rows * cell}), {}};
+  LaidOut laid{size.value_or(PictureSize{grid.columns * cell, grid.rows * cell}), {}, Framing::Centred};
   for (int i = 0; i < count; ++i) laid.cells.push_back(cellAt(i, grid, direction, cell, laid.picture));
-  return laid;
+  return {laid, ""};
 }
 
 }  // namespace sumimai

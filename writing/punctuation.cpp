@@ -5,6 +5,8 @@
 #include <numbers>
 #include <vector>
 
+#include "data_files/stroke_table.h"
+
 namespace sumimai {
 namespace {
 
@@ -92,27 +94,28 @@ std::string strokeFileOf(const std::vector<Stroke>& strokes) {
     for (std::size_t i = 0; i < s.size(); ++i) {
       const Point& from = s[i == 0 ? 0 : i - 1];
       appendRecord(text, n, fileValue(from.x), fileValue(from.y), fileValue(s[i].x), fileValue(s[i].y),
-                   i == 0 ? 1 : 2, fileValue(s[i].radius));
+                   i == 0 ? kNewStroke : kStrokeGoesOn, fileValue(s[i].radius));
     }
   }
   // A little inside the box, so that the fitting's rounding never brings a
   // corner to 0, which would count as absent.
   const int near = fileValue(kCornerInset), far = fileValue(kBox - kCornerInset);
-  appendRecord(text, n, near, near, near, near, 3, kCornerThickness);
-  appendRecord(text, n, far, far, far, far, 3, kCornerThickness);
+  appendRecord(text, n, near, near, near, near, kUndrawnRecord, kCornerThickness);
+  appendRecord(text, n, far, far, far, far, kUndrawnRecord, kCornerThickness);
   return text + "99999\r\n99999\r\n";
 }
 
 }  // namespace
 
-std::optional<StrokeSource> PunctuationSource::find(std::string_view character) const {
+std::optional<StrokeSource> PunctuationSource::find(std::string_view character, WritingDirection direction) const {
   const std::optional<Mark> mark = markOf(character);
   if (!mark) return std::nullopt;
   std::vector<Stroke> strokes = horizontalStrokes(*mark);
-  if (vertical_) {
+  if (direction == WritingDirection::Columns) {
     for (Stroke& s : strokes) s = vertical(*mark, std::move(s));
   }
-  return StrokeSource{"punctuation " + std::string(character), std::nullopt, strokeFileOf(strokes)};
+  return StrokeSource{StrokeSource::Kind::Punctuation, "punctuation " + std::string(character), std::nullopt,
+                      strokeFileOf(strokes), {}};
 }
 
 }  // namespace sumimai

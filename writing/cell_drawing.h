@@ -1,0 +1,62 @@
+// Drawing a composition: each character on its own canvas placed over its
+// cell of the picture, fitted as the composition frames it, and written
+// with the programs' own brush at the style's speed, one after another.
+#pragma once
+
+#include <cstddef>
+#include <limits>
+
+#include "composition.h"
+#include "data_files/settings_file.h"
+#include "drawing/canvas.h"
+#include "renderer/brush.h"
+
+namespace sumimai {
+
+// A canvas a composition is drawn on one cell at a time: the frame canvas
+// of an export, a raster for a still, a counting canvas for the timing, a
+// window's canvas.
+class CellCanvas : public virtual Canvas {
+ public:
+  // The next drawing's canvas: this size (twips), its window covering
+  // `window` of the picture. What was drawn before stays in the picture.
+  virtual void place(SizeF canvas, PixelRect window) = 0;
+};
+
+struct DrawingStyle {
+  double speed = 0;
+  InkColour ink;
+};
+
+// Which strokes of a character are drawn: strokes first..last, counted
+// from 1 (strokeSpans). The character is always fitted whole, so that a
+// stroke drawn alone stands where it stands in the character.
+struct StrokeSelection {
+  int first = 1;
+  int last = std::numeric_limits<int>::max();
+  static StrokeSelection only(int stroke) { return {stroke, stroke}; }
+  static StrokeSelection upTo(int stroke) { return {1, stroke}; }
+};
+
+// Told of each character as its drawing begins and ends, and of each slot
+// of its table as the brush comes to it (renderer/brush.h).
+class DrawingWatch {
+ public:
+  virtual ~DrawingWatch() = default;
+  virtual void characterBegins(std::size_t index) {}
+  virtual void slotReached(std::size_t index, int slot) {}
+  virtual void characterEnds(std::size_t index) {}
+};
+
+// Draws the written characters in order (blank and unwritten cells stay
+// empty). The canvas of each cell is its window 30 twips larger
+// (renderer/window_canvas.h).
+void drawComposition(const Composition& composition, CellCanvas& canvas, const DrawingStyle& style,
+                     DrawingWatch* watch = nullptr);
+
+// One character in a cell: placed, fitted, cleared and drawn (the selected
+// strokes of it).
+void drawCharacterInCell(const CharacterStrokes& strokes, PixelRect cell, Framing framing, CellCanvas& canvas,
+                         const DrawingStyle& style, StrokeSelection selection = {}, const RecordWatch& watch = {});
+
+}  // namespace sumimai

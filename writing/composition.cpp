@@ -1,0 +1,72 @@
+#include "composition.h"
+
+namespace sumimai {
+namespace {
+
+PlacedCharacter placedFrom(const TextCharacter& character, StrokesLoaded loaded, CharacterState unwritten) {
+  PlacedCharacter placed{character.text, character.offset, {}, CharacterState::Written, {}, {}};
+  if (loaded.strokes) {
+    placed.strokes = std::move(loaded.strokes);
+  } else {
+    placed.state = unwritten;
+    placed.problem = std::move(loaded.problem);
+  }
+  return placed;
+}
+
+PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lookup, WritingDirection direction) {
+  if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
+  const std::optional<StrokeSource> source = lookup.find(character.text, direction);
+  if (!source) {
+    return {character.text, character.offset, {}, CharacterState::Missing, {},
+            "no strokes for the character " + character.text};
+  }
+  return placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+}
+
+Composed arranged(Composition composition, const LayoutRequest& layout) {
+  std::string problem = arrange(composition, layout);
+  return {std::move(composition), std::move(problem)};
+}
+
+}  // namespace
+
+const PlacedCharacter* Composition::firstUnwritten() const {
+  for (const PlacedCharacter& c : characters) {
+    if (c.state == CharacterState::Missing || c.state == CharacterState::Damaged) return &c;
+  }
+  return nullptr;
+}
+
+Composed composeText(std::string_view text, const CharacterLookup& lookup, const LayoutRequest& layout) {
+  const TextCharacters split = charactersOf(text);
+  if (!split.ok()) return {{}, split.problem};
+  return composeCharacters(split.characters, lookup, layout);
+}
+
+Composed composeCharacters(const std::vector<TextCharacter>& characters, const CharacterLookup& lookup,
+                           const LayoutRequest& layout) {
+  Composition composition;
+  composition.notes = lookup.notes();
+  for (const TextCharacter& c : characters) composition.characters.push_back(lookUp(c, lookup, layout.direction));
+  return arranged(std::move(composition), layout);
+}
+
+Composed composeSources(const std::vector<StrokeSource>& sources, const LayoutRequest& layout) {
+  Composition composition;
+  for (const StrokeSource& source : sources) {
+    composition.characters.push_back(placedFrom({source.origin, 0}, loadStrokes(source), CharacterState::Damaged));
+  }
+  return arranged(std::move(composition), layout);
+}
+
+std::string arrange(Composition& composition, const LayoutRequest& layout) {
+  LayoutResult result = layOut(static_cast<int>(composition.characters.size()), layout);
+  if (!result.ok()) return result.problem;
+  composition.picture = result.laid.picture;
+  composition.framing = result.laid.framing;
+  for (std::size_t i = 0; i < composition.characters.size(); ++i) composition.characters[i].cell = result.laid.cells[i];
+  return "";
+}
+
+}  // namespace sumimai

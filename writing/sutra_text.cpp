@@ -1,0 +1,25 @@
+#include "sutra_text.h"
+
+#include "data_files/character_list.h"
+#include "data_files/file_paths.h"
+
+namespace sumimai {
+
+std::string notInThePlaces(std::string_view name) {
+  return "no " + dataFileDisplayName(name) + " in the working folder or the shipped data";
+}
+
+SutraCharacters sutraCharacters(const DataPlaces& places, SutraRange range) {
+  const std::optional<std::filesystem::path> list = places.findStrokeFolderFile(kCharacterListName);
+  if (!list) return {{}, notInThePlaces(kCharacterListName)};
+  SutraTextTable text;
+  CharacterListRead read = readCharacterList(*list, text);
+  if (!read.ok) return {{}, list->string() + ": " + read.problem};
+  SutraCharacters sutra;
+  for (int i = std::max(range.first, 1); i <= std::min(range.last, kSutraCharacters); ++i) {
+    sutra.characters.push_back({text[static_cast<std::size_t>(i)], 0});
+  }
+  return sutra;
+}
+
+}  // namespace sumimai
