@@ -1,5 +1,6 @@
 // The layout of the character library file (文字集.smlib), shared by its
-// writer (tools/strokes) and its reader (CharacterLibrary). All numbers are unsigned 32-bit little-endian.
+// writer (libraryBytes, library_writer.h) and its reader (CharacterLibrary).
+// All numbers are unsigned 32-bit little-endian.
 //
 //   header, 16 bytes:
 //     0  magic "SMLIB01\n" (8 bytes)

@@ -5,7 +5,7 @@
 #include <numbers>
 #include <vector>
 
-#include "data_files/stroke_table.h"
+#include "data_files/stroke_file_text.h"
 
 namespace sumimai {
 namespace {
@@ -78,31 +78,30 @@ std::optional<Mark> markOf(std::string_view c) {
   return found->second;
 }
 
-int fileValue(double v) { return static_cast<int>(std::lround(std::max(1.0, v * kFileUnits))); }
+std::int32_t fileValue(double boxUnits) { return strokeFileValue(boxUnits * kFileUnits); }
 
-void appendRecord(std::string& text, int& n, int sx, int sy, int ex, int ey, int kind, int thickness) {
-  for (int v : {++n, sx, sy, ex, ey, kind, thickness}) text += std::to_string(v) + ",";
-  text += ",,,\r\n";
+// A record that is never drawn (Kind 3), of no length, at (at, at) of the box.
+StrokeRecord cornerRecord(double at) {
+  const std::int32_t p = fileValue(at);
+  return {p, p, p, p, kUndrawnRecord, kCornerThickness};
 }
 
 // The stroke file: each stroke a Kind 1 record of no length, then Kind 2
 // records; then the box's corners as records that are never drawn (Kind 3).
 std::string strokeFileOf(const std::vector<Stroke>& strokes) {
-  std::string text = "sumimai punctuation\r\n";
-  int n = 0;
+  std::vector<StrokeRecord> records;
   for (const Stroke& s : strokes) {
     for (std::size_t i = 0; i < s.size(); ++i) {
       const Point& from = s[i == 0 ? 0 : i - 1];
-      appendRecord(text, n, fileValue(from.x), fileValue(from.y), fileValue(s[i].x), fileValue(s[i].y),
-                   i == 0 ? kNewStroke : kStrokeGoesOn, fileValue(s[i].radius));
+      records.push_back({fileValue(from.x), fileValue(from.y), fileValue(s[i].x), fileValue(s[i].y),
+                         i == 0 ? kNewStroke : kStrokeGoesOn, fileValue(s[i].radius)});
     }
   }
   // A little inside the box, so that the fitting's rounding never brings a
   // corner to 0, which would count as absent.
-  const int near = fileValue(kCornerInset), far = fileValue(kBox - kCornerInset);
-  appendRecord(text, n, near, near, near, near, kUndrawnRecord, kCornerThickness);
-  appendRecord(text, n, far, far, far, far, kUndrawnRecord, kCornerThickness);
-  return text + "99999\r\n99999\r\n";
+  records.push_back(cornerRecord(kCornerInset));
+  records.push_back(cornerRecord(kBox - kCornerInset));
+  return strokeFileText("sumimai punctuation", records);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "library_writer.h"
+#include "library/library_writer.h"
 #include "test_files.h"
 
 namespace sumimai {
@@ -40,8 +40,8 @@ std::string withIndexField(std::string bytes, std::size_t i, int field, std::uin
 
 TEST(CharacterLibrary, GivesBackEveryTextByteForByteAndNothingElse) {
   testing::ScratchFolder folder;
-  std::string bytes = strokes::libraryBytes(kTexts);
-  EXPECT_EQ(bytes, strokes::libraryBytes(kTexts));
+  std::string bytes = libraryBytes(kTexts);
+  EXPECT_EQ(bytes, libraryBytes(kTexts));
   CharacterLibraryOpen opened = openBytes(bytes);
   ASSERT_TRUE(opened.ok()) << opened.problem;
   const CharacterLibrary& library = *opened.library;
@@ -61,7 +61,7 @@ TEST(CharacterLibrary, GivesBackEveryTextByteForByteAndNothingElse) {
 
 TEST(CharacterLibrary, AnEmptyLibraryOpensAndHoldsNothing) {
   testing::ScratchFolder folder;
-  CharacterLibraryOpen opened = openBytes(strokes::libraryBytes({}));
+  CharacterLibraryOpen opened = openBytes(libraryBytes({}));
   ASSERT_TRUE(opened.ok()) << opened.problem;
   EXPECT_EQ(opened.library->size(), 0u);
   EXPECT_FALSE(opened.library->contains(U'あ'));
@@ -69,7 +69,7 @@ TEST(CharacterLibrary, AnEmptyLibraryOpensAndHoldsNothing) {
 
 TEST(CharacterLibrary, DamagedFilesAreReportedWithTheFileName) {
   testing::ScratchFolder folder;
-  const std::string good = strokes::libraryBytes(kTexts);
+  const std::string good = libraryBytes(kTexts);
   auto expectRefused = [](const CharacterLibraryOpen& opened, const std::string& why) {
     EXPECT_FALSE(opened.ok()) << why;
     EXPECT_NE(opened.problem.find("library.smlib"), std::string::npos) << why << ": " << opened.problem;
@@ -96,7 +96,7 @@ TEST(CharacterLibrary, DamagedFilesAreReportedWithTheFileName) {
 
 TEST(CharacterLibrary, AnEntryWhoseDataIsDamagedIsAProblemNotAText) {
   testing::ScratchFolder folder;
-  const std::string good = strokes::libraryBytes(kTexts);
+  const std::string good = libraryBytes(kTexts);
   std::string bytes = good;
   bytes[good.size() - 30] ^= 0x55;  // inside 鬱's data (the last entry but one is long)
   std::string shorter = withIndexField(good, 1, 3, 10);  // 一's text recorded 10 bytes long

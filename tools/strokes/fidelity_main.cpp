@@ -23,8 +23,9 @@
 #include <thread>
 #include <vector>
 
-#include "data_set.h"
-#include "fidelity.h"
+#include "conversion/data_set.h"
+#include "conversion/fidelity.h"
+#include "conversion/glyph_svg.h"
 #include "library/character_library.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <string>
 
-#include "data_set.h"
-#include "fidelity.h"
-#include "library_set.h"
+#include "conversion/data_set.h"
+#include "conversion/fidelity.h"
+#include "conversion/library_set.h"
 
 namespace {
 

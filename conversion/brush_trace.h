@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "glyph_source.h"
+#include "glyph.h"
 
 namespace sumimai::strokes {
 

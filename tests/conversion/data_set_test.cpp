@@ -2,11 +2,11 @@
 // the page puts each character, and how it fails.
 #include <gtest/gtest.h>
 
+#include "conversion/data_set.h"
+#include "conversion/page_layout.h"
 #include "data_files/character_list.h"
 #include "data_files/stroke_file.h"
-#include "data_set.h"
 #include "main_window/page_picker.h"
-#include "page_layout.h"
 #include "test_files.h"
 
 namespace sumimai::strokes {

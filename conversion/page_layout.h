@@ -6,7 +6,7 @@
 // left), the closing title (273..276) at the top of the leftmost column.
 #pragma once
 
-#include "glyph_source.h"
+#include "glyph.h"
 #include "renderer/grid_box.h"
 #include "stroke_records.h"
 

@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-#include "library/library_format.h"
+#include "library_format.h"
 
-namespace sumimai::strokes {
+namespace sumimai {
 namespace {
 
 std::string deflated(const std::string& text) {
@@ -39,4 +39,4 @@ std::string libraryBytes(const std::map<char32_t, std::string>& texts) {
   return bytes + index + data;
 }
 
-}  // namespace sumimai::strokes
+}  // namespace sumimai

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "control_pictures.h"
 #include "paper.h"
-#include "shipped_data.h"
 
 namespace sumimai {
 namespace {

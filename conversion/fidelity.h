@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "glyph_source.h"
+#include "glyph.h"
 
 namespace sumimai::strokes {
 

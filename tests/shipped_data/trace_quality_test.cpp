@@ -14,8 +14,9 @@
 #include <map>
 #include <sstream>
 
-#include "data_set.h"
-#include "fidelity.h"
+#include "conversion/data_set.h"
+#include "conversion/fidelity.h"
+#include "conversion/glyph_svg.h"
 #include "library/character_library.h"
 #include "shipped_data.h"
 #include "test_files.h"
@@ -60,7 +61,7 @@ struct Totals {
 // The coverage of each sutra character before the fitting, by code point.
 std::map<char32_t, double> coverageBefore() {
   std::map<char32_t, double> before;
-  std::istringstream lines(testing::readFile(fs::path(SUMIMAI_REPOSITORY) / "tests" / "data" / "sutra_coverage_before.txt"));
+  std::istringstream lines(testing::readFile(fs::path(SUMIMAI_REPOSITORY) / "tests" / "shipped_data" / "sutra_coverage_before.txt"));
   for (std::string line; std::getline(lines, line);) {
     if (line.rfind("U+", 0) != 0) continue;
     std::istringstream fields(line.substr(2));

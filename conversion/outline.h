@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "glyph_source.h"
+#include "glyph.h"
 
 namespace sumimai::strokes {
 

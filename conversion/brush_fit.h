@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "glyph_source.h"
+#include "glyph.h"
 #include "simplify.h"
 
 namespace sumimai::strokes {

@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "data_files/stroke_file_text.h"
+#include "glyph_svg.h"
 #include "page_layout.h"
 #include "simplify.h"
 #include "stroke_records.h"

@@ -6,8 +6,9 @@
 #include <map>
 #include <thread>
 
+#include "glyph_svg.h"
 #include "library/character_library.h"
-#include "library_writer.h"
+#include "library/library_writer.h"
 
 namespace sumimai::strokes {
 namespace fs = std::filesystem;

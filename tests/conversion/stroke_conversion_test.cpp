@@ -1,15 +1,14 @@
 // The converter's parts: reading the source SVG, the brush path along a
-// stroke, thinning it, and writing stroke records and files.
+// stroke, thinning it, and the stroke records.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "brush_trace.h"
-#include "data_files/stroke_file.h"
-#include "outline.h"
-#include "simplify.h"
-#include "stroke_records.h"
-#include "test_files.h"
+#include "conversion/brush_trace.h"
+#include "conversion/glyph_svg.h"
+#include "conversion/outline.h"
+#include "conversion/simplify.h"
+#include "conversion/stroke_records.h"
 
 namespace sumimai::strokes {
 namespace {
@@ -195,21 +194,6 @@ TEST(StrokeRecords, StartEachStrokeWithAStillKind1AndContinueWithKind2NeverZero)
   expected.erase(expected.begin() + 3);
   expected[3].Kind = 1;
   EXPECT_EQ(saved, expected) << "without its still record, a stroke begins with a Kind 1 segment";
-}
-
-TEST(StrokeFileText, IsReadBackByTheProgramsLoaderRecordForRecord) {
-  std::vector<StrokeRecord> records{{15, 20, 15, 20, 1, 5}, {15, 20, 35, 40, 2, 10}};
-  std::string text = strokeFileText("sumimai-strokes U+4E00", records);
-  EXPECT_EQ(text, "sumimai-strokes U+4E00\r\n1,15,20,15,20,1,5,,,,\r\n2,15,20,35,40,2,10,,,,\r\n99999\r\n99999\r\n");
-  testing::ScratchFolder folder;
-  testing::writeFile("one.mem", text);
-  StrokeTable table{};
-  StrokeCountValue count;
-  StrokeFileRead read = readStrokeFile("one.mem", table, count);
-  ASSERT_EQ(read.status, StrokeFileStatus::Complete);
-  EXPECT_EQ(count, std::optional<int>(3));
-  EXPECT_EQ(table[1], records[0]);
-  EXPECT_EQ(table[2], records[1]);
 }
 
 }  // namespace

@@ -6,9 +6,10 @@
 
 #include <cmath>
 
-#include "brush_fit.h"
-#include "fidelity.h"
-#include "stroke_records.h"
+#include "conversion/brush_fit.h"
+#include "conversion/fidelity.h"
+#include "conversion/stroke_records.h"
+#include "data_files/stroke_file_text.h"
 
 namespace sumimai::strokes {
 namespace {

@@ -1,4 +1,4 @@
-#include "glyph_source.h"
+#include "glyph_svg.h"
 
 #include <cctype>
 #include <charconv>

@@ -5,8 +5,9 @@
 
 #include <cmath>
 
-#include "fidelity.h"
-#include "stroke_records.h"
+#include "conversion/fidelity.h"
+#include "conversion/stroke_records.h"
+#include "data_files/stroke_file_text.h"
 
 namespace sumimai::strokes {
 namespace {
