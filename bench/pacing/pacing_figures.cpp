@@ -1,7 +1,7 @@
 #include "pacing_figures.h"
 
 #include "renderer/page_drawing.h"
-#include "trace_runs.h"
+#include "renderer/trace/trace_runs.h"
 
 namespace sumimai {
 namespace {

@@ -29,7 +29,7 @@
 #include "export/export_error.h"
 #include "export/ground.h"
 #include "render_text.h"
-#include "trace_runs.h"
+#include "renderer/trace/trace_runs.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "data_files/number_forms.h"
-#include "trace_lines.h"
-#include "trace_runs.h"
+#include "renderer/trace/trace_lines.h"
+#include "renderer/trace/trace_runs.h"
 
 namespace {
 

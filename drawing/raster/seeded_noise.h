@@ -1,11 +1,11 @@
-// Deterministic randomness for the generated pictures: the same seed gives
-// the same numbers on every machine (no library distributions, whose output
-// is left to each implementation).
+// Deterministic randomness for generated pictures and textures: the same
+// seed gives the same numbers on every machine (no library distributions,
+// whose output is left to each implementation).
 #pragma once
 
 #include <cstdint>
 
-namespace sumimai::pictures {
+namespace sumimai {
 
 // SplitMix64: a small generator of well-mixed 64-bit numbers.
 class SeededRandom {
@@ -34,4 +34,4 @@ class ValueNoise {
   std::uint64_t seed_;
 };
 
-}  // namespace sumimai::pictures
+}  // namespace sumimai

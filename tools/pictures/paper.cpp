@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "seeded_noise.h"
+#include "drawing/raster/seeded_noise.h"
 
 namespace sumimai::pictures {
 namespace {

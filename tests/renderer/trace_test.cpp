@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "renderer/trace/trace_lines.h"
+#include "renderer/trace/trace_runs.h"
 #include "test_files.h"
-#include "trace_lines.h"
-#include "trace_runs.h"
 
 namespace sumimai {
 namespace {

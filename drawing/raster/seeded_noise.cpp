@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace sumimai::pictures {
+namespace sumimai {
 
 std::uint64_t SeededRandom::next() {
   std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -38,4 +38,4 @@ double ValueNoise::fractal(double x, double y, int octaves) const {
   return sum / total;
 }
 
-}  // namespace sumimai::pictures
+}  // namespace sumimai
