@@ -5,7 +5,9 @@
 #include <map>
 #include <sstream>
 
+#include "core/page_grid.h"
 #include "core/utf8.h"
+#include "data_files/folder_files.h"
 #include "data_files/stroke_file_text.h"
 #include "glyph_svg.h"
 #include "page_layout.h"
@@ -17,8 +19,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr char32_t kSampleCharacter = U'海';
-constexpr char kSampleFileName[] = "海（墨翁）.MEM";
-constexpr char kFolder[] = "般若心経";
 constexpr double kSourceBox = 1024;     // the source SVGs' box
 constexpr double kCharacterScale = 10;  // file units per source unit
 constexpr double kMinSpacing = 2.5;     // shortest segment, file units: every segment stays drawable
@@ -61,7 +61,7 @@ bool traceAll(const fs::path& source, const std::vector<char32_t>& codes, Traced
   for (char32_t c : codes) {
     if (all.count(c)) continue;
     GlyphRead glyph = readGlyphSvg(source / "svg" / (std::to_string(static_cast<unsigned>(c)) + ".svg"));
-    if (!glyph.ok) {
+    if (!glyph.ok()) {
       problem = glyph.problem;
       return false;
     }
@@ -169,25 +169,26 @@ DataSetWrite writeDataSet(const fs::path& source, const fs::path& output, const 
   if (const Utf8Decoded decoded = decodeUtf8(text); !decoded.ok())
     return fail((source / "sutra.txt").string() + ": " + decoded.problem());
   std::vector<char32_t> sutra = sutraCharacters(text);
-  if (sutra.size() != 276) return fail("sutra.txt holds " + std::to_string(sutra.size()) + " characters, not 276");
+  if (sutra.size() != kSutraCharacters)
+    return fail("sutra.txt holds " + std::to_string(sutra.size()) + " characters, not " + std::to_string(kSutraCharacters));
   TracedCharacters traced;
   if (!traceAll(source, sutra, traced, options.trace, result.problem) ||
       !traceAll(source, {kSampleCharacter}, traced, options.trace, result.problem))
     return result;
-  fs::path folder = output / kFolder;
+  fs::path folder = output / kDataFolder;
   std::error_code ec;
   fs::create_directories(folder, ec);
   for (const auto& [c, t] : traced) {
     std::string note, file = characterFileText(c, t, options, note);
     result.notes.push_back(note);
-    std::string name = c == kSampleCharacter ? kSampleFileName : encodeUtf8(c) + ".mem";
+    std::string name = c == kSampleCharacter ? kSampleStrokeFile : strokeFileName(encodeUtf8(c));
     if (file.empty() || !writeBytes(folder / name, file)) return fail("cannot write " + name + ": " + note);
   }
   std::string note, page = pageFileText(sutra, traced, options, note);
   result.notes.push_back(note);
-  if (page.empty() || !writeBytes(folder / "般若心経.mem", page)) return fail("cannot write the page: " + note);
-  if (!writeBytes(folder / "文字2.csv", characterListText(sutra))) return fail("cannot write 文字2.csv");
-  result.ok = true;
+  if (page.empty() || !writeBytes(folder / kPageStrokeFile, page)) return fail("cannot write the page: " + note);
+  if (!writeBytes(folder / kCharacterListName, characterListText(sutra)))
+    return fail(std::string("cannot write ") + kCharacterListName);
   return result;
 }
 

@@ -30,8 +30,8 @@ struct DataSetOptions {
 };
 
 struct [[nodiscard]] DataSetWrite {
-  bool ok = false;
   std::string problem;
+  bool ok() const { return problem.empty(); }
   std::vector<std::string> notes;  // one line per file written
 };
 

@@ -124,7 +124,10 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
   Fidelity f;
   StrokeTable table{};
   StrokeCountValue count;
-  if (!readTable(strokeFileText, table, count, f.problem)) return f;
+  if (!readTable(strokeFileText, table, count, f.problem)) {
+    if (f.problem.empty()) f.problem = "more records than a character holds";
+    return f;
+  }
   InkOnlyCanvas canvas;
   const float twips = static_cast<float>(canvasPixels * kTwipsPerPixel);
   canvas.setSize({twips, twips});
@@ -135,9 +138,9 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
   f.records = end - 1;
   std::vector<int> starts;
   for (int i = 1; i < end; ++i)
-    if (table[i].Kind == 1) starts.push_back(i);
+    if (table[i].Kind == kNewStroke) starts.push_back(i);
   f.strokes = static_cast<int>(starts.size());
-  if (f.strokes != static_cast<int>(glyph.strokes.size()) || (f.records > 0 && table[1].Kind != 1)) {
+  if (f.strokes != static_cast<int>(glyph.strokes.size()) || (f.records > 0 && table[1].Kind != kNewStroke)) {
     f.problem = std::to_string(f.strokes) + " strokes drawn of " + std::to_string(glyph.strokes.size());
     return f;
   }
@@ -179,7 +182,6 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
   f.coveredStrict = share(c.both, c.glyph);
   f.outsideStrict = 1 - share(c.both, c.ink);
   f.height = glyphBox.bottom - glyphBox.top;
-  f.ok = true;
   if (picture) paint(glyphAll, inkAll, *picture);
   return f;
 }

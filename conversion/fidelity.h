@@ -20,8 +20,8 @@
 namespace sumimai::strokes {
 
 struct Fidelity {
-  bool ok = false;
   std::string problem;           // the file cannot be read, or its strokes do not match the glyph's
+  bool ok() const { return problem.empty(); }
   double covered = 0;            // tolerant: share of the glyph covered by ink
   double outside = 0;            // tolerant: share of the ink outside the glyph
   double coveredStrict = 0;

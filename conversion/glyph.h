@@ -28,8 +28,8 @@ struct SourceStroke {
 
 struct [[nodiscard]] GlyphRead {
   std::vector<SourceStroke> strokes;
-  bool ok = false;
   std::string problem;
+  bool ok() const { return problem.empty(); }
 };
 
 }  // namespace sumimai::strokes

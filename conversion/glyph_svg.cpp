@@ -204,18 +204,17 @@ GlyphRead parseGlyphSvg(std::string_view svg) {
       return result;
     }
   }
-  result.ok = centres.size() == outlines.size();
-  if (!result.ok) result.problem = "a centre line has no outline";
+  if (centres.size() != outlines.size()) result.problem = "a centre line has no outline";
   return result;
 }
 
 GlyphRead readGlyphSvg(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return {{}, false, "cannot open " + path.filename().string()};
+  if (!in) return {{}, "cannot open " + path.filename().string()};
   std::ostringstream text;
   text << in.rdbuf();
   GlyphRead read = parseGlyphSvg(text.str());
-  if (!read.ok) read.problem = path.filename().string() + ": " + read.problem;
+  if (!read.ok()) read.problem = path.filename().string() + ": " + read.problem;
   return read;
 }
 

@@ -28,8 +28,8 @@ std::vector<Converted> convertAll(const std::vector<LibrarySource>& sources, con
     for (std::size_t i = next++; i < sources.size(); i = next++) {
       GlyphRead glyph = readGlyphSvg(sources[i].svg);
       std::string note;
-      if (glyph.ok) out[i].text = characterFileText(sources[i].code, glyph, options, note);
-      if (out[i].text.empty()) out[i].problem = glyph.ok ? "does not fit: " + note : glyph.problem;
+      if (glyph.ok()) out[i].text = characterFileText(sources[i].code, glyph, options, note);
+      if (out[i].text.empty()) out[i].problem = glyph.ok() ? "does not fit: " + note : glyph.problem;
     }
   };
   std::vector<std::thread> threads;
@@ -82,8 +82,7 @@ DataSetWrite writeLibrary(const fs::path& source, const fs::path& file, const Da
   std::string bytes = libraryBytes(texts);
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   out << bytes;
-  result.ok = static_cast<bool>(out.flush());
-  if (!result.ok) result.problem = "cannot write " + file.string();
+  if (!out.flush()) result.problem = "cannot write " + file.string();
   result.notes.push_back("library: " + std::to_string(texts.size()) + " characters, " + std::to_string(bytes.size()) + " bytes");
   return result;
 }
@@ -113,8 +112,7 @@ DataSetWrite checkLibrary(const fs::path& source, const fs::path& file, const Da
       converted[i].problem = entry.problem.empty() ? "differs from the library's" : entry.problem;
   }
   result.problem = problemsOf(sample, converted);
-  result.ok = result.problem.empty();
-  if (!result.ok) result.problem = "characters that do not match:" + result.problem;
+  if (!result.ok()) result.problem = "characters that do not match:" + result.problem;
   result.notes.push_back("library: " + std::to_string(sample.size()) + " of " + std::to_string(all.size()) +
                          " characters converted again and compared");
   return result;

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
+#include "core/page_grid.h"
+
 namespace sumimai::strokes {
 
 PageCell pageCell(int number, const GridBox& grid) {
-  double w = (grid.GridRight - grid.GridLeft) / 28, h = (grid.GridBottom - grid.GridTop) / 10;
+  double w = (grid.GridRight - grid.GridLeft) / kPageColumns, h = (grid.GridBottom - grid.GridTop) / kPageRows;
   auto cell = [&](double columnCentre, int row) {
     return PageCell{{grid.GridLeft + columnCentre * w, grid.GridTop + (row - 0.5) * h}, w, h};
   };
@@ -14,7 +16,7 @@ PageCell pageCell(int number, const GridBox& grid) {
     int fromRight = (number - 11) / 10;
     return cell(27 - fromRight + 0.5, (number - 11) % 10 + 1);
   }
-  if (number >= 273 && number <= 276) return cell(0.5, number - 272);
+  if (number >= 273 && number <= kSutraCharacters) return cell(0.5, number - 272);
   return {};
 }
 

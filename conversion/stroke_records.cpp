@@ -16,7 +16,7 @@ std::vector<StrokeRecord> strokeRecords(const std::vector<BrushPath>& strokes, c
       std::int32_t ny = strokeFileValue(path[i].at.y * placement.scale + placement.offset.y);
       std::int32_t thickness = strokeFileValue(path[i].radius * placement.scale);
       if (i == 0) x = nx, y = ny;
-      if (i > 0 || still) records.push_back({x, y, nx, ny, i == 0 || (i == 1 && !still) ? 1 : 2, thickness});
+      if (i > 0 || still) records.push_back({x, y, nx, ny, i == 0 || (i == 1 && !still) ? kNewStroke : kStrokeGoesOn, thickness});
       x = nx, y = ny;
     }
   }

@@ -6,18 +6,17 @@
 #include <filesystem>
 #include <string>
 
+#include "core/page_grid.h"
 #include "folder_files.h"
 
 namespace sumimai {
-
-constexpr int kSutraCharacters = 276;
 
 // Slots 0..300; slots 1..276 hold the characters, the others stay empty.
 using SutraTextTable = std::array<std::string, 301>;
 
 struct [[nodiscard]] CharacterListRead {
-  bool ok = false;
   std::string problem;  // in Japanese
+  bool ok() const { return problem.empty(); }
 };
 
 // Reads the first 276 items of the file into slots 1..276 and nothing after

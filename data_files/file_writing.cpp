@@ -71,7 +71,7 @@ FileWrite replaceFile(const fs::path& path, const std::string& content) {
   fs::path temporary = target;
   temporary += ".tmp" + std::to_string(::getpid());
   auto failed = [&](const char* step) {
-    FileWrite w{false, std::string(step) + "（" + systemReason(errno) + "）"};
+    FileWrite w{std::string(step) + "（" + systemReason(errno) + "）"};
     ::unlink(temporary.c_str());
     return w;
   };
@@ -91,7 +91,7 @@ FileWrite replaceFile(const fs::path& path, const std::string& content) {
   }
   if (::close(fd) != 0) return failed("書き込めません");
   if (::rename(temporary.c_str(), target.c_str()) != 0) return failed("ファイルを置き換えられません");
-  return {true, ""};
+  return {};
 }
 
 }  // namespace sumimai

@@ -8,8 +8,8 @@
 namespace sumimai {
 
 struct [[nodiscard]] FileWrite {
-  bool ok = false;
   std::string problem;  // in Japanese, with the system's reason
+  bool ok() const { return problem.empty(); }
 };
 
 // Replaces the file with new content as one step: the content goes to a

@@ -7,9 +7,11 @@
 //   Picture.jpg          the start picture
 //   Picture2.jpg         the background picture of the drawing view
 //   般若心経.bmp         the page picture the main window writes
+//   海（墨翁）.MEM       the sample character (in the stroke folder)
 //   文字集.smlib         the character library (in the shipped data)
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace sumimai {
@@ -22,5 +24,10 @@ inline constexpr char kStartPicture[] = "Picture.jpg";
 inline constexpr char kBackgroundPicture[] = "Picture2.jpg";
 inline constexpr char kPagePicture[] = "般若心経.bmp";
 inline constexpr char kLibraryFileName[] = "文字集.smlib";
+// The sample character the main window starts with, in the stroke folder.
+inline constexpr char kSampleStrokeFile[] = "海（墨翁）.MEM";
+
+// The stroke file of a character in the stroke folder: "色.mem".
+inline std::string strokeFileName(std::string_view character) { return std::string(character) + ".mem"; }
 
 }  // namespace sumimai

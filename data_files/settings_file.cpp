@@ -34,7 +34,6 @@ SettingsRead readSettingsFile(const fs::path& path) {
     }
     result.values[i] = *number.value;
   }
-  result.ok = true;
   return result;
 }
 

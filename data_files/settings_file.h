@@ -33,8 +33,8 @@ Rgb ringColour(const InkColour& ink);
 
 struct [[nodiscard]] SettingsRead {
   std::array<double, 4> values{};  // speed, red, green, blue; zeros unless ok
-  bool ok = false;
   std::string problem;  // why the file could not be used, in Japanese
+  bool ok() const { return problem.empty(); }
 };
 
 // Reads the first four items of the file as numbers (blanks around them

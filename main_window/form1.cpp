@@ -60,7 +60,7 @@ void Form1::loadBuiltInPictures() {
   PictureControl* buttons[] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
   for (PictureControl* button : buttons) {
     PictureLoad loaded = pictures_.load(":/pictures/" + button->name() + ".png");
-    if (loaded.ok) button->setPicture(loaded.picture);
+    if (loaded.ok()) button->setPicture(loaded.picture);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "data_files/file_paths.h"
+#include "data_files/folder_files.h"
 #include "export/animation_export.h"
 #include "export/export_error.h"
 #include "form1.h"
@@ -25,7 +26,7 @@ void Form1::SaveWriting() {
   }
   const std::string name = std::to_string(shown_->number) + "_" + shown_->character + ".webp";
   try {
-    const std::string file = shown_->character + ".mem";
+    const std::string file = strokeFileName(shown_->character);
     const PictureSize window{pixels(form.width()), pixels(form.height())};
     Composed composed = composeSources({strokeFileSource(dataFilePath(file), dataFileDisplayName(file))},
                                        {WritingDirection::Columns, std::nullopt, window});

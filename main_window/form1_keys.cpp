@@ -1,27 +1,26 @@
 // Keys pressed while the canvas has the focus (Windows virtual-key codes).
 #include "data_files/number_forms.h"
 #include "form1.h"
+#include "window/key_codes.h"
 
 namespace sumimai {
 namespace {
 
 enum class KeyAction { None, Next, Previous, RepeatSlowly, SaveWriting };
 
-constexpr int kControlKey = 17;
-constexpr int kSaveKey = 83;  // S
-
 // Enter, Right and keypad 3, 6, 9 and separator go forward; Backspace, Left
 // and keypad 1, 4, 7 go back; Space, Up, Down and keypad 0, 2, 5, 8 repeat;
 // S saves the writing.
 KeyAction actionOf(int keyCode) {
+  using namespace key;
   switch (keyCode) {
-    case kSaveKey:
+    case letter('S'):
       return KeyAction::SaveWriting;
-    case 13: case 39: case 99: case 102: case 105: case 108:
+    case kReturn: case kRight: case keypadDigit(3): case keypadDigit(6): case keypadDigit(9): case kKeypadSeparator:
       return KeyAction::Next;
-    case 8: case 37: case 97: case 100: case 103:
+    case kBackspace: case kLeft: case keypadDigit(1): case keypadDigit(4): case keypadDigit(7):
       return KeyAction::Previous;
-    case 32: case 38: case 40: case 96: case 98: case 101: case 104:
+    case kSpace: case kUp: case kDown: case keypadDigit(0): case keypadDigit(2): case keypadDigit(5): case keypadDigit(8):
       return KeyAction::RepeatSlowly;
     default:
       return KeyAction::None;
@@ -33,7 +32,7 @@ KeyAction actionOf(int keyCode) {
 // Ctrl goes back to the page from the drawing view; the other keys act only
 // in the drawing view. The shift state is ignored.
 void Form1::Picture1_KeyDown(int keyCode, int /*shift*/) {
-  if (keyCode == kControlKey && Image1.visible()) ShowSutraPage();
+  if (keyCode == key::kControl && Image1.visible()) ShowSutraPage();
   if (!Image1.visible()) return;
   switch (actionOf(keyCode)) {
     case KeyAction::Next:

@@ -1,5 +1,6 @@
 // The current character (the number in Text1), the drawing of it, and the
 // buttons of the drawing view.
+#include "data_files/folder_files.h"
 #include "data_files/number_forms.h"
 #include "form1.h"
 #include "form1_texts.h"
@@ -37,7 +38,7 @@ void Form1::DrawCurrentCharacter(bool slow) {
   const int slot = slotOfText1();
   const std::string character = SutraText[static_cast<std::size_t>(slot)];
   shown_ = ShownCharacter{slot, character};
-  StrokeFileName = character + ".mem";
+  StrokeFileName = strokeFileName(character);
   Label1.setCaption(character);
   呼び出し();
   if (form.ended()) return;

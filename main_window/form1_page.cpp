@@ -56,8 +56,8 @@ void Form1::capturePage() {
   capturedPage_ = captured;
   pageFileTold_ = false;
   PictureSave saved = Picture1.savePicture(kPagePicture);
-  pageFileSaved_ = saved.ok;
-  if (!saved.ok) tellPagePictureProblem(saved.problem);
+  pageFileSaved_ = saved.ok();
+  if (!saved.ok()) tellPagePictureProblem(saved.problem);
   showPagePicture();
 }
 
@@ -67,7 +67,7 @@ void Form1::capturePage() {
 void Form1::showPagePicture() {
   if (pageFileSaved_) {
     PictureLoad loaded = pictures_.load(kPagePicture);
-    if (loaded.ok) {
+    if (loaded.ok()) {
       イメージ1.setPicture(loaded.picture);
       return;
     }
@@ -86,7 +86,7 @@ void Form1::tellPagePictureProblem(const std::string& problem) {
 // cannot be read now, the copy loaded at start-up stands in (told once).
 void Form1::showBackgroundPicture() {
   PictureLoad loaded = pictures_.load(kBackgroundPicture);
-  if (loaded.ok) {
+  if (loaded.ok()) {
     イメージ1.setPicture(loaded.picture);
     return;
   }

@@ -3,6 +3,7 @@
 // sample and the page and rewrites the page picture).
 #include "data_files/character_list.h"
 #include "data_files/file_paths.h"
+#include "data_files/folder_files.h"
 #include "form1.h"
 #include "form1_texts.h"
 #include "renderer/clearing.h"
@@ -26,7 +27,7 @@ void Form1::Form_Resize() {
 // ink; the user is told once in the program's run, naming the file.
 void Form1::readSettings() {
   SettingsRead read = 設定呼び出し(DrawSettings, InkColour);
-  if (read.ok || settingsTold_) return;
+  if (read.ok() || settingsTold_) return;
   settingsTold_ = true;
   tellFileProblem(kSettingsFileName, read.problem, Form1Texts::kSettingsFallback, Form1Texts::kSettingsTitle);
 }
@@ -35,7 +36,7 @@ void Form1::readSettings() {
 // between start-up pauses, then a clear canvas.
 bool Form1::drawSample() {
   if (!showStartPicture(kStartPicture)) return false;
-  StrokeFileName = Form1Texts::kSampleStrokeFile;
+  StrokeFileName = kSampleStrokeFile;
   呼び出し();
   if (form.ended()) return false;
   tellIfUndrawable();
@@ -57,7 +58,7 @@ void Form1::pause(int times) {
 // cannot be loaded the user is told and the program ends.
 bool Form1::showStartPicture(const std::string& file) {
   PictureLoad loaded = pictures_.load(file);
-  if (!loaded.ok) {
+  if (!loaded.ok()) {
     endWithFileProblem(file, loaded.problem);
     return false;
   }
@@ -67,7 +68,7 @@ bool Form1::showStartPicture(const std::string& file) {
 
 bool Form1::readCharacters() {
   CharacterListRead read = readCharacterList(dataFilePath(kCharacterListName), SutraText);
-  if (read.ok) return true;
+  if (read.ok()) return true;
   endWithFileProblem(dataFileDisplayName(kCharacterListName), read.problem);
   return false;
 }

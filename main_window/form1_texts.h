@@ -20,10 +20,6 @@ inline constexpr char kMissingTitle[] = "ファイルが存在しません。";
 inline constexpr char kStrokeDamagedTitle[] = "ストロークファイルの誤り";
 inline constexpr char kStrokeDamagedGoOn[] = "それより前の記録だけを描きます。";
 
-// The sample character drawn at start-up (the working folder's other
-// files are named in data_files/folder_files.h).
-inline constexpr char kSampleStrokeFile[] = "海（墨翁）.MEM";
-
 // A start-up file the program cannot go on without.
 inline constexpr char kStartUpFailedTitle[] = "起動できません";
 inline constexpr char kStartUpFailedEnd[] = "Sumimaiを終了します。";

@@ -4,14 +4,16 @@
 #include <cstdint>
 #include <limits>
 
+#include "core/page_grid.h"
+
 namespace sumimai {
 
 std::optional<int> rawCellNumber(const GridBox& g, double x, double y) {
-  const double columnWidth = (g.GridRight - g.GridLeft) / 28;
-  const double rowHeight = (g.GridBottom - g.GridTop) / 10;
+  const double columnWidth = (g.GridRight - g.GridLeft) / kPageColumns;
+  const double rowHeight = (g.GridBottom - g.GridTop) / kPageRows;
   const double c = std::floor((x - g.GridLeft) / columnWidth);
   const double r = std::floor((y - g.GridTop) / rowHeight + 1);
-  const double n = (28 - c) * 10 + r;
+  const double n = (kPageColumns - c) * kPageRows + r;
   if (!(n >= std::numeric_limits<std::int16_t>::min() && n <= std::numeric_limits<std::int16_t>::max())) {
     return std::nullopt;
   }
@@ -34,7 +36,7 @@ std::optional<int> pickedNumber(const GridBox& g, double x, double y) {
   int number = *n;
   if (number <= 0) number += 10;
   if (number > 280) number -= 8;
-  if (number < 1 || number > 276) return std::nullopt;
+  if (number < 1 || number > kSutraCharacters) return std::nullopt;
   return number;
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "brush_segment.h"
+#include "core/page_grid.h"
 
 namespace sumimai {
 namespace {
@@ -30,12 +31,12 @@ void 描画2(const PageStrokeTable& table, Canvas& canvas, const DrawSettings& s
 
 void drawPageGrid(Canvas& canvas, const GridBox& g) {
   constexpr Rgb kLines{200, 200, 0}, kBox{250, 250, 0};
-  for (int i = 1; i <= 28; ++i) {
-    double x = g.GridLeft + i * (g.GridRight - g.GridLeft) / 28;
+  for (int i = 1; i <= kPageColumns; ++i) {
+    double x = g.GridLeft + i * (g.GridRight - g.GridLeft) / kPageColumns;
     canvas.drawLine(at(x, g.GridTop), at(x, g.GridBottom), kLines);
   }
-  for (int j = 1; j <= 10; ++j) {
-    double y = g.GridTop + j * (g.GridBottom - g.GridTop) / 10;
+  for (int j = 1; j <= kPageRows; ++j) {
+    double y = g.GridTop + j * (g.GridBottom - g.GridTop) / kPageRows;
     canvas.drawLine(at(g.GridLeft, y), at(g.GridRight, y), kLines);
   }
   canvas.drawRectangle(at(g.GridLeft, g.GridTop), at(g.GridRight, g.GridBottom), kBox);

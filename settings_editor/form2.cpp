@@ -35,7 +35,7 @@ void Form2::Form_Activate() {
 
 void Form2::呼び出し() {
   SettingsRead read = readSettingsFile(kSettingsFileName);
-  if (!read.ok) {
+  if (!read.ok()) {
     messages_.show(std::string(kSettingsFileName) + " を読み込めません：" + read.problem +
                        "\n描画スピード 0、文字色は黒で始めます。\n「登　　録」を押すと、この設定で保存します。",
                    kTitle, MessageBoxStyle::kOk);
@@ -83,7 +83,7 @@ FileWrite Form2::書き込み() {
 
 void Form2::Command1_Click() {
   FileWrite written = 書き込み();
-  if (!written.ok) {
+  if (!written.ok()) {
     // The window stays open with every value as typed, so the user can try again.
     messages_.show(std::string(kSettingsFileName) + " を保存できません：" + written.problem +
                        "。\n" + kSettingsFileName + " は変わっていません。入力した値はそのまま残っています。",

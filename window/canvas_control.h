@@ -12,8 +12,8 @@
 namespace sumimai {
 
 struct [[nodiscard]] PictureSave {
-  bool ok = false;
   std::string problem;  // in Japanese
+  bool ok() const { return problem.empty(); }
 };
 
 class CanvasControl : public Control, public virtual Canvas {

@@ -25,8 +25,8 @@ struct Picture {
 
 struct [[nodiscard]] PictureLoad {
   Picture picture;
-  bool ok = false;
   std::string problem;  // why the file could not be loaded, in Japanese
+  bool ok() const { return problem.empty(); }
 };
 
 class PictureFiles {

@@ -61,7 +61,7 @@ std::string stampIn(const fs::path& folder) {
 
 std::optional<CopyProblem> writeFile(const fs::path& target, const std::string& content) {
   FileWrite written = replaceFile(target, content);
-  if (written.ok) return std::nullopt;
+  if (written.ok()) return std::nullopt;
   return CopyProblem{target, written.problem};
 }
 

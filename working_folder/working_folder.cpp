@@ -12,7 +12,7 @@ namespace {
 
 constexpr char kEnding[] = "\nプログラムを終了します。";
 
-WorkingFolderEntered failed(std::string problem) { return {false, {}, std::move(problem) + kEnding}; }
+WorkingFolderEntered failed(std::string problem) { return {{}, std::move(problem) + kEnding}; }
 
 std::string quoted(const fs::path& path) { return "「" + path.string() + "」"; }
 
@@ -43,7 +43,7 @@ WorkingFolderEntered enterWorkingFolder(const WorkingFolderStart& start) {
   std::error_code error;
   fs::path here = fs::current_path(error);
   fs::path shipped = shippedDataFolder(start.executableFolder);
-  if ((!error && holdsDataFolder(here)) || !holdsDataFolder(shipped)) return {true, here, ""};
+  if ((!error && holdsDataFolder(here)) || !holdsDataFolder(shipped)) return {here, ""};
 
   fs::path folder = userWorkingFolder(start.xdgDataHome, start.home);
   if (folder.empty())
@@ -54,7 +54,7 @@ WorkingFolderEntered enterWorkingFolder(const WorkingFolderStart& start) {
     return failed(folderProblem("作業フォルダにデータを用意できません。", folder, copyProblemReason(folder, *problem)));
   fs::current_path(folder, error);
   if (error) return failed(folderProblem("作業フォルダに移れません。", folder, systemReason(error.value())));
-  return {true, folder, ""};
+  return {folder, ""};
 }
 
 }  // namespace sumimai

@@ -20,9 +20,9 @@ struct WorkingFolderStart {
 };
 
 struct WorkingFolderEntered {
-  bool ok = false;
   std::filesystem::path folder;  // the current directory when ok
   std::string problem;           // in Japanese, naming the folder, when not
+  bool ok() const { return problem.empty(); }
 };
 
 // The caption of the box that tells the problem.

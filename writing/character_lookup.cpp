@@ -2,13 +2,14 @@
 
 #include "core/utf8.h"
 #include "data_files/file_paths.h"
+#include "data_files/folder_files.h"
 #include "punctuation.h"
 
 namespace sumimai {
 namespace fs = std::filesystem;
 
 std::optional<StrokeSource> StrokeFolder::find(std::string_view character, WritingDirection) const {
-  const fs::path file = findFile(folder_ / (std::string(character) + ".mem"));
+  const fs::path file = findFile(folder_ / strokeFileName(character));
   if (!fileExists(file)) return std::nullopt;
   return StrokeSource{StrokeSource::Kind::StrokeFile, file.string(), file, {}, {}};
 }

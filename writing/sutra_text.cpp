@@ -14,7 +14,7 @@ SutraCharacters sutraCharacters(const DataPlaces& places, SutraRange range) {
   if (!list) return {{}, notInThePlaces(kCharacterListName)};
   SutraTextTable text;
   CharacterListRead read = readCharacterList(*list, text);
-  if (!read.ok) return {{}, list->string() + ": " + read.problem};
+  if (!read.ok()) return {{}, list->string() + ": " + read.problem};
   SutraCharacters sutra;
   for (int i = std::max(range.first, 1); i <= std::min(range.last, kSutraCharacters); ++i) {
     sutra.characters.push_back({text[static_cast<std::size_t>(i)], 0});

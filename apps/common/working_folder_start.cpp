@@ -16,8 +16,8 @@ bool enterWorkingFolderOrTell(MessageBoxes& messages) {
   start.xdgDataHome = std::getenv("XDG_DATA_HOME");
   start.home = std::getenv("HOME");
   WorkingFolderEntered entered = enterWorkingFolder(start);
-  if (!entered.ok) messages.show(entered.problem, kWorkingFolderProblemTitle, MessageBoxStyle::kOk);
-  return entered.ok;
+  if (!entered.ok()) messages.show(entered.problem, kWorkingFolderProblemTitle, MessageBoxStyle::kOk);
+  return entered.ok();
 }
 
 }  // namespace sumimai

@@ -4,17 +4,18 @@
 #include <sstream>
 #include <string>
 
+#include "core/utf8.h"
+#include "data_files/folder_files.h"
 #include "data_files/stroke_file.h"
 #include "library/character_library.h"
 #include "library/library_format.h"
 #include "scratch_file.h"
 #include "table_rules.h"
-#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
 
-constexpr char kFileName[] = "文字集.smlib";
+constexpr const char* kFileName = kLibraryFileName;
 constexpr std::size_t kMostLookedUp = 64;  // a file may claim millions of entries
 
 // The bytes with the header's index checksum recomputed, when there is a

@@ -3,6 +3,8 @@
 
 #include "call_bounds.h"
 #include "checked_canvas.h"
+#include "core/page_grid.h"
+#include "data_files/folder_files.h"
 #include "drawing_setup.h"
 #include "renderer/drawing_sequence.h"
 #include "renderer/fitting.h"
@@ -59,7 +61,7 @@ void checkFitting(PageTables& t, const StrokeCountValue& count, GridBox& grid, c
 void checkDrawing(const PageStrokeTable& table, const StrokeCountValue& loadedCount, const GridBox& grid,
                   const DrawingSetup& setup, Problems& problems) {
   CheckedCanvas canvas(setup.canvas);
-  constexpr std::uint64_t gridCalls = 28 + 10 + 1;  // the lines and the box
+  constexpr std::uint64_t gridCalls = kPageColumns + kPageRows + 1;  // the lines and the box
   const DrawSettings settings{setup.Speed, 12.5, 300, -1};
   InkColour ink{160, 140, 50};
   double thickness = 0;
@@ -79,7 +81,7 @@ void checkDrawing(const PageStrokeTable& table, const StrokeCountValue& loadedCo
 Problems checkPageFile(std::string_view bytes) {
   static const std::unique_ptr<PageTables> tables = std::make_unique<PageTables>();
   Problems problems;
-  StrokeCountValue count = checkedLoad(writeScratchFile("般若心経.mem", bytes), *tables, problems);
+  StrokeCountValue count = checkedLoad(writeScratchFile(kPageStrokeFile, bytes), *tables, problems);
   if (!problems.empty()) return problems;
   DrawingSetup setup = setupFor(bytes.size());
   GridBox grid = kPageGridBox;

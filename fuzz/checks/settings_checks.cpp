@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/utf8.h"
+#include "data_files/folder_files.h"
 #include "data_files/number_forms.h"
 #include "data_files/settings_file.h"
 #include "scratch_file.h"
-#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -22,7 +23,7 @@ bool isAscii(const std::string& s) {
 }
 
 void checkRead(const SettingsRead& read, Problems& problems) {
-  if (!read.ok) {
+  if (!read.ok()) {
     expect(problems, !read.problem.empty() && decodeUtf8(read.problem).ok(),
            "a failed read gives no reason, or one that is not UTF-8");
     expect(problems, read.values == std::array<double, 4>{}, "a failed read leaves values other than 0");
@@ -44,8 +45,8 @@ void checkRoundTrip(const std::array<double, 4>& values, Problems& problems) {
              std::count(written.begin(), written.end(), '\r') == 4 && written.ends_with("\r\n"),
          "the written file is not four CR LF lines");
   SettingsRead back = readSettingsFile(writeScratchFile("written.dat", written));
-  expect(problems, back.ok, "the written file does not read back");
-  if (!back.ok) return;
+  expect(problems, back.ok(), "the written file does not read back");
+  if (!back.ok()) return;
   bool same = true;
   for (std::size_t i = 0; i < values.size(); ++i) {
     same = same && back.values[i] == parseNumberItem(decimalDigits(values[i]));
@@ -58,9 +59,9 @@ void checkRoundTrip(const std::array<double, 4>& values, Problems& problems) {
 
 Problems checkSettingsFile(std::string_view bytes) {
   Problems problems;
-  SettingsRead read = readSettingsFile(writeScratchFile("設定.dat", bytes));
+  SettingsRead read = readSettingsFile(writeScratchFile(kSettingsFileName, bytes));
   checkRead(read, problems);
-  if (read.ok) checkRoundTrip(read.values, problems);
+  if (read.ok()) checkRoundTrip(read.values, problems);
   return problems;
 }
 

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/utf8.h"
 #include "data_files/stroke_file.h"
 #include "problems.h"
-#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 

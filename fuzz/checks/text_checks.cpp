@@ -4,10 +4,10 @@
 #include <sstream>
 #include <vector>
 
+#include "core/utf8.h"
 #include "data_files/character_list.h"
 #include "data_files/text_items.h"
 #include "scratch_file.h"
-#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -59,8 +59,8 @@ void checkCharacterList(std::string_view bytes, const std::vector<std::string>& 
   text.fill("stale");
   CharacterListRead read = readCharacterList(writeScratchFile(kCharacterListName, bytes), text);
   const std::size_t n = static_cast<std::size_t>(kSutraCharacters);
-  expect(problems, read.ok == (items.size() >= n), "the list is ok exactly when it holds 276 items");
-  expect(problems, read.ok || decodeUtf8(read.problem).ok(), "the list's message is not well-formed UTF-8");
+  expect(problems, read.ok() == (items.size() >= n), "the list is ok exactly when it holds 276 items");
+  expect(problems, read.ok() || decodeUtf8(read.problem).ok(), "the list's message is not well-formed UTF-8");
   for (std::size_t slot = 0; slot < text.size(); ++slot) {
     const std::string expected = slot >= 1 && slot <= std::min(n, items.size()) ? items[slot - 1] : "";
     if (text[slot] != expected) {

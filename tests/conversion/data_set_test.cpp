@@ -33,7 +33,7 @@ class SmallSource : public ::testing::Test {
 
 TEST_F(SmallSource, WritesEachCharacterTheSampleThePageAndTheList) {
   DataSetWrite written = writeDataSet("source", "out");
-  ASSERT_TRUE(written.ok) << written.problem;
+  ASSERT_TRUE(written.ok()) << written.problem;
   for (const char* name : {"一.mem", "二.mem", "海（墨翁）.MEM"}) {
     StrokeTable table{};
     StrokeCountValue count;
@@ -45,7 +45,7 @@ TEST_F(SmallSource, WritesEachCharacterTheSampleThePageAndTheList) {
   ASSERT_TRUE(readPageFile("out/般若心経/般若心経.mem", page, count).ok());
   EXPECT_GE(slotOf(count), 1 + 2 * 276);
   SutraTextTable list;
-  ASSERT_TRUE(readCharacterList("out/般若心経/文字2.csv", list).ok);
+  ASSERT_TRUE(readCharacterList("out/般若心経/文字2.csv", list).ok());
   EXPECT_EQ(list[1], "二");
   EXPECT_EQ(list[276], "一");
   EXPECT_EQ(readFile("out/般若心経/文字2.csv").substr(0, 3), "\xEF\xBB\xBF");
@@ -54,11 +54,11 @@ TEST_F(SmallSource, WritesEachCharacterTheSampleThePageAndTheList) {
 TEST_F(SmallSource, NamesWhatIsMissingOrShort) {
   std::filesystem::remove("source/svg/20108.svg");
   DataSetWrite noGlyph = writeDataSet("source", "out");
-  EXPECT_FALSE(noGlyph.ok);
+  EXPECT_FALSE(noGlyph.ok());
   EXPECT_NE(noGlyph.problem.find("20108.svg"), std::string::npos) << noGlyph.problem;
   writeFile("source/sutra.txt", "一二");
   DataSetWrite shortText = writeDataSet("source", "out");
-  EXPECT_FALSE(shortText.ok);
+  EXPECT_FALSE(shortText.ok());
   EXPECT_NE(shortText.problem.find("276"), std::string::npos) << shortText.problem;
 }
 

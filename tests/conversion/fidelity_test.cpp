@@ -28,7 +28,6 @@ Contour capsule(double x0, double x1, double y, double r) {
 
 GlyphRead twoBars() {
   GlyphRead g;
-  g.ok = true;
   g.strokes.push_back({{capsule(200, 800, 300, 40)}, {{200, 300}, {800, 300}}, {}, 1});
   g.strokes.push_back({{capsule(200, 800, 700, 40)}, {{200, 700}, {800, 700}}, {}, 1});
   return g;
@@ -43,7 +42,7 @@ std::string barsFile(double shift, int strokes = 2) {
 
 TEST(Fidelity, AStrokeDrawnOverItsOwnOutlineCoversItAndStaysInside) {
   Fidelity f = measureFidelity(twoBars(), barsFile(0), 600);
-  ASSERT_TRUE(f.ok) << f.problem;
+  ASSERT_TRUE(f.ok()) << f.problem;
   EXPECT_GT(f.covered, 0.995);
   EXPECT_LT(f.outside, 0.005);
   EXPECT_GT(f.coveredStrict, 0.97);
@@ -55,7 +54,7 @@ TEST(Fidelity, AStrokeDrawnOverItsOwnOutlineCoversItAndStaysInside) {
 
 TEST(Fidelity, InkMovedAsideLeavesGlyphUncoveredAndInkOutside) {
   Fidelity f = measureFidelity(twoBars(), barsFile(60), 600);
-  ASSERT_TRUE(f.ok) << f.problem;
+  ASSERT_TRUE(f.ok()) << f.problem;
   // The second bar misses 60 x 80 of its 53,000 units, and so much ink spills.
   EXPECT_NEAR(f.covered, 1 - 0.5 * 4800 / 53000, 0.01);
   EXPECT_NEAR(f.outside, 0.5 * 4800 / 53000, 0.01);
@@ -65,7 +64,7 @@ TEST(Fidelity, InkMovedAsideLeavesGlyphUncoveredAndInkOutside) {
 
 TEST(Fidelity, AStrokeLeftOutIsAProblem) {
   Fidelity f = measureFidelity(twoBars(), barsFile(0, 1), 600);
-  EXPECT_FALSE(f.ok);
+  EXPECT_FALSE(f.ok());
   EXPECT_NE(f.problem.find("1 strokes drawn of 2"), std::string::npos);
 }
 

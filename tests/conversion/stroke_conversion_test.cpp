@@ -52,7 +52,7 @@ TEST(ParseGlyphSvg, PairsEachOutlineWithItsCentreLineByStrokeNumber) {
       "<path style=\"--d:2s;\" clip-path=\"url(#z1c2)\" d=\"M21 1L29 9\"/>"
       "<path style=\"--d:1s;\" clip-path=\"url(#z1c1)\" d=\"M1 1L9 9L9 5\"/></svg>";
   GlyphRead read = parseGlyphSvg(svg);
-  ASSERT_TRUE(read.ok) << read.problem;
+  ASSERT_TRUE(read.ok()) << read.problem;
   ASSERT_EQ(read.strokes.size(), 2u);
   EXPECT_EQ(read.strokes[0].centreLine.size(), 3u);
   EXPECT_DOUBLE_EQ(read.strokes[1].centreLine[0].x, 21);
@@ -61,10 +61,10 @@ TEST(ParseGlyphSvg, PairsEachOutlineWithItsCentreLineByStrokeNumber) {
 
 TEST(ParseGlyphSvg, FailsOnAStrokeWithoutCentreLineOrWithoutOutline) {
   GlyphRead noCentre = parseGlyphSvg("<path id=\"z1d1\" d=\"M0 0L10 0L10 10Z\"/>");
-  EXPECT_FALSE(noCentre.ok);
+  EXPECT_FALSE(noCentre.ok());
   EXPECT_NE(noCentre.problem.find("stroke 1"), std::string::npos);
-  EXPECT_FALSE(parseGlyphSvg("<path clip-path=\"url(#z1c1)\" d=\"M1 1L9 9\"/>").ok);
-  EXPECT_FALSE(parseGlyphSvg("<svg></svg>").ok);
+  EXPECT_FALSE(parseGlyphSvg("<path clip-path=\"url(#z1c1)\" d=\"M1 1L9 9\"/>").ok());
+  EXPECT_FALSE(parseGlyphSvg("<svg></svg>").ok());
 }
 
 TEST(OutlineGeometry, InsideDistanceAndCrossings) {

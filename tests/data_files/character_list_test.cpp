@@ -18,7 +18,7 @@ TEST(CharacterList, FillsSlotsOneTo276AndNoOthers) {
   testing::writeFile("list.csv", "\xEF\xBB\xBF" + listOf(300, ","));
   SutraTextTable text;
   text[290] = "stale";
-  EXPECT_TRUE(readCharacterList("list.csv", text).ok);
+  EXPECT_TRUE(readCharacterList("list.csv", text).ok());
   EXPECT_EQ(text[1], "字1");
   EXPECT_EQ(text[276], "字276");
   EXPECT_EQ(text[0], "");
@@ -29,7 +29,7 @@ TEST(CharacterList, QuotedItemsKeepTheirBlanksAndShiftJisIsRead) {
   testing::ScratchFolder folder;
   testing::writeFile("list.csv", "\" \x94\xCA \",  \x8E\xE1  \r\n" + listOf(274));
   SutraTextTable text;
-  EXPECT_TRUE(readCharacterList("list.csv", text).ok);
+  EXPECT_TRUE(readCharacterList("list.csv", text).ok());
   EXPECT_EQ(text[1], " 般 ");
   EXPECT_EQ(text[2], "若");
 }
@@ -39,9 +39,9 @@ TEST(CharacterList, AShortOrMissingListFails) {
   testing::writeFile("list.csv", listOf(275));
   SutraTextTable text;
   CharacterListRead read = readCharacterList("list.csv", text);
-  EXPECT_FALSE(read.ok);
+  EXPECT_FALSE(read.ok());
   EXPECT_EQ(read.problem, "276 文字のうち 275 文字しかありません。");
-  EXPECT_FALSE(readCharacterList("none.csv", text).ok);
+  EXPECT_FALSE(readCharacterList("none.csv", text).ok());
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ TEST(FileWriting, AFailedWriteLeavesTheOldFileWhole) {
   ::setrlimit(RLIMIT_FSIZE, &small);
   FileWrite w = replaceFile("設定.dat", std::string(100, 'x'));
   ::setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_FALSE(w.ok);
+  EXPECT_FALSE(w.ok());
   EXPECT_EQ(w.problem, "書き込めません（ファイルが大きすぎます：File too large）");
   EXPECT_EQ(readFile("設定.dat"), " 1\r\n 2 \r\n 3 \r\n 4 \r\n");
   int entries = 0;
@@ -39,7 +39,7 @@ TEST(FileWriting, AFailedWriteLeavesTheOldFileWhole) {
 TEST(FileWriting, ASaveLeavesNoTemporaryFileAndReplacesTheOld) {
   ScratchFolder folder;
   writeFile("設定.dat", "old old old old old old");
-  ASSERT_TRUE(replaceFile("設定.dat", "new").ok);
+  ASSERT_TRUE(replaceFile("設定.dat", "new").ok());
   EXPECT_EQ(readFile("設定.dat"), "new");
   int entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(".")) ++entries;
@@ -51,7 +51,7 @@ TEST(FileWriting, AFailedRenameKeepsTheOldFile) {
   // A folder where the file should be: the rename over it fails.
   std::filesystem::create_directories("設定.dat/inside");
   FileWrite w = replaceFile("設定.dat", "new");
-  EXPECT_FALSE(w.ok);
+  EXPECT_FALSE(w.ok());
   EXPECT_TRUE(std::filesystem::is_directory("設定.dat/inside"));
   int entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(".")) ++entries;

@@ -51,7 +51,7 @@ TEST(FoundFaults, ADamagedSettingsFileIsToldInWholeCharacters) {
   testing::writeFile(kSettingsFileName,
                      std::string(kUtf8Mark) + " 3\r\n" + times(20, "赤") + "\r\n 1 \r\n 2 \r\n");
   SettingsRead read = readSettingsFile(kSettingsFileName);
-  EXPECT_FALSE(read.ok);
+  EXPECT_FALSE(read.ok());
   EXPECT_EQ(read.problem, "2 行目「" + times(13, "赤") + "」は数値ではありません。");
 }
 

@@ -56,7 +56,7 @@ class NamingPictures : public RecordingPictures {
  public:
   PictureLoad load(const std::string& path) override {
     PictureLoad loaded = RecordingPictures::load(path);
-    if (!loaded.ok) loaded.problem = "画像ファイル「" + path + "」を読み込めません。";
+    if (!loaded.ok()) loaded.problem = "画像ファイル「" + path + "」を読み込めません。";
     return loaded;
   }
 };

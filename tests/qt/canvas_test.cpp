@@ -127,24 +127,24 @@ TEST_F(CanvasTest, SavesItsPictureAsBmpAtTheCanvasSizeWithoutInk) {
   canvas.setPicture(solidPicture(Qt::red, 3, 3));
   inkEverywhere();
   PictureSave save = canvas.savePicture("page.bmp");
-  ASSERT_TRUE(save.ok) << save.problem;
+  ASSERT_TRUE(save.ok()) << save.problem;
   QImage saved("page.bmp", "BMP");
   ASSERT_EQ(saved.size(), QSize(40, 20));
   EXPECT_EQ(saved.pixel(1, 1) & 0xFFFFFF, kRed);
   EXPECT_EQ(saved.pixel(30, 10) & 0xFFFFFF, kGrey);  // neither ink nor picture controls
   PictureLoad back = QtPictureFiles().load("page.bmp");
-  EXPECT_TRUE(back.ok) << back.problem;
+  EXPECT_TRUE(back.ok()) << back.problem;
 }
 
 TEST_F(CanvasTest, AFailedSaveNamesTheFile) {
   testing::ScratchFolder folder;
   PictureSave missingFolder = canvas.savePicture("no such folder/page.bmp");
-  EXPECT_FALSE(missingFolder.ok);
+  EXPECT_FALSE(missingFolder.ok());
   EXPECT_NE(missingFolder.problem.find("「no such folder/page.bmp」"), std::string::npos);
 
   std::filesystem::create_directory("taken.bmp");
   PictureSave onAFolder = canvas.savePicture("taken.bmp");
-  EXPECT_FALSE(onAFolder.ok);
+  EXPECT_FALSE(onAFolder.ok());
   EXPECT_NE(onAFolder.problem.find("「taken.bmp」"), std::string::npos);
   EXPECT_TRUE(std::filesystem::is_directory("taken.bmp"));
 }
@@ -161,7 +161,7 @@ TEST_F(CanvasTest, ASaveThatBreaksOffTellsWhyAndKeepsTheOldPicture) {
   ::setrlimit(RLIMIT_FSIZE, &small);
   PictureSave save = canvas.savePicture("page.bmp");
   ::setrlimit(RLIMIT_FSIZE, &saved);
-  EXPECT_FALSE(save.ok);
+  EXPECT_FALSE(save.ok());
   EXPECT_EQ(save.problem, "画像ファイル「page.bmp」を保存できません。書き込めません（ファイルが大きすぎます：File too large）");
   EXPECT_EQ(testing::readFile("page.bmp"), "the old page");
 }

@@ -36,7 +36,7 @@ TEST_F(PictureFilesTest, JpegBmpAndPngLoadAtTheirSize) {
   testing::writeFile("button.png", encoded("PNG"));
   for (const char* name : {"Picture.jpg", "page.bmp", "button.png"}) {
     PictureLoad load = files.load(name);
-    ASSERT_TRUE(load.ok) << name << ": " << load.problem;
+    ASSERT_TRUE(load.ok()) << name << ": " << load.problem;
     EXPECT_EQ(load.picture.pixelWidth, 64);
     EXPECT_EQ(load.picture.pixelHeight, 48);
     EXPECT_EQ(load.picture.source, name);
@@ -46,14 +46,14 @@ TEST_F(PictureFilesTest, JpegBmpAndPngLoadAtTheirSize) {
 
 TEST_F(PictureFilesTest, TheEmptyNameGivesTheEmptyPicture) {
   PictureLoad load = files.load("");
-  EXPECT_TRUE(load.ok);
+  EXPECT_TRUE(load.ok());
   EXPECT_TRUE(load.picture.empty());
 }
 
 TEST_F(PictureFilesTest, ANameDifferingOnlyInLetterCaseIsFound) {
   testing::writeFile("Picture2.jpg", encoded("JPEG"));
   PictureLoad load = files.load("PICTURE2.JPG");
-  EXPECT_TRUE(load.ok) << load.problem;
+  EXPECT_TRUE(load.ok()) << load.problem;
 }
 
 struct BadFile {
@@ -75,7 +75,7 @@ TEST_F(PictureFilesTest, EachDefectGivesAMessageNamingTheFile) {
   for (const BadFile& bad : cases) {
     testing::writeFile(bad.name, bad.bytes);
     PictureLoad load = files.load(bad.name);
-    EXPECT_FALSE(load.ok) << bad.name;
+    EXPECT_FALSE(load.ok()) << bad.name;
     EXPECT_TRUE(load.picture.empty()) << bad.name;
     EXPECT_NE(load.problem.find(std::string("「") + bad.name + "」"), std::string::npos) << load.problem;
     EXPECT_NE(load.problem.find(bad.reason), std::string::npos) << bad.name << ": " << load.problem;
@@ -84,7 +84,7 @@ TEST_F(PictureFilesTest, EachDefectGivesAMessageNamingTheFile) {
 
 TEST_F(PictureFilesTest, AMissingFileIsNamed) {
   PictureLoad load = files.load("Picture.jpg");
-  EXPECT_FALSE(load.ok);
+  EXPECT_FALSE(load.ok());
   EXPECT_NE(load.problem.find("「Picture.jpg」"), std::string::npos);
   EXPECT_NE(load.problem.find("ありません"), std::string::npos);
 }

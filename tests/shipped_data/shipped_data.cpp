@@ -11,7 +11,7 @@ namespace sumimai::testing {
 SutraTextTable shippedSutra() {
   SutraTextTable text;
   CharacterListRead read = readCharacterList(shippedStrokes() / kCharacterListName, text);
-  EXPECT_TRUE(read.ok) << read.problem;
+  EXPECT_TRUE(read.ok()) << read.problem;
   return text;
 }
 

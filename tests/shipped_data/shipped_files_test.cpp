@@ -105,7 +105,7 @@ TEST(ShippedPageFile, LoadsWithItsEndMarkWithin20000RecordsAndNoZeros) {
 TEST(ShippedSettingsFile, IsSpeed0AndBlackInkInTheExactFormat) {
   EXPECT_EQ(readFile(testing::shippedData() / "設定.dat"), " 0\r\n 0 \r\n 0 \r\n 0 \r\n");
   SettingsRead read = readSettingsFile(testing::shippedData() / "設定.dat");
-  ASSERT_TRUE(read.ok) << read.problem;
+  ASSERT_TRUE(read.ok()) << read.problem;
   EXPECT_EQ(read.values, (std::array<double, 4>{0, 0, 0, 0}));
 }
 

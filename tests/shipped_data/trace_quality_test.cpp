@@ -45,7 +45,7 @@ struct Totals {
   Measure tolerant, strict;
   int characters = 0;
   void add(const std::string& name, const strokes::Fidelity& f) {
-    ASSERT_TRUE(f.ok) << name << ": " << f.problem;
+    ASSERT_TRUE(f.ok()) << name << ": " << f.problem;
     EXPECT_GE(f.worstStroke, 0.6) << name << " stroke " << f.worstStrokeNumber << " is hardly there";
     tolerant.add(f.covered, f.outside), strict.add(f.coveredStrict, f.outsideStrict), ++characters;
   }
@@ -81,7 +81,7 @@ TEST(ShippedStrokeQuality, EverySutraCharacterCoversItsGlyphAtLeastAsWellAsBefor
   for (const std::string& name : testing::shippedStrokeFileNames()) {
     char32_t c = strokes::sutraCharacters(name).front();
     strokes::GlyphRead glyph = strokes::readGlyphSvg(sourceFolder() / "svg" / (std::to_string(unsigned(c)) + ".svg"));
-    ASSERT_TRUE(glyph.ok) << glyph.problem;
+    ASSERT_TRUE(glyph.ok()) << glyph.problem;
     strokes::Fidelity f = strokes::measureFidelity(glyph, testing::readFile(testing::shippedStrokes() / name), kCanvas);
     totals.add(name, f);
     ASSERT_TRUE(before.count(c)) << name;
@@ -104,7 +104,7 @@ TEST(ShippedStrokeQuality, ASampleOfTheLibraryMeetsTheTargetsOnBothMeasures) {
     fs::path svg = sourceFolder() / "svg-ja" / file;
     if (!fs::exists(svg)) svg = sourceFolder() / "svg-kana" / file;
     strokes::GlyphRead glyph = strokes::readGlyphSvg(svg);
-    ASSERT_TRUE(glyph.ok) << glyph.problem;
+    ASSERT_TRUE(glyph.ok()) << glyph.problem;
     totals.add(encodeUtf8(codes[i]), strokes::measureFidelity(glyph, *opened.library->strokeFileText(codes[i]), kCanvas));
   }
   totals.expect("tolerant", totals.tolerant, {0.97, 0.90, 0.015});

@@ -50,7 +50,7 @@ class EnterWorkingFolder : public ::testing::Test {
 TEST_F(EnterWorkingFolder, InstalledProgramsStartedElsewhereRunInTheUsersFolder) {
   WorkingFolderEntered entered = enterWorkingFolder(installed());
   fs::path user = home / ".local" / "share" / "sumimai";
-  ASSERT_TRUE(entered.ok) << entered.problem;
+  ASSERT_TRUE(entered.ok()) << entered.problem;
   EXPECT_EQ(entered.folder, user);
   EXPECT_EQ(fs::current_path(), user);
   EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "stroke one");
@@ -60,14 +60,14 @@ TEST_F(EnterWorkingFolder, InstalledProgramsStartedElsewhereRunInTheUsersFolder)
 TEST_F(EnterWorkingFolder, AFolderHoldingTheSutraFolderIsUsedAsItIs) {
   fs::create_directories(empty / "般若心経");
   WorkingFolderEntered entered = enterWorkingFolder(installed());
-  ASSERT_TRUE(entered.ok);
+  ASSERT_TRUE(entered.ok());
   EXPECT_EQ(fs::current_path(), empty);
   EXPECT_FALSE(fs::exists(home / ".local"));
 }
 
 TEST_F(EnterWorkingFolder, ProgramsWithoutShippedDataBesideThemStayWhereTheyAre) {
   WorkingFolderEntered entered = enterWorkingFolder({scratch.path() / "build", "1.0.0", nullptr, home.c_str()});
-  ASSERT_TRUE(entered.ok);
+  ASSERT_TRUE(entered.ok());
   EXPECT_EQ(fs::current_path(), empty);
   EXPECT_FALSE(fs::exists(home / ".local"));
 }
@@ -75,7 +75,7 @@ TEST_F(EnterWorkingFolder, ProgramsWithoutShippedDataBesideThemStayWhereTheyAre)
 TEST_F(EnterWorkingFolder, AFolderThatCannotBeMadeIsToldByName) {
   writeFile(home / ".local", "a file in the way");
   WorkingFolderEntered entered = enterWorkingFolder(installed());
-  EXPECT_FALSE(entered.ok);
+  EXPECT_FALSE(entered.ok());
   EXPECT_NE(entered.problem.find("「" + (home / ".local" / "share" / "sumimai").string() + "」"), std::string::npos)
       << entered.problem;
   EXPECT_NE(entered.problem.find("フォルダのあるべき所にファイルがあります"), std::string::npos) << entered.problem;
@@ -87,14 +87,14 @@ TEST_F(EnterWorkingFolder, AFileThatCannotBeWrittenIsToldWithItsFolder) {
   fs::path user = home / ".local" / "share" / "sumimai";
   fs::create_directories(user / "般若心経" / "一.mem");  // a folder where a stroke file goes
   WorkingFolderEntered entered = enterWorkingFolder(installed());
-  EXPECT_FALSE(entered.ok);
+  EXPECT_FALSE(entered.ok());
   EXPECT_NE(entered.problem.find("「" + user.string() + "」"), std::string::npos) << entered.problem;
   EXPECT_NE(entered.problem.find("「般若心経/一.mem」"), std::string::npos) << entered.problem;
 }
 
 TEST_F(EnterWorkingFolder, WithoutAHomeThereIsNoUsersFolder) {
   WorkingFolderEntered entered = enterWorkingFolder({prefix / "bin", "1.0.0", nullptr, nullptr});
-  EXPECT_FALSE(entered.ok);
+  EXPECT_FALSE(entered.ok());
   EXPECT_NE(entered.problem.find("HOME"), std::string::npos);
 }
 

@@ -18,7 +18,7 @@ DrawingStyle styleFrom(const ExportOptions& o, std::vector<std::string>& notes) 
   DrawingStyle style;
   if (fileExists(kSettingsFileName)) {
     SettingsRead read = readSettingsFile(findFile(kSettingsFileName));
-    if (read.ok) {
+    if (read.ok()) {
       style.speed = read.values[0];
       style.ink = {read.values[1], read.values[2], read.values[3]};
     } else {

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "control_pictures.h"
+#include "data_files/folder_files.h"
 #include "paper.h"
 
 namespace {
@@ -34,8 +35,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QDir data(QString::fromLocal8Bit(argv[1])), pictures(QString::fromLocal8Bit(argv[2]));
-  bool ok = save(paperImage(kScreen, indigoPaper()), data.filePath("Picture.jpg"), kJpegQuality) &&
-            save(paperImage(kScreen, washiPaper()), data.filePath("Picture2.jpg"), kJpegQuality) &&
+  bool ok = save(paperImage(kScreen, indigoPaper()), data.filePath(sumimai::kStartPicture), kJpegQuality) &&
+            save(paperImage(kScreen, washiPaper()), data.filePath(sumimai::kBackgroundPicture), kJpegQuality) &&
             save(triangleButton({368, 208}, 2, Pointing::Left), pictures.filePath("Image2.png")) &&
             save(triangleButton({368, 208}, 2, Pointing::Right), pictures.filePath("Image3.png")) &&
             save(triangleButton({227, 208}, 1, Pointing::Right), pictures.filePath("Image4.png")) &&

@@ -27,6 +27,7 @@
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/glyph_svg.h"
+#include "data_files/folder_files.h"
 #include "library/character_library.h"
 
 namespace {
@@ -85,7 +86,7 @@ bool collect(const Options& o, std::vector<Item>& items) {
       std::string name = e.path().filename().string();
       std::vector<char32_t> chars = sutraCharacters(name);
       std::string ext = e.path().extension().string();
-      if (name == "般若心経.mem" || chars.empty() || (ext != ".mem" && ext != ".MEM")) continue;
+      if (name == kPageStrokeFile || chars.empty() || (ext != ".mem" && ext != ".MEM")) continue;
       items.push_back({chars[0], svgOf(o.source / "svg", chars[0]), readAll(e.path()), {}});
     }
   } else {
@@ -121,7 +122,7 @@ void measureAll(const Options& o, std::vector<Item>& items) {
       for (std::size_t i = static_cast<std::size_t>(t); i < items.size(); i += static_cast<std::size_t>(o.jobs)) {
         Item& item = items[i];
         GlyphRead glyph = readGlyphSvg(item.svg);
-        if (!glyph.ok) item.fit.problem = glyph.problem;
+        if (!glyph.ok()) item.fit.problem = glyph.problem;
         else if (item.text.empty()) item.fit.problem = "not in the library";
         else item.fit = measureFidelity(glyph, item.text, o.size);
       }
@@ -143,7 +144,7 @@ int report(const Options& o, std::vector<Item>& items) {
   int failed = 0, measured = 0;
   for (const Item& item : items) {
     const Fidelity& f = item.fit;
-    if (!f.ok) {
+    if (!f.ok()) {
       std::printf("FAILED %s U+%04X: %s\n", encodeUtf8(item.code).c_str(), unsigned(item.code), f.problem.c_str());
       ++failed;
       continue;
@@ -153,7 +154,7 @@ int report(const Options& o, std::vector<Item>& items) {
     for (int k = 0; k < 4; ++k) sum[k] += v[k], worst[k] = k % 2 ? std::max(worst[k], v[k]) : std::min(worst[k], v[k]);
     ++measured;
   }
-  auto rank = [](const Item& a, const Item& b) { return a.fit.ok && (!b.fit.ok || a.fit.covered < b.fit.covered); };
+  auto rank = [](const Item& a, const Item& b) { return a.fit.ok() && (!b.fit.ok() || a.fit.covered < b.fit.covered); };
   std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) { return rank(a, b); });
   std::printf("worst %d by tolerant coverage:\n", o.worst);
   for (int i = 0; i < std::min<int>(o.worst, measured); ++i) std::printf("  %s\n", line(items[std::size_t(i)]).c_str());
@@ -171,7 +172,7 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
   fs::create_directories(o.pictures);
   for (int i = 0; i < std::min<int>(o.worst, static_cast<int>(items.size())); ++i) {
     const Item& item = items[std::size_t(i)];
-    if (!item.fit.ok) continue;
+    if (!item.fit.ok()) continue;
     FidelityPicture picture;
     (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture);
     writePicture(o.pictures / (std::to_string(unsigned(item.code)) + ".ppm"), picture);

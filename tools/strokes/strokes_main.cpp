@@ -33,7 +33,7 @@ int usage() {
 // times as long for a gain of a hundredth of a percent).
 double judge(const sumimai::strokes::GlyphRead& glyph, const std::string& text) {
   sumimai::strokes::Fidelity f = sumimai::strokes::measureFidelity(glyph, text, 720);
-  return f.ok ? f.covered + f.coveredStrict - f.outside - f.outsideStrict : -1;
+  return f.ok() ? f.covered + f.coveredStrict - f.outside - f.outsideStrict : -1;
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   if (!quiet) {
     for (const std::string& note : written.notes) std::printf("%s\n", note.c_str());
   }
-  if (!written.ok) {
+  if (!written.ok()) {
     std::fprintf(stderr, "sumimai-strokes: %s\n", written.problem.c_str());
     return 1;
   }

@@ -2,39 +2,45 @@
 
 #include <unordered_map>
 
+#include "window/key_codes.h"
+
 namespace sumimai {
 namespace {
 
 int keypadCode(int qtKey) {
   // With NumLock off the keypad's digits arrive as Insert, End, Down, ...:
-  // those keep the codes of the keys they stand for (45, 35, 40, ...).
+  // those keep the codes of the keys they stand for.
   static const std::unordered_map<int, int> codes = {
-      {Qt::Key_0, 96},         {Qt::Key_1, 97},     {Qt::Key_2, 98},      {Qt::Key_3, 99},
-      {Qt::Key_4, 100},        {Qt::Key_5, 101},    {Qt::Key_6, 102},     {Qt::Key_7, 103},
-      {Qt::Key_8, 104},        {Qt::Key_9, 105},    {Qt::Key_Asterisk, 106}, {Qt::Key_Plus, 107},
-      {Qt::Key_Comma, 108},    {Qt::Key_Minus, 109}, {Qt::Key_Period, 110}, {Qt::Key_Slash, 111},
-      {Qt::Key_Enter, 13},     {Qt::Key_Return, 13},
+      {Qt::Key_Asterisk, key::kKeypadMultiply}, {Qt::Key_Plus, key::kKeypadAdd},
+      {Qt::Key_Comma, key::kKeypadSeparator},   {Qt::Key_Minus, key::kKeypadSubtract},
+      {Qt::Key_Period, key::kKeypadDecimal},    {Qt::Key_Slash, key::kKeypadDivide},
+      {Qt::Key_Enter, key::kReturn},            {Qt::Key_Return, key::kReturn},
   };
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return key::keypadDigit(qtKey - Qt::Key_0);
   auto found = codes.find(qtKey);
   return found == codes.end() ? 0 : found->second;
 }
 
 int mainCode(int qtKey) {
+  using namespace key;
   static const std::unordered_map<int, int> codes = {
-      {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Backtab, 9},   {Qt::Key_Clear, 12},
-      {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},   {Qt::Key_Shift, 16},    {Qt::Key_Control, 17},
-      {Qt::Key_Alt, 18},      {Qt::Key_Pause, 19},   {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},
-      {Qt::Key_Space, 32},    {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
-      {Qt::Key_Home, 36},     {Qt::Key_Left, 37},    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},
-      {Qt::Key_Down, 40},     {Qt::Key_Print, 44},   {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},
-      {Qt::Key_Meta, 91},     {Qt::Key_Menu, 93},    {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
-      {Qt::Key_Semicolon, 186}, {Qt::Key_Equal, 187}, {Qt::Key_Comma, 188},  {Qt::Key_Minus, 189},
-      {Qt::Key_Period, 190},  {Qt::Key_Slash, 191},  {Qt::Key_BracketLeft, 219}, {Qt::Key_Backslash, 220},
-      {Qt::Key_BracketRight, 221}, {Qt::Key_Apostrophe, 222},
+      {Qt::Key_Backspace, kBackspace}, {Qt::Key_Tab, kTab},           {Qt::Key_Backtab, kTab},
+      {Qt::Key_Clear, kClear},         {Qt::Key_Return, kReturn},     {Qt::Key_Enter, kReturn},
+      {Qt::Key_Shift, kShift},         {Qt::Key_Control, kControl},   {Qt::Key_Alt, kAlt},
+      {Qt::Key_Pause, kPause},         {Qt::Key_CapsLock, kCapsLock}, {Qt::Key_Escape, kEscape},
+      {Qt::Key_Space, kSpace},         {Qt::Key_PageUp, kPageUp},     {Qt::Key_PageDown, kPageDown},
+      {Qt::Key_End, kEnd},             {Qt::Key_Home, kHome},         {Qt::Key_Left, kLeft},
+      {Qt::Key_Up, kUp},               {Qt::Key_Right, kRight},       {Qt::Key_Down, kDown},
+      {Qt::Key_Print, kPrint},         {Qt::Key_Insert, kInsert},     {Qt::Key_Delete, kDelete},
+      {Qt::Key_Meta, kMeta},           {Qt::Key_Menu, kMenu},         {Qt::Key_NumLock, kNumLock},
+      {Qt::Key_ScrollLock, kScrollLock}, {Qt::Key_Semicolon, kSemicolon}, {Qt::Key_Equal, kEqual},
+      {Qt::Key_Comma, kComma},         {Qt::Key_Minus, kMinus},       {Qt::Key_Period, kPeriod},
+      {Qt::Key_Slash, kSlash},         {Qt::Key_BracketLeft, kBracketLeft}, {Qt::Key_Backslash, kBackslash},
+      {Qt::Key_BracketRight, kBracketRight}, {Qt::Key_Apostrophe, kApostrophe},
   };
-  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return qtKey;  // '0'..'9' are 48..57 in both
-  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return qtKey;  // 'A'..'Z' are 65..90 in both
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return kDigit0 + (qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return kLetterA + (qtKey - Qt::Key_A);
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return kF1 + (qtKey - Qt::Key_F1);
   auto found = codes.find(qtKey);
   return found == codes.end() ? 0 : found->second;
 }

@@ -130,10 +130,10 @@ PictureSave QtCanvas::savePicture(const std::string& path) {
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "bmp");
   if (image.isNull() || !writer.write(image.convertToFormat(QImage::Format_RGB888)))
-    return PictureSave{false, cannot + writer.errorString().toStdString()};
+    return PictureSave{cannot + writer.errorString().toStdString()};
   FileWrite written = replaceFile(path, bytes.toStdString());
-  if (!written.ok) return PictureSave{false, cannot + written.problem};
-  return PictureSave{true, ""};
+  if (!written.ok()) return PictureSave{cannot + written.problem};
+  return PictureSave{};
 }
 
 // --- controls lying on the canvas --------------------------------------------

@@ -50,7 +50,7 @@ PictureLoad failure(const std::string& path, const std::string& what) {
 }  // namespace
 
 PictureLoad QtPictureFiles::load(const std::string& path) {
-  if (path.empty()) return PictureLoad{Picture{}, true, ""};
+  if (path.empty()) return PictureLoad{Picture{}, ""};
   bool resource = path.rfind(":/", 0) == 0;
   QString name = resource ? QString::fromStdString(path)
                           : QString::fromStdString(findFile(std::filesystem::path(path)).string());
@@ -70,7 +70,7 @@ PictureLoad QtPictureFiles::load(const std::string& path) {
   QImage image;
   if (!image.loadFromData(bytes, format.constData()) || image.isNull())
     return failure(path, "画像のデータが壊れています。");
-  return PictureLoad{pictureOf(std::move(image), path), true, ""};
+  return PictureLoad{pictureOf(std::move(image), path), ""};
 }
 
 }  // namespace sumimai

@@ -23,10 +23,11 @@ Picture RecordingCanvasControl::capture() {
 
 PictureSave RecordingCanvasControl::savePicture(const std::string& path) {
   savedFiles.push_back(path);
-  if (failSave) return {false, "書き込めません。"};
+  if (failSave) return {"書き込めません。"};
   std::ofstream out(path, std::ios::binary);
   out << "BM";
-  return {static_cast<bool>(out), ""};
+  if (!out) return {"書き込めません。"};
+  return {};
 }
 
 }  // namespace sumimai

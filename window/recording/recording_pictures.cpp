@@ -12,17 +12,17 @@ class RecordedPicture : public PictureData {};
 
 PictureLoad RecordingPictures::load(const std::string& path) {
   loads.push_back(path);
-  if (path.empty()) return {Picture{}, true, ""};
+  if (path.empty()) return {Picture{}, ""};
   std::filesystem::path found = findFile(path);
   std::error_code ec;
   if (failing.count(path) || !std::filesystem::is_regular_file(found, ec) ||
       std::filesystem::file_size(found, ec) == 0) {
-    return {Picture{}, false, "画像を読み込めません。"};
+    return {Picture{}, "画像を読み込めません。"};
   }
   Picture picture;
   picture.data = std::make_shared<RecordedPicture>();
   picture.source = path;
-  return {picture, true, ""};
+  return {picture, ""};
 }
 
 }  // namespace sumimai
