@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "data_files/file_writing.h"
 #include "data_files/stroke_file_text.h"
 #include "glyph_svg.h"
 #include "page_layout.h"
@@ -31,11 +32,7 @@ bool readText(const fs::path& path, std::string& text) {
   return true;
 }
 
-bool writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  return static_cast<bool>(out.flush());
-}
+bool writeBytes(const fs::path& path, const std::string& bytes) { return replaceFile(path, bytes).ok; }
 
 std::string hexOf(char32_t c) {
   std::ostringstream s;
