@@ -6,6 +6,7 @@
 #include <map>
 #include <thread>
 
+#include "core/utf8.h"
 #include "data_files/file_writing.h"
 #include "glyph_svg.h"
 #include "library/character_library.h"
@@ -42,7 +43,7 @@ std::vector<Converted> convertAll(const std::vector<LibrarySource>& sources, con
 std::string problemsOf(const std::vector<LibrarySource>& sources, const std::vector<Converted>& converted) {
   std::string problems;
   for (std::size_t i = 0; i < sources.size(); ++i)
-    if (!converted[i].problem.empty()) problems += "\n  " + utf8Of(sources[i].code) + " " + converted[i].problem;
+    if (!converted[i].problem.empty()) problems += "\n  " + encodeUtf8(sources[i].code) + " " + converted[i].problem;
   return problems;
 }
 

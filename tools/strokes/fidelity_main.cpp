@@ -23,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/utf8.h"
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/glyph_svg.h"
@@ -134,7 +135,7 @@ std::string line(const Item& item) {
   char text[200];
   const Fidelity& f = item.fit;
   std::snprintf(text, sizeof text, "%s U+%04X  covered %.4f outside %.4f | strict %.4f %.4f | stroke %d %.3f | %d strokes %d records %d px",
-                utf8Of(item.code).c_str(), unsigned(item.code), f.covered, f.outside, f.coveredStrict,
+                encodeUtf8(item.code).c_str(), unsigned(item.code), f.covered, f.outside, f.coveredStrict,
                 f.outsideStrict, f.worstStrokeNumber, f.worstStroke, f.strokes, f.records, f.height);
   return text;
 }
@@ -145,7 +146,7 @@ int report(const Options& o, std::vector<Item>& items) {
   for (const Item& item : items) {
     const Fidelity& f = item.fit;
     if (!f.ok) {
-      std::printf("FAILED %s U+%04X: %s\n", utf8Of(item.code).c_str(), unsigned(item.code), f.problem.c_str());
+      std::printf("FAILED %s U+%04X: %s\n", encodeUtf8(item.code).c_str(), unsigned(item.code), f.problem.c_str());
       ++failed;
       continue;
     }
