@@ -25,10 +25,12 @@ ViewLayout viewLayout(const ViewRequest& r) {
   if (r.perLine) {
     out.perLine = std::clamp(*r.perLine, 1, count);
   } else {
-    // The biggest cells; among equals, the longest lines (the fewest to scroll).
+    // The biggest cells of lines that fit along the window; among equals,
+    // the longest lines (the fewest to scroll across).
+    const int along = r.direction == WritingDirection::Columns ? r.view.height : r.view.width;
     out.perLine = 1;
     for (int n = 1; n <= count; ++n) {
-      if (cellFor(r, n) >= cellFor(r, out.perLine)) out.perLine = n;
+      if (n * cellFor(r, n) <= along && cellFor(r, n) >= cellFor(r, out.perLine)) out.perLine = n;
     }
   }
   out.cell = cellFor(r, out.perLine);
