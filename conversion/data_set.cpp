@@ -7,6 +7,7 @@
 
 #include "core/page_grid.h"
 #include "core/utf8.h"
+#include "data_files/file_writing.h"
 #include "data_files/folder_files.h"
 #include "data_files/stroke_file_text.h"
 #include "glyph_svg.h"
@@ -32,11 +33,7 @@ bool readText(const fs::path& path, std::string& text) {
   return true;
 }
 
-bool writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  return static_cast<bool>(out.flush());
-}
+bool writeBytes(const fs::path& path, const std::string& bytes) { return replaceFile(path, bytes).ok(); }
 
 std::string hexOf(char32_t c) {
   std::ostringstream s;

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/utf8.h"
+#include "data_files/file_writing.h"
 #include "glyph_svg.h"
 #include "library/character_library.h"
 #include "library/library_writer.h"
@@ -80,9 +81,7 @@ DataSetWrite writeLibrary(const fs::path& source, const fs::path& file, const Da
   std::map<char32_t, std::string> texts;
   for (std::size_t i = 0; i < sources.size(); ++i) texts[sources[i].code] = std::move(converted[i].text);
   std::string bytes = libraryBytes(texts);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out.flush()) result.problem = "cannot write " + file.string();
+  if (!replaceFile(file, bytes).ok()) result.problem = "cannot write " + file.string();
   result.notes.push_back("library: " + std::to_string(texts.size()) + " characters, " + std::to_string(bytes.size()) + " bytes");
   return result;
 }

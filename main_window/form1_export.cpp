@@ -27,6 +27,7 @@ void Form1::SaveWriting() {
   const std::string name = std::to_string(shown_->number) + "_" + shown_->character + ".webp";
   try {
     const std::string file = strokeFileName(shown_->character);
+    if (!staysInFolder(file)) throw ExportError(Form1Texts::kOutsideFolder);
     const PictureSize window{pixels(form.width()), pixels(form.height())};
     Composed composed = composeSources({strokeFileSource(dataFilePath(file), dataFileDisplayName(file))},
                                        {WritingDirection::Columns, std::nullopt, window});

@@ -9,7 +9,13 @@ namespace sumimai {
 namespace fs = std::filesystem;
 
 std::optional<StrokeSource> StrokeFolder::find(std::string_view character, WritingDirection) const {
-  const fs::path file = findFile(folder_ / strokeFileName(character));
+  const std::string name = strokeFileName(character);
+  if (!staysInFolder(name)) {
+    return StrokeSource{StrokeSource::Kind::StrokeFile, name, {}, {},
+                        "the character " + std::string(character) + " would name a file outside the stroke folder " +
+                            folder_.string() + "; it is not read"};
+  }
+  const fs::path file = findFile(folder_ / name);
   if (!fileExists(file)) return std::nullopt;
   return StrokeSource{StrokeSource::Kind::StrokeFile, file.string(), file, {}, {}};
 }

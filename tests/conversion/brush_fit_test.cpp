@@ -20,7 +20,6 @@ Contour rectangle(double left, double top, double right, double bottom) {
 
 GlyphRead glyphOf(std::vector<Contour> outlines) {
   GlyphRead g;
-  g.ok() = true;
   for (Contour& c : outlines) g.strokes.push_back({{std::move(c)}, {}, {}, 1});
   return g;
 }

@@ -27,7 +27,9 @@
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/glyph_svg.h"
+#include "data_files/file_writing.h"
 #include "data_files/folder_files.h"
+#include "data_files/replacing_file.h"
 #include "library/character_library.h"
 
 namespace {
@@ -109,10 +111,10 @@ bool collect(const Options& o, std::vector<Item>& items) {
   return true;
 }
 
-void writePicture(const fs::path& path, const FidelityPicture& p) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << p.width << " " << p.height << "\n255\n";
-  out.write(reinterpret_cast<const char*>(p.rgb.data()), static_cast<std::streamsize>(p.rgb.size()));
+bool writePicture(const fs::path& path, const FidelityPicture& p) {
+  std::string bytes = "P6\n" + std::to_string(p.width) + " " + std::to_string(p.height) + "\n255\n";
+  bytes.append(reinterpret_cast<const char*>(p.rgb.data()), p.rgb.size());
+  return replaceFile(path, bytes).ok();
 }
 
 void measureAll(const Options& o, std::vector<Item>& items) {
@@ -175,13 +177,15 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
     if (!item.fit.ok()) continue;
     FidelityPicture picture;
     (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture);
-    writePicture(o.pictures / (std::to_string(unsigned(item.code)) + ".ppm"), picture);
+    const fs::path file = o.pictures / (std::to_string(unsigned(item.code)) + ".ppm");
+    if (!writePicture(file, picture)) std::fprintf(stderr, "sumimai-fidelity: cannot write %s\n", file.c_str());
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::removeTemporaryFilesOnSignals();
   Options o;
   if (!parse(argc, argv, o)) {
     std::fprintf(stderr, "usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N] "
