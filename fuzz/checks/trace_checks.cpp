@@ -5,7 +5,7 @@
 
 #include "grading/grader.h"
 #include "grading/trace_json.h"
-#include "utf8.h"
+#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -51,7 +51,7 @@ void checkJudgements(const Grading& g, std::size_t written, Problems& problems) 
     expect(problems, m >= 0 && m < strokes && !std::binary_search(taken.begin(), taken.end(), m),
            "a stroke missing that is not the model's or was written");
   }
-  expect(problems, isValidUtf8(judgementJson("三", g)), "the judgement is not UTF-8");
+  expect(problems, decodeUtf8(judgementJson("三", g).ok()), "the judgement is not UTF-8");
 }
 
 }  // namespace
@@ -60,11 +60,11 @@ Problems checkTrace(std::string_view bytes) {
   Problems problems;
   const TraceRead read = readTrace(bytes);
   if (!read.ok()) {
-    expect(problems, isValidUtf8(read.problem), "the reason a trace is refused is not UTF-8");
+    expect(problems, decodeUtf8(read.problem).ok(), "the reason a trace is refused is not UTF-8");
     expect(problems, read.trace.character.empty() && read.trace.strokes.empty(), "a refused trace gives strokes");
     return problems;
   }
-  expect(problems, isValidUtf8(read.trace.character), "the character is not UTF-8");
+  expect(problems, decodeUtf8(read.trace.character).ok(), "the character is not UTF-8");
   expect(problems, pointsHold(read.trace), "a stroke without points, or a point that is not finite or near the box");
   if (problems.empty()) checkJudgements(grade(model(), read.trace.strokes), read.trace.strokes.size(), problems);
   return problems;
