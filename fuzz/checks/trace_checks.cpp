@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/utf8.h"
 #include "grading/grader.h"
 #include "grading/trace_json.h"
-#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -51,7 +51,7 @@ void checkJudgements(const Grading& g, std::size_t written, Problems& problems) 
     expect(problems, m >= 0 && m < strokes && !std::binary_search(taken.begin(), taken.end(), m),
            "a stroke missing that is not the model's or was written");
   }
-  expect(problems, decodeUtf8(judgementJson("三", g).ok()), "the judgement is not UTF-8");
+  expect(problems, decodeUtf8(judgementJson("三", g)).ok(), "the judgement is not UTF-8");
 }
 
 }  // namespace
