@@ -36,6 +36,10 @@ bool selectsAll(StrokeSelection selection, std::size_t strokes) {
 
 }  // namespace
 
+Framing framingOf(Framing laid, const CharacterStrokes& strokes) {
+  return laid == Framing::EmBox && !strokes.onEmBox ? Framing::Centred : laid;
+}
+
 void drawCharacterInCell(const CharacterStrokes& strokes, PixelRect cell, Framing framing, CellCanvas& canvas,
                          const DrawingStyle& style, StrokeSelection selection, const RecordWatch& watch) {
   const SizeF window = windowOf(cell);
@@ -64,7 +68,7 @@ void drawComposition(const Composition& composition, CellCanvas& canvas, const D
     const RecordWatch slots = [&](int slot) {
       if (watch) watch->slotReached(i, slot);
     };
-    drawCharacterInCell(*c.strokes, c.cell, composition.framing, canvas, style, {}, slots);
+    drawCharacterInCell(*c.strokes, c.cell, framingOf(composition.framing, *c.strokes), canvas, style, {}, slots);
     if (watch) watch->characterEnds(i);
   }
 }

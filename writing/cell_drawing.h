@@ -54,6 +54,10 @@ class DrawingWatch {
 void drawComposition(const Composition& composition, CellCanvas& canvas, const DrawingStyle& style,
                      DrawingWatch* watch = nullptr);
 
+// How a character is framed in a composition framed as `laid`: strokes
+// that are not on the design box are centred on their ink instead.
+Framing framingOf(Framing laid, const CharacterStrokes& strokes);
+
 // One character in a cell: placed, fitted, cleared and drawn (the selected
 // strokes of it).
 void drawCharacterInCell(const CharacterStrokes& strokes, PixelRect cell, Framing framing, CellCanvas& canvas,

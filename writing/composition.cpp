@@ -1,5 +1,7 @@
 #include "composition.h"
 
+#include "vertical_forms.h"
+
 namespace sumimai {
 namespace {
 
@@ -21,7 +23,12 @@ PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lo
     return {character.text, character.offset, {}, CharacterState::Missing, {},
             "no strokes for the character " + character.text};
   }
-  return placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+  PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+  // Our punctuation comes in the direction's own form already.
+  if (placed.strokes && direction == WritingDirection::Columns && source->kind != StrokeSource::Kind::Punctuation) {
+    setForColumns(character.text, *placed.strokes);
+  }
+  return placed;
 }
 
 Composed arranged(Composition composition, const LayoutRequest& layout) {
@@ -61,7 +68,9 @@ Composed composeSources(const std::vector<StrokeSource>& sources, const LayoutRe
 }
 
 std::string arrange(Composition& composition, const LayoutRequest& layout) {
-  LayoutResult result = layOut(static_cast<int>(composition.characters.size()), layout);
+  std::vector<std::string> texts;
+  for (const PlacedCharacter& c : composition.characters) texts.push_back(c.text);
+  LayoutResult result = layOutText(texts, layout);
   if (!result.ok()) return result.problem;
   composition.picture = result.laid.picture;
   composition.framing = result.laid.framing;

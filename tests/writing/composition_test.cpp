@@ -49,8 +49,8 @@ TEST_F(Composing, EachCharacterComesFromTheFirstPlaceThatHasIt) {
   EXPECT_EQ(got[5].problem, "no strokes for the character ☃");
   EXPECT_EQ(c.composition.firstUnwritten(), &got[5]);
   EXPECT_EQ(got[3].offset, 7u);  // 色 空 and the blank take 3 + 3 + 1 bytes
-  EXPECT_EQ(got[1].cell, (PixelRect{240, 0, 480, 240}));  // a row of 240-pixel cells
-  EXPECT_EQ(c.composition.picture, (PictureSize{1440, 240}));
+  EXPECT_EQ(got[1].cell, (PixelRect{264, 24, 504, 264}));  // a row of 240-pixel cells, 24 around
+  EXPECT_EQ(c.composition.picture, (PictureSize{1488, 288}));
 }
 
 TEST_F(Composing, DamagedDataIsKeptWithItsReasonAndABadLibraryIsLeftOutWithANote) {

@@ -63,9 +63,9 @@ TEST(Timing, StrokesFollowEachOtherWithinTheirCharacter) {
 }
 
 TEST(Timing, CharactersFollowEachOtherAndOneNotDrawnTakesNoTime) {
-  // Three 64-pixel cells in a row, the characters centred in them.
+  // Three 64-pixel cells in a row and their margin, the characters centred in them.
   const Composed c = composeSources({twoStrokes(), strokeFileSource("missing.mem"), twoStrokes()},
-                                    {WritingDirection::Rows, std::nullopt, PictureSize{192, 64}});
+                                    {WritingDirection::Rows, std::nullopt, PictureSize{206, 78}});
   const CompositionTiming t = timed(c.composition);
   ASSERT_EQ(t.characters.size(), 3u);
   EXPECT_EQ(t.characters[0].end, 3757ns);
