@@ -36,11 +36,29 @@ Composed arranged(Composition composition, const LayoutRequest& layout) {
   return {std::move(composition), std::move(problem)};
 }
 
+bool unwritten(const PlacedCharacter& c) {
+  return c.state == CharacterState::Missing || c.state == CharacterState::Damaged;
+}
+
 }  // namespace
+
+std::string settleUnwritten(Composition& composition, UnwrittenCharacters what, const LayoutRequest& layout) {
+  if (what == UnwrittenCharacters::Refused) return "";
+  const char* how = what == UnwrittenCharacters::Boxed ? " (an empty box in its place)" : " (left out)";
+  for (const PlacedCharacter& c : composition.characters) {
+    if (unwritten(c)) composition.notes.push_back(c.problem + how);
+  }
+  if (what == UnwrittenCharacters::Boxed) {
+    composition.framesUnwritten = true;
+    return "";
+  }
+  std::erase_if(composition.characters, unwritten);
+  return arrange(composition, layout);
+}
 
 const PlacedCharacter* Composition::firstUnwritten() const {
   for (const PlacedCharacter& c : characters) {
-    if (c.state == CharacterState::Missing || c.state == CharacterState::Damaged) return &c;
+    if (unwritten(c)) return &c;
   }
   return nullptr;
 }
