@@ -2,7 +2,7 @@
 // the defaults, and the sentence that names each mistake.
 #include <gtest/gtest.h>
 
-#include "export_options.h"
+#include "command_line/export_options.h"
 
 namespace sumimai {
 namespace {
@@ -13,7 +13,7 @@ TEST(ExportOptions, ValuesAreReadAndTheLastArgumentIsTheOutput) {
   const ParsedOptions p = parse({"--speed", "2.5", "--fps", "25", "--size", "640x360", "--layout", "row",
                                  "--per-line", "4", "--ink", "10,20,30", "--background", "paper.jpg", "--hold",
                                  "0", "--once", "--quality", "80", "a.mem", "b.mem", "out.webp"});
-  ASSERT_EQ(p.problem, "");
+  ASSERT_EQ(p.read.problem, "");
   const ExportOptions& o = p.options;
   EXPECT_EQ(o.speed, 2.5);
   EXPECT_EQ(o.fps, 25);
@@ -57,15 +57,16 @@ TEST(ExportOptions, EachMistakeIsNamed) {
       {{"--quality", "101", "a.mem", "o.webp"}, "--quality 101 is outside 0..100"},
       {{"--ground", "1,2,3", "--background", "p.jpg", "a.mem", "o.webp"}, "--ground and --background exclude each other"},
       {{"--once", "--loop", "a.mem", "o.webp"}, "--once and --loop exclude each other"},
-      {{"--colour", "red", "a.mem", "o.webp"}, "unknown option --colour"},
-      {{"a.mem", "o.webp", "--speed"}, "--speed needs a value"},
+      {{"--colour", "red", "a.mem", "o.webp"}, "The following argument was not expected: --colour"},
+      {{"a.mem", "o.webp", "--speed"}, "--speed: 1 required TEXT missing"},
       {{}, "no output file named (the last argument)"},
       {{"o.webp"}, "nothing to write: give stroke files, --sutra, --text or --page"},
       {{"--page", "a.mem", "o.webp"}, "give one kind of input: stroke files, --sutra, --text or --page"},
       {{"--text", "", "o.webp"}, "--text needs characters"},
   };
-  for (const auto& [arguments, problem] : cases) EXPECT_EQ(parse(arguments).problem, problem);
-  EXPECT_TRUE(parse({"--help", "--speed", "2"}).options.help);
+  for (const auto& [arguments, problem] : cases) EXPECT_EQ(parse(arguments).read.problem, problem);
+  EXPECT_TRUE(parse({"--help", "--speed", "2"}).read.help);
+  EXPECT_TRUE(parse({"--version"}).read.version);
   EXPECT_NE(helpText().find("--sutra A-B"), std::string::npos);
 }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "export/animation_export.h"
-#include "export_options.h"
+#include "command_line/export_options.h"
 #include "working_folder/data_places.h"
 
 namespace sumimai {

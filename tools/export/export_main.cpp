@@ -44,11 +44,7 @@ int run(const ExportOptions& options) {
 int main(int argc, char** argv) {
   removeTemporaryFilesOnSignals();
   const ParsedOptions parsed = parseOptions({argv + 1, argv + argc});
-  if (parsed.options.help) {
-    std::fputs(helpText().c_str(), stdout);
-    return 0;
-  }
-  if (!parsed.problem.empty()) return fail(parsed.problem + " (see --help)", 2);
+  if (const std::optional<int> status = finishCommandLine(kExportProgram, helpText(), parsed.read)) return *status;
   try {
     return run(parsed.options);
   } catch (const ExportError& e) {

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cstdio>
 
+#include "command_line/tool_command_line.h"
 #include "control_pictures.h"
 #include "data_files/folder_files.h"
 #include "paper.h"
@@ -15,6 +16,17 @@
 namespace {
 
 using namespace sumimai::pictures;
+
+constexpr char kHelp[] = R"(usage: sumimai-pictures DATA PICTURES
+
+Paints the start picture DATA/Picture.jpg, the background picture
+DATA/Picture2.jpg and the controls' pictures PICTURES/Image2.png ..
+Image6.png, from fixed seeds: the files come out the same every time.
+
+Options:
+  --help             this text
+  --version          the program's name and version
+)";
 
 constexpr int kJpegQuality = 90;
 const QSize kScreen(1920, 1080);
@@ -31,14 +43,15 @@ bool save(const QImage& image, const QString& path, int quality = -1) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::vector<std::string> folders;
+  sumimai::ToolCommandLine line("sumimai-pictures", kHelp);
+  line.positionals(folders);
+  if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return *status;
+  if (folders.size() != 2) return line.mistake("give the DATA and PICTURES folders");
   // Fonts need a GUI application, but no screen is needed.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: sumimai-pictures DATA PICTURES\n");
-    return 2;
-  }
-  QDir data(QString::fromLocal8Bit(argv[1])), pictures(QString::fromLocal8Bit(argv[2]));
+  QDir data(QString::fromStdString(folders[0])), pictures(QString::fromStdString(folders[1]));
   bool ok = save(paperImage(kScreen, indigoPaper()), data.filePath(sumimai::kStartPicture), kJpegQuality) &&
             save(paperImage(kScreen, washiPaper()), data.filePath(sumimai::kBackgroundPicture), kJpegQuality) &&
             save(triangleButton({368, 208}, 2, Pointing::Left), pictures.filePath("Image2.png")) &&

@@ -2,20 +2,9 @@
 // --page, the page file with its grid) through the programs' own loader,
 // fitting and brush into the programs' own raster, at full speed, and saves
 // it as a PNG. sumimai-render [options] --text TEXT OUT.png draws the
-// characters of a text, found by name (render_text.h).
-//
-//   --text TEXT        the characters of TEXT instead of a file
-//   --layout column|row  several characters in columns right to left
-//                      (default) or in rows left to right
-//   --size WxH         the window in pixels (default 1920x1080); the canvas is
-//                      30 twips larger, as in the program
-//   --ink R,G,B        ink colour (default 0,0,0)
-//   --background FILE  picture under the ink, stretched to the canvas
-//   --ground R,G,B     plain colour under the ink (default 255,255,255)
-//   --output-size WxH  scale the result smoothly to this size
-// The ground and the ink are composed as sumimai-export composes its
-// frames, so that its last frame and this picture agree pixel for pixel.
-#include <QBuffer>
+// characters of a text, found by name (render_text.h). --help tells the
+// options. The ground and the ink are composed as sumimai-export composes
+// its frames, so that its last frame and this picture agree pixel for pixel.
 #include <QCoreApplication>
 #include <QImage>
 #include <cstdio>
@@ -24,12 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "data_files/number_forms.h"
+#include "command_line/strict_values.h"
+#include "command_line/tool_command_line.h"
 #include "drawing/raster/ink_only_canvas.h"
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/ground.h"
-#include "export/output_file.h"
 #include "render_text.h"
 #include "renderer/trace/trace_runs.h"
 
@@ -37,70 +26,97 @@ namespace {
 
 using namespace sumimai;
 
+constexpr char kProgram[] = "sumimai-render";
+
+constexpr char kHelp[] = R"(usage: sumimai-render [options] FILE OUT.png
+       sumimai-render --text TEXT [options] OUT.png
+
+Draws a stroke file (with --page the page file and its grid) as the program
+draws it, at full speed, and saves the finished writing as a PNG. With
+--text, the characters of TEXT found by name, as sumimai-export finds them.
+
+Options:
+  --text TEXT        the characters of TEXT instead of a file
+  --layout column    several characters top to bottom, columns right to
+                     left (default); --layout row: left to right
+  --page             FILE is the page file: drawn with the page's grid
+  --size WxH         the window in pixels, at most 8192 a side (default
+                     1920x1080; for a text of several characters fitted to
+                     the layout); the canvas is 30 twips larger, as in the
+                     program
+  --ink R,G,B        ink colour, each 0..255 (default 0,0,0)
+  --ground R,G,B     plain colour under the ink (default 255,255,255)
+  --background FILE  picture under the ink, stretched to the canvas
+  --output-size WxH  the picture scaled smoothly to this size (at most 8192
+                     a side)
+  --help             this text
+  --version          the program's name and version
+
+Exit status: 0 when the picture is written, 1 when it cannot be (nothing is
+written), 2 for a mistake in the command line.
+)";
+
 struct RenderOptions {
   bool page = false;
   std::optional<std::string> text;
   WritingDirection layout = WritingDirection::Columns;
-  bool sizeGiven = false;
-  QSize size{1920, 1080};
+  std::optional<PictureSize> size;
   InkColour ink{0, 0, 0};
   Ground ground;
-  QSize outputSize;
+  bool groundGiven = false;
+  std::optional<PictureSize> outputSize;
   std::string file;
   QString out;
 };
 
-// "WxH" with both at least 1, or "R,G,B"; nothing may follow.
-std::optional<QSize> sizeOf(const std::string& text) {
-  int w = 0, h = 0;
-  char rest = 0;
-  if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 1 || h < 1) return std::nullopt;
-  return QSize(w, h);
+template <typename T>
+std::string take(std::optional<T>& to, ValueRead<T> read) {
+  if (read.value) to = read.value;
+  return read.problem;
 }
 
-std::optional<InkColour> colourOf(const std::string& text) {
-  InkColour c;
-  char rest = 0;
-  if (std::sscanf(text.c_str(), "%lf,%lf,%lf%c", &c.red, &c.green, &c.blue, &rest) != 3) return std::nullopt;
-  return c;
+void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string>& positional) {
+  line.value("--text", [&o](const std::string& v) {
+    o.text = v;
+    return v.empty() ? std::string("--text needs characters") : std::string();
+  });
+  line.value("--layout", [&o](const std::string& v) -> std::string {
+    if (v != "column" && v != "row") return "--layout is column or row, not '" + v + "'";
+    o.layout = v == "row" ? WritingDirection::Rows : WritingDirection::Columns;
+    return "";
+  });
+  line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
+  line.value("--output-size", [&o](const std::string& v) { return take(o.outputSize, pictureSize("--output-size", v)); });
+  line.value("--ink", [&o](const std::string& v) {
+    const ValueRead<Rgb> read = rgbColour("--ink", v);
+    if (read.value) o.ink = {double(read.value->red), double(read.value->green), double(read.value->blue)};
+    return read.problem;
+  });
+  line.value("--ground", [&o](const std::string& v) {
+    const ValueRead<Rgb> read = rgbColour("--ground", v);
+    if (read.value) o.ground.colour = *read.value, o.groundGiven = true;
+    return read.problem;
+  });
+  line.value("--background", [&o](const std::string& v) {
+    o.ground.picture = v;
+    return std::string();
+  });
+  line.flag("--page", o.page);
+  line.positionals(positional);
 }
 
-bool setOption(RenderOptions& o, const std::string& flag, const std::string& value) {
-  std::optional<QSize> size = sizeOf(value);
-  std::optional<InkColour> colour = colourOf(value);
-  if ((flag == "--size" || flag == "--output-size") && size) {
-    (flag == "--size" ? o.size : o.outputSize) = *size;
-    o.sizeGiven = o.sizeGiven || flag == "--size";
-  } else if (flag == "--text") {
-    o.text = value;
-  } else if (flag == "--layout" && (value == "column" || value == "row")) {
-    o.layout = value == "row" ? WritingDirection::Rows : WritingDirection::Columns;
-  } else if (flag == "--ink" && colour) {
-    o.ink = *colour;
-  } else if (flag == "--ground" && colour) {
-    o.ground.colour = {colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue)};
-  } else if (flag == "--background") {
-    o.ground.picture = value;
-  } else {
-    return false;
+// The checks across options, once all are read.
+std::string checkTogether(RenderOptions& o, const std::vector<std::string>& positional) {
+  if (o.text && o.page) return "--text and --page exclude each other";
+  if (o.groundGiven && !o.ground.plain()) return "--ground and --background exclude each other";
+  const std::size_t wanted = o.text ? 1 : 2;
+  if (positional.size() != wanted) {
+    return o.text ? "give only OUT.png after the options" : "give FILE and OUT.png (the last two arguments)";
   }
-  return true;
-}
-
-std::optional<RenderOptions> parse(int argc, char** argv) {
-  RenderOptions o;
-  std::vector<std::string> positional;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg == "--page") o.page = true;
-    else if (arg.rfind("--", 0) == 0 && i + 1 < argc && setOption(o, arg, argv[i + 1])) ++i;
-    else if (arg.rfind("--", 0) != 0) positional.push_back(arg);
-    else return std::nullopt;
-  }
-  if (positional.size() != (o.text ? 1u : 2u) || (o.text && o.page)) return std::nullopt;
   if (!o.text) o.file = positional[0];
+  if (!positional.back().ends_with(".png")) return "the picture must be a .png file: " + positional.back();
   o.out = QString::fromStdString(positional.back());
-  return o;
+  return "";
 }
 
 QImage toQImage(const RgbImage& picture) {
@@ -111,74 +127,57 @@ QImage toQImage(const RgbImage& picture) {
   return image;
 }
 
-// The picture, scaled to --output-size when given, written as a PNG through
-// a temporary file that replaces OUT only once it is whole.
-bool savePicture(QImage image, const RenderOptions& o) {
-  if (o.outputSize.isValid()) image = image.scaled(o.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  try {
-    OutputFile output(o.out.toStdString());
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-      throw ExportError("cannot encode the picture for " + o.out.toStdString());
-    }
-    output.write(bytes.toStdString());
-    output.commit();
-  } catch (const ExportError& e) {
-    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
-    return false;
-  }
-  return true;
+int fail(const std::string& message) {
+  std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+  return 1;
 }
 
-// The picture of a text, written as a PNG.
+int save(QImage image, const RenderOptions& o) {
+  if (o.outputSize) {
+    image = image.scaled(QSize(o.outputSize->width, o.outputSize->height), Qt::IgnoreAspectRatio,
+                         Qt::SmoothTransformation);
+  }
+  if (!image.save(o.out)) return fail("cannot write " + o.out.toStdString());
+  return 0;
+}
+
+// The picture of a text.
 int renderText(const RenderOptions& o) {
   TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt};
-  if (o.sizeGiven || charactersIn(*o.text) == 1) text.size = PictureSize{o.size.width(), o.size.height()};
-  QImage image;
-  try {
-    if (!o.out.endsWith(".png")) throw ExportError("the picture must be a .png file: " + o.out.toStdString());
-    image = toQImage(textPicture(text, programDataPlaces()));
-  } catch (const ExportError& e) {
-    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
-    return 1;
-  }
-  return savePicture(image, o) ? 0 : 1;
+  if (o.size || charactersIn(*o.text) == 1) text.size = o.size.value_or(PictureSize{1920, 1080});
+  return save(toQImage(textPicture(text, programDataPlaces())), o);
+}
+
+// The picture of a stroke file or of the page.
+int renderFile(const RenderOptions& o) {
+  if (!std::filesystem::is_regular_file(o.file)) return fail("no such file " + o.file);
+  const PictureSize size = o.size.value_or(PictureSize{1920, 1080});
+  const RgbImage ground = groundImage(o.ground, size.width, size.height);
+  InkOnlyCanvas canvas;
+  const SizeF form{static_cast<float>(size.width * kTwipsPerPixel), static_cast<float>(size.height * kTwipsPerPixel)};
+  TraceResult result = o.page ? tracePage(o.file, form, o.ink, canvas)
+                              : traceCharacter(o.file, {form.width + 30, form.height + 30}, 0, o.ink, canvas);
+  for (const std::string& m : result.messages) fail(m);
+  if (result.blank) return fail("nothing to see at this size; " + o.out.toStdString() + " not written");
+  const int status = save(toQImage(composedStill(canvas.ink(), ground)), o);
+  return status == 0 && !result.messages.empty() ? 1 : status;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  removeTemporaryFilesOnSignals();
   QCoreApplication app(argc, argv);
-  std::optional<RenderOptions> o = parse(argc, argv);
-  if (!o) {
-    std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
-                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n"
-                         "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
-    return 2;
-  }
-  if (o->text) return renderText(*o);
-  if (!std::filesystem::is_regular_file(o->file)) {
-    std::fprintf(stderr, "sumimai-render: no such file %s\n", o->file.c_str());
-    return 1;
-  }
-  RgbImage ground;
+  RenderOptions o;
+  std::vector<std::string> positional;
+  ToolCommandLine line(kProgram, kHelp);
+  addOptions(line, o, positional);
+  if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return *status;
+  if (std::string problem = checkTogether(o, positional); !problem.empty()) return line.mistake(problem);
   try {
-    ground = groundImage(o->ground, o->size.width(), o->size.height());
+    return o.text ? renderText(o) : renderFile(o);
   } catch (const ExportError& e) {
-    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
-    return 1;
+    return fail(e.what());
+  } catch (const std::exception& e) {
+    return fail(std::string("unexpected failure: ") + e.what());
   }
-  InkOnlyCanvas canvas;
-  SizeF form{static_cast<float>(o->size.width() * kTwipsPerPixel), static_cast<float>(o->size.height() * kTwipsPerPixel)};
-  TraceResult result = o->page ? tracePage(o->file, form, o->ink, canvas)
-                               : traceCharacter(o->file, {form.width + 30, form.height + 30}, 0, o->ink, canvas);
-  for (const std::string& m : result.messages) std::fprintf(stderr, "sumimai-render: %s\n", m.c_str());
-  if (result.blank) {
-    std::fprintf(stderr, "sumimai-render: nothing to see at this size; %s not written\n", qPrintable(o->out));
-    return 1;
-  }
-  if (!savePicture(toQImage(composedStill(canvas.ink(), ground)), *o)) return 1;
-  return result.messages.empty() ? 0 : 1;
 }

@@ -23,6 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include "command_line/strict_values.h"
+#include "command_line/tool_command_line.h"
 #include "core/utf8.h"
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
@@ -53,23 +55,54 @@ struct Item {
   Fidelity fit;
 };
 
-bool parse(int argc, char** argv, Options& o) {
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    bool more = i + 1 < argc;
-    if (a == "--source" && more) o.source = argv[++i];
-    else if (a == "--size" && more) o.size = std::stoi(argv[++i]);
-    else if (a == "--jobs" && more) o.jobs = std::max(1, std::stoi(argv[++i]));
-    else if (a == "--sample" && more) o.sample = std::max(1, std::stoi(argv[++i]));
-    else if (a == "--worst" && more) o.worst = std::stoi(argv[++i]);
-    else if (a == "--pictures" && more) o.pictures = argv[++i];
-    else if (a == "--sutra" && more) o.sutra = argv[++i];
-    else if (a == "--characters" && more) o.only = sutraCharacters(argv[++i]);
-    else if (a == "--each") o.each = true;
-    else if (a[0] != '-' && o.library.empty()) o.library = a;
-    else return false;
-  }
-  return o.library.empty() != o.sutra.empty();
+constexpr char kHelp[] = R"(usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+                        [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
+                        LIBRARY | --sutra FOLDER
+
+Draws every character of the character library LIBRARY (or the character
+files of a sutra folder) with the programs' brush and compares the ink with
+the source glyph; prints both measures' averages and worst, and the K worst.
+
+Options:
+  --size PIXELS      the square canvas, 16..8192 (default 720)
+  --jobs N           threads, 1..256 (default 2)
+  --sample N         every Nth character only (default 1)
+  --worst K          how many of the worst to print (default 10)
+  --pictures FOLDER  the worst characters' comparison pictures
+  --characters TEXT  the characters of TEXT only
+  --each             print every character
+  --help             this text
+  --version          the program's name and version
+)";
+
+std::string take(int& to, ValueRead<int> read) {
+  if (read.value) to = *read.value;
+  return read.problem;
+}
+
+// nullopt when the command line is sound; else the exit status, the help or the mistake printed.
+std::optional<int> parse(int argc, char** argv, Options& o) {
+  std::vector<std::string> positional;
+  ToolCommandLine line("sumimai-fidelity", kHelp);
+  line.value("--source", [&o](const std::string& v) { return (o.source = v, std::string()); });
+  line.value("--size", [&o](const std::string& v) { return take(o.size, wholeNumberIn("--size", v, 16, kLargestSide)); });
+  line.value("--jobs", [&o](const std::string& v) { return take(o.jobs, wholeNumberIn("--jobs", v, 1, 256)); });
+  line.value("--sample", [&o](const std::string& v) { return take(o.sample, wholeNumberIn("--sample", v, 1, 1 << 30)); });
+  line.value("--worst", [&o](const std::string& v) { return take(o.worst, wholeNumberIn("--worst", v, 0, 1 << 30)); });
+  line.value("--pictures", [&o](const std::string& v) { return (o.pictures = v, std::string()); });
+  line.value("--sutra", [&o](const std::string& v) { return (o.sutra = v, std::string()); });
+  line.value("--characters", [&o](const std::string& v) -> std::string {
+    if (const Utf8Decoded decoded = decodeUtf8(v); !decoded.ok()) return "--characters: the text is " + decoded.problem();
+    o.only = sutraCharacters(v);
+    return "";
+  });
+  line.flag("--each", o.each);
+  line.positionals(positional);
+  if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return status;
+  if (positional.size() > 1) return line.mistake("give one LIBRARY");
+  if (positional.size() == 1) o.library = positional[0];
+  if (o.library.empty() == o.sutra.empty()) return line.mistake("give LIBRARY or --sutra FOLDER");
+  return std::nullopt;
 }
 
 std::string readAll(const fs::path& path) {
@@ -187,11 +220,7 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
 int main(int argc, char** argv) {
   sumimai::removeTemporaryFilesOnSignals();
   Options o;
-  if (!parse(argc, argv, o)) {
-    std::fprintf(stderr, "usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N] "
-                         "[--worst K] [--pictures FOLDER] [--characters TEXT] [--each] LIBRARY | --sutra FOLDER\n");
-    return 2;
-  }
+  if (const std::optional<int> status = parse(argc, argv, o)) return *status;
   std::vector<Item> items;
   if (!collect(o, items)) return 1;
   measureAll(o, items);

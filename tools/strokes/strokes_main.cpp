@@ -11,8 +11,12 @@
 // The source defaults to ../shared/strokes beside the repository.
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "command_line/strict_values.h"
+#include "command_line/tool_command_line.h"
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/library_set.h"
@@ -20,13 +24,22 @@
 
 namespace {
 
-int usage() {
-  std::fprintf(stderr,
-               "usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT\n"
-               "       sumimai-strokes [--source FOLDER] [--jobs N] --library FILE\n"
-               "       sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE\n");
-  return 2;
-}
+constexpr char kHelp[] = R"(usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
+       sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
+       sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+
+Converts the stroke source data (FOLDER, by default the stroke data beside
+the repository) into the programs' data: the sutra into OUTPUT/般若心経, or
+every glyph into the character library FILE; --check-library checks FILE
+against the source (every Nth character converted again and compared).
+
+Options:
+  --jobs N           threads, 1..256 (default 1)
+  --every N          with --check-library: every Nth character, 1.. (default 1)
+  --quiet            no notes
+  --help             this text
+  --version          the program's name and version
+)";
 
 // How well a file draws its glyph, about 500 pixels tall: both measures'
 // coverage less their ink outside. The sutra's files are made with it; the
@@ -35,6 +48,11 @@ int usage() {
 double judge(const sumimai::strokes::GlyphRead& glyph, const std::string& text) {
   sumimai::strokes::Fidelity f = sumimai::strokes::measureFidelity(glyph, text, 720);
   return f.ok() ? f.covered + f.coveredStrict - f.outside - f.outsideStrict : -1;
+}
+
+std::string take(std::optional<int>& to, sumimai::ValueRead<int> read) {
+  if (read.value) to = read.value;
+  return read.problem;
 }
 
 }  // namespace
@@ -46,24 +64,26 @@ int main(int argc, char** argv) {
   fs::path source = fs::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
   fs::path output, library, checked;
   bool quiet = false;
-  int jobs = 1, every = 1;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    bool more = i + 1 < argc;
-    if (arg == "--source" && more) source = argv[++i];
-    else if (arg == "--library" && more) library = argv[++i];
-    else if (arg == "--check-library" && more) checked = argv[++i];
-    else if (arg == "--jobs" && more) jobs = std::max(1, std::atoi(argv[++i]));
-    else if (arg == "--every" && more) every = std::max(1, std::atoi(argv[++i]));
-    else if (arg == "--quiet") quiet = true;
-    else if (!arg.empty() && arg[0] != '-' && output.empty()) output = arg;
-    else return usage();
+  std::optional<int> jobs = 1, every = 1;
+  std::vector<std::string> positional;
+  sumimai::ToolCommandLine line("sumimai-strokes", kHelp);
+  line.value("--source", [&](const std::string& v) { return (source = v, std::string()); });
+  line.value("--library", [&](const std::string& v) { return (library = v, std::string()); });
+  line.value("--check-library", [&](const std::string& v) { return (checked = v, std::string()); });
+  line.value("--jobs", [&](const std::string& v) { return take(jobs, sumimai::wholeNumberIn("--jobs", v, 1, 256)); });
+  line.value("--every", [&](const std::string& v) { return take(every, sumimai::wholeNumberIn("--every", v, 1, 1 << 30)); });
+  line.flag("--quiet", quiet);
+  line.positionals(positional);
+  if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return *status;
+  if (positional.size() > 1) return line.mistake("give one OUTPUT folder");
+  if (positional.size() == 1) output = positional[0];
+  if (output.empty() + library.empty() + checked.empty() != 2) {
+    return line.mistake("give one of OUTPUT, --library FILE or --check-library FILE");
   }
-  if (output.empty() + library.empty() + checked.empty() != 2) return usage();
   DataSetOptions judged;
   judged.judge = judge;
-  DataSetWrite written = !library.empty() ? writeLibrary(source, library, {}, jobs)
-                         : !checked.empty() ? checkLibrary(source, checked, {}, jobs, every)
+  DataSetWrite written = !library.empty() ? writeLibrary(source, library, {}, *jobs)
+                         : !checked.empty() ? checkLibrary(source, checked, {}, *jobs, *every)
                                             : writeDataSet(source, output, judged);
   if (!quiet) {
     for (const std::string& note : written.notes) std::printf("%s\n", note.c_str());

@@ -3,13 +3,17 @@
 //
 //   sumimai-trace char FILE --canvas WxH [--speed S] [--ink R,G,B]
 //   sumimai-trace page FILE --form WxH [--ink R,G,B]
+//
+// Sizes are in twips and the values are numbers as the files write them
+// (fractions and values beyond 0..255 included): the trace shows what the
+// renderer makes of any of them.
 #include <cstdio>
-#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "command_line/tool_command_line.h"
 #include "data_files/number_forms.h"
 #include "renderer/trace/trace_lines.h"
 #include "renderer/trace/trace_runs.h"
@@ -18,26 +22,35 @@ namespace {
 
 using namespace sumimai;
 
+constexpr char kHelp[] = R"(usage: sumimai-trace char FILE --canvas WxH [--speed S] [--ink R,G,B]
+       sumimai-trace page FILE --form WxH [--ink R,G,B]
+
+Runs the programs' own loading, fitting and drawing of a character's stroke
+file (char) or of the page file (page) against a recording canvas and prints
+every canvas call, one a line, then the final stroke count and thickness.
+
+Options:
+  --canvas WxH       the canvas of a character, in twips
+  --form WxH         the main window of the page, in twips
+  --speed S          the drawing speed (default 0)
+  --ink R,G,B        the ink colour (default 0,0,0)
+  --help             this text
+  --version          the program's name and version
+)";
+
 struct Options {
   std::string mode, file;
-  std::optional<SizeF> size;
+  std::optional<SizeF> canvas, form;
   double speed = 0;
   InkColour ink{0, 0, 0};
 };
 
-int usage() {
-  std::cerr << "usage: sumimai-trace char FILE --canvas WxH [--speed S] [--ink R,G,B]\n"
-               "       sumimai-trace page FILE --form WxH [--ink R,G,B]\n";
-  return 2;
-}
-
-// Splits "a<sep>b<sep>..." into numbers; nothing if any part is not one.
+// Splits "a<sep>b<sep>..." into count numbers; nothing if any part is not one.
 std::optional<std::vector<double>> numbers(const std::string& text, char sep, std::size_t count) {
   std::vector<double> out;
-  std::size_t start = 0;
-  while (true) {
-    std::size_t end = text.find(sep, start);
-    std::optional<double> v = parseNumberItem(text.substr(start, end - start));
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find(sep, start);
+    const std::optional<double> v = parseNumberItem(text.substr(start, end - start));
     if (!v) return std::nullopt;
     out.push_back(*v);
     if (end == std::string::npos) break;
@@ -47,39 +60,49 @@ std::optional<std::vector<double>> numbers(const std::string& text, char sep, st
   return out;
 }
 
-std::optional<Options> parse(int argc, char** argv) {
-  if (argc < 3) return std::nullopt;
-  Options o;
-  o.mode = argv[1];
-  o.file = argv[2];
-  const std::string sizeFlag = o.mode == "char" ? "--canvas" : "--form";
-  for (int i = 3; i + 1 < argc; i += 2) {
-    std::string flag = argv[i], value = argv[i + 1];
-    if (flag == sizeFlag) {
-      auto wh = numbers(value, 'x', 2);
-      if (!wh) return std::nullopt;
-      o.size = SizeF{static_cast<float>((*wh)[0]), static_cast<float>((*wh)[1])};
-    } else if (flag == "--speed" && o.mode == "char") {
-      auto s = numbers(value, ',', 1);
-      if (!s) return std::nullopt;
-      o.speed = (*s)[0];
-    } else if (flag == "--ink") {
-      auto rgb = numbers(value, ',', 3);
-      if (!rgb) return std::nullopt;
-      o.ink = {(*rgb)[0], (*rgb)[1], (*rgb)[2]};
-    } else {
-      return std::nullopt;
-    }
-  }
-  if ((argc - 3) % 2 != 0 || !o.size || (o.mode != "char" && o.mode != "page")) return std::nullopt;
-  return o;
+ValueReader sizeInto(const char* option, std::optional<SizeF>& to) {
+  return [option, &to](const std::string& v) -> std::string {
+    const auto wh = numbers(v, 'x', 2);
+    if (!wh) return std::string(option) + " needs WIDTHxHEIGHT in twips, not '" + v + "'";
+    to = SizeF{static_cast<float>((*wh)[0]), static_cast<float>((*wh)[1])};
+    return "";
+  };
+}
+
+std::string checkTogether(Options& o, const std::vector<std::string>& positional) {
+  if (positional.size() != 2) return "give char or page and the FILE";
+  o.mode = positional[0], o.file = positional[1];
+  if (o.mode == "char" && !o.canvas) return "char needs --canvas WxH";
+  if (o.mode == "page" && !o.form) return "page needs --form WxH";
+  if (o.mode != "char" && o.mode != "page") return "the first argument is char or page, not '" + o.mode + "'";
+  if (o.mode == "char" && o.form) return "--form is for page";
+  if (o.mode == "page" && o.canvas) return "--canvas is for char";
+  return "";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::optional<Options> o = parse(argc, argv);
-  if (!o) return usage();
+  Options o;
+  std::vector<std::string> positional;
+  ToolCommandLine line("sumimai-trace", kHelp);
+  line.value("--canvas", sizeInto("--canvas", o.canvas));
+  line.value("--form", sizeInto("--form", o.form));
+  line.value("--speed", [&o](const std::string& v) -> std::string {
+    const auto s = numbers(v, ',', 1);
+    if (!s) return "--speed needs a number, not '" + v + "'";
+    o.speed = (*s)[0];
+    return "";
+  });
+  line.value("--ink", [&o](const std::string& v) -> std::string {
+    const auto rgb = numbers(v, ',', 3);
+    if (!rgb) return "--ink needs R,G,B, not '" + v + "'";
+    o.ink = {(*rgb)[0], (*rgb)[1], (*rgb)[2]};
+    return "";
+  });
+  line.positionals(positional);
+  if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return *status;
+  if (std::string problem = checkTogether(o, positional); !problem.empty()) return line.mistake(problem);
   std::string out;
   RecordingCanvas recorder;
   recorder.keepCalls = false;
@@ -91,8 +114,8 @@ int main(int argc, char** argv) {
       out.clear();
     }
   };
-  TraceResult result = o->mode == "char" ? traceCharacter(o->file, *o->size, o->speed, o->ink, recorder)
-                                         : tracePage(o->file, *o->size, o->ink, recorder);
+  TraceResult result = o.mode == "char" ? traceCharacter(o.file, *o.canvas, o.speed, o.ink, recorder)
+                                        : tracePage(o.file, *o.form, o.ink, recorder);
   out += stateLine(result.StrokeCount, result.CurrentThickness) + "\n";
   std::fwrite(out.data(), 1, out.size(), stdout);
   for (const std::string& m : result.messages) std::cerr << m << "\n";

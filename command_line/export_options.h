@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "tool_command_line.h"
 #include "writing/layout.h"
 #include "writing/sutra_text.h"
 
@@ -31,16 +32,15 @@ struct ExportOptions {
   std::optional<bool> loop;
   std::optional<int> quality;
   bool quiet = false;
-  bool help = false;
 };
 
-// The largest width or height of a picture.
-inline constexpr int kLargestSide = 8192;
+inline constexpr char kExportProgram[] = "sumimai-export";
 
-// The options, or the first problem with them (a sentence naming it).
+// The options, or the first mistake in them (a sentence naming it), or that
+// --help or --version was asked for.
 struct ParsedOptions {
   ExportOptions options;
-  std::string problem;
+  CommandLineRead read;
 };
 ParsedOptions parseOptions(const std::vector<std::string>& arguments);
 

@@ -1,0 +1,183 @@
+#include "export_options.h"
+
+#include "core/page_grid.h"
+#include "strict_values.h"
+
+namespace sumimai {
+namespace {
+
+// The option's own words for a number outside its range: "the speed 11 is
+// outside 0..10".
+std::string renamed(std::string problem, const std::string& option, const char* as) {
+  if (problem.rfind(option + " ", 0) == 0 && problem.find(" is outside ") != std::string::npos) {
+    problem.replace(0, option.size(), as);
+  }
+  return problem;
+}
+
+std::string setReal(const char* option, const char* as, const char* needs, double& to, const std::string& v,
+                    double low, double high) {
+  const ValueRead<double> read = realNumberIn(option, v, low, high);
+  if (!strictRealNumber(v)) return std::string(option) + " needs " + needs + ", not '" + v + "'";
+  if (read.value) to = *read.value;
+  return renamed(read.problem, option, as);
+}
+
+std::string setWhole(const char* option, std::optional<int>& to, const std::string& v, int low, int high) {
+  const ValueRead<int> read = wholeNumberIn(option, v, low, high);
+  if (read.value) to = read.value;
+  return read.problem;
+}
+
+std::string setSutra(ExportOptions& o, const std::string& v) {
+  const std::size_t dash = v.find('-', 1);
+  const auto first = strictWholeNumber(v.substr(0, dash));
+  const auto last = dash == std::string::npos ? first : strictWholeNumber(v.substr(dash + 1));
+  if (!first || !last) {
+    return "--sutra needs FIRST-LAST, characters 1.." + std::to_string(kSutraCharacters) + ", not '" + v + "'";
+  }
+  if (*first < 1 || *last > kSutraCharacters || *first > *last) {
+    return "the sutra range " + v + " is not within 1-" + std::to_string(kSutraCharacters);
+  }
+  o.sutra = SutraRange{static_cast<int>(*first), static_cast<int>(*last)};
+  return "";
+}
+
+template <typename T>
+std::string take(std::optional<T>& to, ValueRead<T> read) {
+  if (read.value) to = read.value;
+  return read.problem;
+}
+
+void addValues(ToolCommandLine& line, ExportOptions& o) {
+  line.value("--speed", [&o](const std::string& v) {
+    double speed = 0;
+    std::string problem = setReal("--speed", "the speed", "a number 0..10", speed, v, 0, 10);
+    if (problem.empty()) o.speed = speed;
+    return problem;
+  });
+  line.value("--fps", [&o](const std::string& v) { return setWhole("--fps", o.fps, v, 1, 60); });
+  line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
+  line.value("--layout", [&o](const std::string& v) -> std::string {
+    if (v != "column" && v != "row") return "--layout is column or row, not '" + v + "'";
+    o.layout = v == "row" ? WritingDirection::Rows : WritingDirection::Columns;
+    return "";
+  });
+  line.value("--per-line", [&o](const std::string& v) { return setWhole("--per-line", o.perLine, v, 1, 10000); });
+  line.value("--ink", [&o](const std::string& v) { return take(o.ink, rgbColour("--ink", v)); });
+  line.value("--ground", [&o](const std::string& v) { return take(o.ground, rgbColour("--ground", v)); });
+  line.value("--background", [&o](const std::string& v) {
+    o.background = v;
+    return std::string();
+  });
+  line.value("--hold", [&o](const std::string& v) { return setReal("--hold", "the hold", "seconds", o.hold, v, 0, 60); });
+  line.value("--quality", [&o](const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); });
+  line.value("--sutra", [&o](const std::string& v) { return setSutra(o, v); });
+  line.value("--text", [&o](const std::string& v) {
+    o.text = v;
+    return v.empty() ? std::string("--text needs characters") : std::string();
+  });
+}
+
+// The checks across options, once all are read.
+std::string checkTogether(ExportOptions& o, std::vector<std::string>& positional, bool once, bool loop) {
+  if (once && loop) return "--once and --loop exclude each other";
+  if (once || loop) o.loop = loop;
+  if (o.ground && o.background) return "--ground and --background exclude each other";
+  if (positional.empty()) return "no output file named (the last argument)";
+  o.output = positional.back();
+  positional.pop_back();
+  o.files = positional;
+  const int kinds = !o.files.empty() + o.sutra.has_value() + o.text.has_value() + o.page;
+  if (kinds == 0) return "nothing to write: give stroke files, --sutra, --text or --page";
+  if (kinds > 1) return "give one kind of input: stroke files, --sutra, --text or --page";
+  return "";
+}
+
+}  // namespace
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
+  ParsedOptions parsed;
+  ExportOptions& o = parsed.options;
+  ToolCommandLine line(kExportProgram, helpText());
+  addValues(line, o);
+  bool once = false, loop = false;
+  line.flag("--page", o.page);
+  line.flag("--once", once);
+  line.flag("--loop", loop);
+  line.flag("--quiet", o.quiet);
+  std::vector<std::string> positional;
+  line.positionals(positional);
+  parsed.read = line.read(arguments);
+  if (parsed.read.ok() && !parsed.read.help && !parsed.read.version)
+    parsed.read.problem = checkTogether(o, positional, once, loop);
+  return parsed;
+}
+
+std::string helpText() {
+  return R"(usage: sumimai-export [options] INPUT... OUT
+
+Writes the brush writing as an animation that lasts as long as the drawing
+does on screen, then holds the finished writing. The extension of OUT picks
+the format:
+  .webp   animated WebP, lossless (lossy with --quality)
+  .gif    animated GIF (exact colours over a plain ground)
+  .mp4    H.264 video, yuv420p, index at the front for streaming
+  .webm   VP9 video, yuv420p
+  .png    the still of the finished writing
+Every format keeps the frames' times on the --fps grid and stores a frame
+only when the picture changes: a pause lengthens the frame before it.
+
+INPUT, one kind of:
+  FILE...            stroke files (.mem), one character each
+  --sutra A-B        characters A to B (1..276) of the sutra, numbered as the
+                     program numbers them, through 般若心経/文字2.csv
+  --text "TEXT"      each character of TEXT by name: 般若心経/<character>.mem
+                     of the working folder, else of the shipped data, else
+                     the character library 文字集.smlib (kanji and kana);
+                     、。「」『』・ are drawn from simple strokes of our own
+                     (placed for columns or rows); a blank leaves its cell
+                     empty; any other character without data is an error
+  --page             the sutra page with its grid, as start-up draws it
+
+Several characters are laid out as the sutra is written.
+
+Options:
+  --speed S          drawing speed 0..10 (default: the Speed in 設定.dat of
+                     the working folder, else 0, the fastest)
+  --fps N            frames a second, 1..60 (default 30); a GIF keeps each
+                     frame at least 2/100 s, as viewers show no shorter ones
+  --size WxH         picture size in pixels, at most 8192 a side (default
+                     720x720 for one character, 1280x720 for the page; for
+                     several characters cells of up to 240 pixels in at most
+                     1920x1080). MP4 and WebM need an even width and height:
+                     an odd one is rounded up by one pixel, with a note.
+  --layout column    top to bottom, columns right to left (default)
+  --layout row       left to right, rows top to bottom
+  --per-line N       characters per column (or row)
+  --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
+  --ground R,G,B     a plain ground of this colour
+  --background FILE  a picture as the ground, stretched to the picture
+                     (default ground: Picture2.jpg of the working folder
+                     when it is there, else white)
+  --hold SECONDS     how long the finished writing stays, 0..60 (default 1.5)
+  --once, --loop     WebP and GIF play once, or loop for ever (default)
+  --quality Q        WebP: lossy at quality 0..100 instead of lossless
+  --quiet            nothing on stderr but errors: no progress bar, notes
+                     or the closing line that names what was written
+  --help             this text
+  --version          the program's name and version
+
+The working folder is the current directory. A file is written under a
+temporary name beside OUT and renamed when complete; on any error nothing
+is left behind and the exit status is 1 (2 for a bad command line).
+
+Examples:
+  sumimai-export 般若心経/色.mem 色.webp
+  sumimai-export --sutra 1-10 --fps 25 opening.mp4
+  sumimai-export --text "色即是空" --layout column --ground 255,255,255 kuu.gif
+  sumimai-export --page --size 1920x1080 page.webm
+)";
+}
+
+}  // namespace sumimai
