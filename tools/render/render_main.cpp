@@ -7,6 +7,9 @@
 //   --text TEXT        the characters of TEXT instead of a file
 //   --layout column|row  several characters in columns right to left
 //                      (default) or in rows left to right
+//   --chars-per-line N characters to a column (or row); longer lines wrap
+//   --missing error|box|skip  a character without data refused (default),
+//                      drawn as a dotted frame, or left out, with a note
 //   --size WxH         the window in pixels (default 1920x1080); the canvas is
 //                      30 twips larger, as in the program
 //   --ink R,G,B        ink colour (default 0,0,0)
@@ -41,6 +44,8 @@ struct RenderOptions {
   bool page = false;
   std::optional<std::string> text;
   WritingDirection layout = WritingDirection::Columns;
+  std::optional<int> perLine;
+  UnwrittenCharacters missing = UnwrittenCharacters::Refused;
   bool sizeGiven = false;
   QSize size{1920, 1080};
   InkColour ink{0, 0, 0};
@@ -65,6 +70,13 @@ std::optional<InkColour> colourOf(const std::string& text) {
   return c;
 }
 
+std::optional<int> wholeAtLeastOne(const std::string& text) {
+  int n = 0;
+  char rest = 0;
+  if (std::sscanf(text.c_str(), "%d%c", &n, &rest) != 1 || n < 1) return std::nullopt;
+  return n;
+}
+
 bool setOption(RenderOptions& o, const std::string& flag, const std::string& value) {
   std::optional<QSize> size = sizeOf(value);
   std::optional<InkColour> colour = colourOf(value);
@@ -75,6 +87,12 @@ bool setOption(RenderOptions& o, const std::string& flag, const std::string& val
     o.text = value;
   } else if (flag == "--layout" && (value == "column" || value == "row")) {
     o.layout = value == "row" ? WritingDirection::Rows : WritingDirection::Columns;
+  } else if (flag == "--chars-per-line" && wholeAtLeastOne(value)) {
+    o.perLine = wholeAtLeastOne(value);
+  } else if (flag == "--missing" && (value == "error" || value == "box" || value == "skip")) {
+    o.missing = value == "box"    ? UnwrittenCharacters::Boxed
+                : value == "skip" ? UnwrittenCharacters::Skipped
+                                  : UnwrittenCharacters::Refused;
   } else if (flag == "--ink" && colour) {
     o.ink = *colour;
   } else if (flag == "--ground" && colour) {
@@ -133,12 +151,14 @@ bool savePicture(QImage image, const RenderOptions& o) {
 
 // The picture of a text, written as a PNG.
 int renderText(const RenderOptions& o) {
-  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt};
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.perLine, o.missing};
   if (o.sizeGiven || charactersIn(*o.text) == 1) text.size = PictureSize{o.size.width(), o.size.height()};
   QImage image;
   try {
     if (!o.out.endsWith(".png")) throw ExportError("the picture must be a .png file: " + o.out.toStdString());
-    image = toQImage(textPicture(text, programDataPlaces()));
+    std::vector<std::string> notes;
+    image = toQImage(textPicture(text, programDataPlaces(), notes));
+    for (const std::string& note : notes) std::fprintf(stderr, "sumimai-render: %s\n", note.c_str());
   } catch (const ExportError& e) {
     std::fprintf(stderr, "sumimai-render: %s\n", e.what());
     return 1;
@@ -155,7 +175,8 @@ int main(int argc, char** argv) {
   if (!o) {
     std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
                          "--ground R,G,B] [--output-size WxH] FILE OUT.png\n"
-                         "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
+                         "       sumimai-render --text TEXT [--layout column|row] [--chars-per-line N] "
+                         "[--missing error|box|skip] [options] OUT.png\n");
     return 2;
   }
   if (o->text) return renderText(*o);
