@@ -43,6 +43,14 @@ std::string setSutra(ExportOptions& o, const std::string& v) {
   return "";
 }
 
+std::string setMissing(ExportOptions& o, const std::string& v) {
+  if (v == "error") o.missing = UnwrittenCharacters::Refused;
+  else if (v == "box") o.missing = UnwrittenCharacters::Boxed;
+  else if (v == "skip") o.missing = UnwrittenCharacters::Skipped;
+  else return "--missing is error, box or skip, not '" + v + "'";
+  return "";
+}
+
 template <typename T>
 std::string take(std::optional<T>& to, ValueRead<T> read) {
   if (read.value) to = read.value;
@@ -64,6 +72,15 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
     return "";
   });
   line.value("--per-line", [&o](const std::string& v) { return setWhole("--per-line", o.perLine, v, 1, 10000); });
+  line.value("--chars-per-line",
+             [&o](const std::string& v) { return setWhole("--chars-per-line", o.perLine, v, 1, 10000); });
+  line.value("--missing", [&o](const std::string& v) { return setMissing(o, v); });
+  line.value("--duration", [&o](const std::string& v) {
+    double seconds = 0;
+    std::string problem = setReal("--duration", "the duration", "seconds", seconds, v, 0.1, 3600);
+    if (problem.empty()) o.duration = seconds;
+    return problem;
+  });
   line.value("--ink", [&o](const std::string& v) { return take(o.ink, rgbColour("--ink", v)); });
   line.value("--ground", [&o](const std::string& v) { return take(o.ground, rgbColour("--ground", v)); });
   line.value("--background", [&o](const std::string& v) {
@@ -84,6 +101,7 @@ std::string checkTogether(ExportOptions& o, std::vector<std::string>& positional
   if (once && loop) return "--once and --loop exclude each other";
   if (once || loop) o.loop = loop;
   if (o.ground && o.background) return "--ground and --background exclude each other";
+  if (o.duration && *o.duration <= o.hold) return "--duration must be longer than --hold";
   if (positional.empty()) return "no output file named (the last argument)";
   o.output = positional.back();
   positional.pop_back();
@@ -135,12 +153,17 @@ INPUT, one kind of:
   --text "TEXT"      each character of TEXT by name: 般若心経/<character>.mem
                      of the working folder, else of the shipped data, else
                      the character library 文字集.smlib (kanji and kana);
-                     、。「」『』・ are drawn from simple strokes of our own
-                     (placed for columns or rows); a blank leaves its cell
-                     empty; any other character without data is an error
+                     digits and punctuation (、。，．・！？「」『』（）【】〔〕
+                     〜…‥) are drawn from strokes of our own, in their
+                     vertical forms in columns; a blank leaves its cell
+                     empty, a line feed starts a new column (or row); a
+                     character without data is an error (see --missing)
   --page             the sutra page with its grid, as start-up draws it
 
-Several characters are laid out as the sutra is written.
+Several characters are set as Japanese text is set, on their design box,
+with a margin of a tenth of a cell around them; --sutra puts the title in
+a column of its own. A character lasts as long at every size as it does
+on a 1920x1080 screen.
 
 Options:
   --speed S          drawing speed 0..10 (default: the Speed in 設定.dat of
@@ -154,13 +177,19 @@ Options:
                      an odd one is rounded up by one pixel, with a note.
   --layout column    top to bottom, columns right to left (default)
   --layout row       left to right, rows top to bottom
-  --per-line N       characters per column (or row)
+  --chars-per-line N characters per column (or row); longer lines wrap by
+                     the line breaking rules (also --per-line N)
+  --missing box      a character without data: an empty cell in a dotted
+                     frame, named in a note; skip: left out, with the note;
+                     error (default): refused, naming it
   --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
   --ground R,G,B     a plain ground of this colour
   --background FILE  a picture as the ground, stretched to the picture
                      (default ground: Picture2.jpg of the working folder
                      when it is there, else white)
   --hold SECONDS     how long the finished writing stays, 0..60 (default 1.5)
+  --duration SECONDS the whole export lasts this long, the hold included:
+                     the drawing is paced to fit
   --once, --loop     WebP and GIF play once, or loop for ever (default)
   --quality Q        WebP: lossy at quality 0..100 instead of lossless
   --quiet            nothing on stderr but errors: no progress bar, notes

@@ -7,6 +7,7 @@
 
 #include "core/geometry.h"
 #include "tool_command_line.h"
+#include "writing/composition.h"
 #include "writing/layout.h"
 #include "writing/sutra_text.h"
 
@@ -29,6 +30,8 @@ struct ExportOptions {
   std::optional<Rgb> ground;
   std::optional<std::string> background;
   double hold = 1.5;
+  std::optional<double> duration;  // the whole export's length in seconds, the hold included
+  UnwrittenCharacters missing = UnwrittenCharacters::Refused;
   std::optional<bool> loop;
   std::optional<int> quality;
   bool quiet = false;

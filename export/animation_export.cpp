@@ -68,11 +68,15 @@ ExportSummary exportWriting(const ExportRequest& request) {
   return summary;
 }
 
-std::int64_t countFrames(const ExportRequest& request) {
+DrawingClock::Duration drawingTime(const ExportRequest& request) {
   CountingCanvas canvas;
   canvas.clock().setCallCost(kDrawingCallCost);
   drawRequest(request, canvas);
-  return framesFor(canvas.clock().charged(), request.hold, request.fps);
+  return canvas.clock().charged();
+}
+
+std::int64_t countFrames(const ExportRequest& request) {
+  return framesFor(drawingTime(request), request.hold, request.fps);
 }
 
 }  // namespace sumimai

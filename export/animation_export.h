@@ -45,6 +45,9 @@ ExportSummary exportWriting(const ExportRequest& request);
 // only counts its calls (quick: no pixels).
 std::int64_t countFrames(const ExportRequest& request);
 
+// How long the drawing lasts, the hold not counted (counted as countFrames counts).
+DrawingClock::Duration drawingTime(const ExportRequest& request);
+
 // What the request writes drawn on a canvas: the page, or the composition.
 void drawRequest(const ExportRequest& request, CellCanvas& canvas);
 

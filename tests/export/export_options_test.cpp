@@ -63,10 +63,17 @@ TEST(ExportOptions, EachMistakeIsNamed) {
       {{"o.webp"}, "nothing to write: give stroke files, --sutra, --text or --page"},
       {{"--page", "a.mem", "o.webp"}, "give one kind of input: stroke files, --sutra, --text or --page"},
       {{"--text", "", "o.webp"}, "--text needs characters"},
+      {{"--missing", "ignore", "a.mem", "o.webp"}, "--missing is error, box or skip, not 'ignore'"},
+      {{"--duration", "1", "a.mem", "o.webp"}, "--duration must be longer than --hold"},
+      {{"--duration", "soon", "a.mem", "o.webp"}, "--duration needs seconds, not 'soon'"},
   };
   for (const auto& [arguments, problem] : cases) EXPECT_EQ(parse(arguments).read.problem, problem);
   EXPECT_TRUE(parse({"--help", "--speed", "2"}).read.help);
   EXPECT_TRUE(parse({"--version"}).read.version);
+  const ExportOptions typeset = parse({"--chars-per-line", "7", "--missing", "skip", "--duration", "12.5", "a.mem", "o.webp"}).options;
+  EXPECT_EQ(typeset.perLine, 7);
+  EXPECT_EQ(typeset.missing, UnwrittenCharacters::Skipped);
+  EXPECT_EQ(typeset.duration, 12.5);
   EXPECT_NE(helpText().find("--sutra A-B"), std::string::npos);
 }
 

@@ -148,6 +148,19 @@ TEST_F(ExportTool, SpeedFiveLastsAsMuchLongerAsItsDrawingChargesMoreCalls) {
   EXPECT_GT(calls[1], 3 * calls[0]);
 }
 
+TEST_F(ExportTool, MissingCharactersAreRefusedBoxedOrSkippedAndDurationFitsTheLength) {
+  const Finished refused = exportWith({"--quiet", "--text", "永☃", "refused.png"});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.errors.find("no strokes for the character ☃"), std::string::npos) << refused.errors;
+  EXPECT_FALSE(fs::exists("refused.png"));
+  ASSERT_EQ(exportWith({"--quiet", "--missing", "box", "--layout", "row", "--text", "永☃", "boxed.png"}).status, 0);
+  EXPECT_EQ(decodePng("boxed.png").width, 528);  // both cells kept
+  ASSERT_EQ(exportWith({"--quiet", "--missing", "skip", "--layout", "row", "--text", "永☃永", "skipped.png"}).status, 0);
+  EXPECT_EQ(decodePng("skipped.png").width, 528);  // the missing one left out
+  ASSERT_EQ(exportWith({"--quiet", "--hold", "0.5", "--duration", "3", "--text", "永永", "fitted.webp"}).status, 0);
+  EXPECT_NEAR(static_cast<double>(decodeWebP("fitted.webp").frames.back().end), 3000, 34);
+}
+
 TEST_F(ExportTool, TheWorkingFoldersSettingsAndPictureAreTheDefaults) {
   writeFile("設定.dat", "1\r\n200\r\n0\r\n0\r\n");
   fs::copy_file(fs::path(SUMIMAI_REPOSITORY) / "data" / "Picture2.jpg", "Picture2.jpg");

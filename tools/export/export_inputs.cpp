@@ -44,11 +44,13 @@ Ground groundFrom(const ExportOptions& o) {
   return ground;
 }
 
-// Refuses a composition with a character that cannot be written, or one
-// whose cells do not fit.
-Composition written(Composed composed) {
-  if (const PlacedCharacter* unwritten = composed.composition.firstUnwritten()) throw ExportError(unwritten->problem);
+// Settles the characters that cannot be written as --missing says (refused
+// by default, naming the first), and refuses cells that do not fit.
+Composition written(Composed composed, const ExportOptions& o, const LayoutRequest& layout) {
+  if (composed.ok()) composed.problem = settleUnwritten(composed.composition, o.missing, layout);
   if (!composed.ok()) throw ExportError(composed.problem + "; give a larger --size");
+  const PlacedCharacter* unwritten = composed.composition.firstUnwritten();
+  if (unwritten && o.missing == UnwrittenCharacters::Refused) throw ExportError(unwritten->problem);
   return std::move(composed.composition);
 }
 
@@ -67,11 +69,11 @@ Composition compositionFrom(const ExportOptions& o, const DataPlaces& places, co
   if (!o.files.empty()) {
     std::vector<StrokeSource> files;
     for (const std::string& file : o.files) files.push_back(strokeFileSource(file));
-    return written(composeSources(files, layout));
+    return written(composeSources(files, layout), o, layout);
   }
   const std::vector<TextCharacter> text = textOf(o, places);
   const CharacterLookup lookup = standardLookup(places);
-  return written(composeCharacters(text, lookup, layout));
+  return written(composeCharacters(text, lookup, layout), o, layout);
 }
 
 // The page alone over the whole picture.
@@ -102,6 +104,14 @@ void makeEven(Composition& composition, const LayoutRequest& layout, std::vector
   else composition.picture = even;
 }
 
+// Paces the drawing so that it and the hold last `seconds`.
+void fitIntoDuration(ExportRequest& r, double seconds) {
+  const DrawingClock::Duration drawing = drawingTime(r);
+  if (drawing.count() == 0) return;
+  const double wanted = seconds - std::chrono::duration<double>(r.hold).count();
+  r.style.pace = wanted / std::chrono::duration<double>(drawing).count();
+}
+
 }  // namespace
 
 PreparedExport prepareExport(const ExportOptions& o, const DataPlaces& places) {
@@ -121,6 +131,7 @@ PreparedExport prepareExport(const ExportOptions& o, const DataPlaces& places) {
   r.ground = groundFrom(o);
   r.fps = o.fps.value_or(30);
   r.hold = std::chrono::duration_cast<DrawingClock::Duration>(std::chrono::duration<double>(o.hold));
+  if (o.duration) fitIntoDuration(r, *o.duration);
   r.loop = o.loop.value_or(true);
   r.quality = o.quality;
   r.output = o.output;

@@ -39,6 +39,9 @@ Options:
   --text TEXT        the characters of TEXT instead of a file
   --layout column    several characters top to bottom, columns right to
                      left (default); --layout row: left to right
+  --chars-per-line N characters to a column (or row); longer lines wrap
+  --missing error|box|skip  a character without data refused (default),
+                     drawn as a dotted frame, or left out, with a note
   --page             FILE is the page file: drawn with the page's grid
   --size WxH         the window in pixels, at most 8192 a side (default
                      1920x1080; for a text of several characters fitted to
@@ -60,6 +63,8 @@ struct RenderOptions {
   bool page = false;
   std::optional<std::string> text;
   WritingDirection layout = WritingDirection::Columns;
+  std::optional<int> perLine;
+  UnwrittenCharacters missing = UnwrittenCharacters::Refused;
   std::optional<PictureSize> size;
   InkColour ink{0, 0, 0};
   Ground ground;
@@ -83,6 +88,12 @@ void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string
   line.value("--layout", [&o](const std::string& v) -> std::string {
     if (v != "column" && v != "row") return "--layout is column or row, not '" + v + "'";
     o.layout = v == "row" ? WritingDirection::Rows : WritingDirection::Columns;
+    return "";
+  });
+  line.value("--chars-per-line", [&o](const std::string& v) { return take(o.perLine, wholeNumberIn("--chars-per-line", v, 1, 10000)); });
+  line.value("--missing", [&o](const std::string& v) -> std::string {
+    if (v != "error" && v != "box" && v != "skip") return "--missing is error, box or skip, not '" + v + "'";
+    o.missing = v == "box" ? UnwrittenCharacters::Boxed : v == "skip" ? UnwrittenCharacters::Skipped : UnwrittenCharacters::Refused;
     return "";
   });
   line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
@@ -143,9 +154,12 @@ int save(QImage image, const RenderOptions& o) {
 
 // The picture of a text.
 int renderText(const RenderOptions& o) {
-  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt};
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.perLine, o.missing};
   if (o.size || charactersIn(*o.text) == 1) text.size = o.size.value_or(PictureSize{1920, 1080});
-  return save(toQImage(textPicture(text, programDataPlaces())), o);
+  std::vector<std::string> notes;
+  QImage image = toQImage(textPicture(text, programDataPlaces(), notes));
+  for (const std::string& note : notes) std::fprintf(stderr, "%s: %s\n", kProgram, note.c_str());
+  return save(image, o);
 }
 
 // The picture of a stroke file or of the page.

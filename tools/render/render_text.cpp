@@ -11,11 +11,15 @@ std::size_t charactersIn(const std::string& text) {
   return split.ok() ? split.characters.size() : 0;
 }
 
-RgbImage textPicture(const TextRender& render, const DataPlaces& places) {
+RgbImage textPicture(const TextRender& render, const DataPlaces& places, std::vector<std::string>& notes) {
   const CharacterLookup lookup = standardLookup(places);
-  Composed composed = composeText(render.text, lookup, {render.layout, std::nullopt, render.size});
-  if (const PlacedCharacter* unwritten = composed.composition.firstUnwritten()) throw ExportError(unwritten->problem);
+  const LayoutRequest layout{render.layout, render.perLine, render.size};
+  Composed composed = composeText(render.text, lookup, layout);
+  if (composed.ok()) composed.problem = settleUnwritten(composed.composition, render.missing, layout);
+  const PlacedCharacter* unwritten = composed.composition.firstUnwritten();
+  if (unwritten && render.missing == UnwrittenCharacters::Refused) throw ExportError(unwritten->problem);
   if (!composed.ok()) throw ExportError(composed.problem);
+  notes = composed.composition.notes;
   ExportRequest request;
   request.composition = std::move(composed.composition);
   request.style = {0, render.ink};

@@ -12,6 +12,7 @@
 #include "export/ground.h"
 #include "export/rgb_image.h"
 #include "working_folder/data_places.h"
+#include "writing/composition.h"
 #include "writing/layout.h"
 
 namespace sumimai {
@@ -22,11 +23,14 @@ struct TextRender {
   InkColour ink;
   Ground ground;
   std::optional<PictureSize> size;  // none: fitted to the layout
+  std::optional<int> perLine;
+  UnwrittenCharacters missing = UnwrittenCharacters::Refused;
 };
 
-// The picture. Throws ExportError naming what is wrong (a character without
-// data, bytes that are not UTF-8 and where they are).
-RgbImage textPicture(const TextRender& render, const DataPlaces& places);
+// The picture, and the notes of what was boxed or left out. Throws
+// ExportError naming what is wrong (a character without data when they are
+// refused, bytes that are not UTF-8 and where they are).
+RgbImage textPicture(const TextRender& render, const DataPlaces& places, std::vector<std::string>& notes);
 
 // How many characters the text holds (0 when it is not UTF-8).
 std::size_t charactersIn(const std::string& text);
