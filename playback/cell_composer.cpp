@@ -69,6 +69,7 @@ void CellComposer::compose(std::size_t index, const std::uint32_t* ground, Pixel
                 std::size_t(cell.width()) * 4);
   }
   drawGrid(out, cell, aids_.grid);
+  if (c.state == CharacterState::Missing || c.state == CharacterState::Damaged) drawDottedFrame(out, cell);
   if (!c.strokes) return;
   const CellLook look = lookOf(index);
   const CharacterTiming& t = session_.playback().timing().characters[index];

@@ -137,6 +137,19 @@ void drawGrid(PixelView view, PixelRect cell, PracticeGrid grid) {
   }
 }
 
+void drawDottedFrame(PixelView view, PixelRect cell) {
+  const float inset = static_cast<float>(cell.width()) / 10;
+  const float l = static_cast<float>(cell.left) + inset, t = static_cast<float>(cell.top) + inset;
+  const float r = static_cast<float>(cell.right) - inset, b = static_cast<float>(cell.bottom) - inset;
+  const std::uint32_t grey = argb({150, 150, 150});
+  const float width = std::max(1.0f, static_cast<float>(cell.width()) / 120);
+  const int dash = std::max(2, cell.width() / 50);
+  line(view, {l, t}, {r, t}, width, grey, dash);
+  line(view, {r, t}, {r, b}, width, grey, dash);
+  line(view, {r, b}, {l, b}, width, grey, dash);
+  line(view, {l, b}, {l, t}, width, grey, dash);
+}
+
 PictureSize numberSize(int number, int digitHeight) {
   const int digitWidth = std::max(3, digitHeight / 2), gap = std::max(1, digitHeight / 6);
   const int n = digitsOf(number);

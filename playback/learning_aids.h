@@ -64,6 +64,10 @@ struct PixelView {
 // The practice grid of one cell, in thin lines of a light red.
 void drawGrid(PixelView view, PixelRect cell, PracticeGrid grid);
 
+// The frame of a cell whose character has no strokes: a dotted grey line a
+// tenth of the cell inside its edges.
+void drawDottedFrame(PixelView view, PixelRect cell);
+
 // Where the numbers of the strokes go (boxes in cell pixels): beside each
 // start, where they overlap neither each other nor the inked pixels
 // (covered(x, y)) as far as that can be done, within the cell.

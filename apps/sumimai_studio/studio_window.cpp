@@ -294,6 +294,9 @@ void StudioWindow::buildGroundMenu() {
 DrawingStyle StudioWindow::style() const {
   DrawingStyle s;
   s.speed = speed_->value();
+  // Each character takes as long as Sumimai takes on a full-HD screen, at
+  // whatever size its cell is.
+  s.tempoScreen = kTempoScreen;
   s.ink = ink_ ? InkColour{double(ink_->red()), double(ink_->green()), double(ink_->blue())}
                : InkColour{drawSettings_.Red, drawSettings_.Green, drawSettings_.Blue};
   return s;

@@ -159,12 +159,6 @@ void WritingView::paintEvent(QPaintEvent* event) {
   }
   const QRect r = event->rect();
   p.drawImage(QRectF(r), picture_, QRectF(QPointF(r.topLeft()) * ratio_, QSizeF(r.size()) * ratio_));
-  p.setPen(QPen(QColor(120, 120, 120), 1, Qt::DotLine));
-  for (const PlacedCharacter& c : session_->composition().characters) {
-    if (c.state != CharacterState::Missing && c.state != CharacterState::Damaged) continue;
-    const QRect frame = widgetRect(c.cell).adjusted(4, 4, -5, -5);
-    if (frame.intersects(r)) p.drawRect(frame);
-  }
 }
 
 void WritingView::mousePressEvent(QMouseEvent* event) {

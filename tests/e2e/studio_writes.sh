@@ -30,8 +30,6 @@ sleep 1
 e2e_prepare_workdir
 export HOME=$E2E_WORK/home XDG_CONFIG_HOME=$E2E_WORK/home/config
 mkdir -p "$HOME"
-# The slowest speed, so that each step can be seen while the text is written.
-printf '10\r\n0\r\n0\r\n0\r\n' > "$E2E_WORK/設定.dat"
 
 # The share of dark pixels in the canvas's part of the screen.
 canvas_ink() {
