@@ -4,6 +4,7 @@
 
 #include "drawing/raster/ink_only_canvas.h"
 #include "renderer/window_canvas.h"
+#include "writing/counting_canvas.h"
 
 namespace sumimai {
 
@@ -75,9 +76,17 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
 
 CellInk::CellInk(const CharacterStrokes& strokes, PixelRect cell, Framing framing, DrawingStyle style,
                  const CharacterTiming& timing, CellInkOptions options)
-    : strokes_(&strokes), cell_(cell), framing_(framing), style_(style), duration_(timing.end - timing.start),
-      options_(std::move(options)) {
+    : strokes_(&strokes), cell_(cell), framing_(framingOf(framing, strokes)), style_(style),
+      duration_(timing.end - timing.start), options_(std::move(options)) {
   for (const StrokeTiming& s : timing.strokes) strokeStarts_.push_back(s.start - timing.start);
+  // Each call costs what the timing charged it (a composition may charge a
+  // character's calls more or less than the canvas's cost, to keep a tempo):
+  // the character's time over its calls.
+  CountingCanvas counting;
+  counting.clock().setCallCost(std::chrono::nanoseconds(1));
+  drawCharacterInCell(strokes, {0, 0, cell.width(), cell.height()}, framing_, counting,
+                      {style.speed, style.ink, std::nullopt, 1});
+  if (counting.clock().calls() > 0) callCost_ = duration_ / static_cast<Duration::rep>(counting.clock().calls());
 }
 
 CellInk::~CellInk() = default;
@@ -106,10 +115,10 @@ const InkLayer& CellInk::at(Duration offset) {
   const State* from = latestBefore(offset);
   const State base = from ? *from : kEmpty;
   StoppingCanvas canvas(*this, base, offset);
-  canvas.clock().setCallCost(options_.callCost);
+  canvas.clock().setCallCost(callCost_);
   const PixelRect own{0, 0, cell_.width(), cell_.height()};
   try {
-    drawCharacterInCell(*strokes_, own, framing_, canvas, style_);
+    drawCharacterInCell(*strokes_, own, framing_, canvas, {style_.speed, style_.ink, std::nullopt, 1});
   } catch (const StoppingCanvas::Stop&) {
   }
   current_ = {offset, std::move(canvas.ink())};

@@ -21,7 +21,7 @@ struct CellInkOptions {
   // Each stroke in its own colour, taken in turn from this list; empty: the
   // style's ink.
   std::vector<Rgb> strokeColours;
-  DrawingClock::Duration callCost = kDrawingCallCost;  // as the timing was made with
+  DrawingClock::Duration callCost = kDrawingCallCost;  // the canvas's cost the timing was made with
 };
 
 class CellInk {
@@ -61,6 +61,7 @@ class CellInk {
   std::vector<Duration> strokeStarts_;  // from the character's start
   Duration duration_{0};
   CellInkOptions options_;
+  Duration callCost_{0};
   std::vector<State> kept_;  // ordered by time
   State current_;
   bool drawn_ = false;

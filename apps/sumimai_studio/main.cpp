@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "common/working_folder_start.h"
 #include "studio_window.h"
@@ -10,6 +12,11 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Japanese as written; English where the user's language is another.
+  QTranslator english;
+  if (!QLocale().name().startsWith("ja") && english.load(":/translations/sumimai-studio_en.qm")) {
+    QApplication::installTranslator(&english);
+  }
   QApplication::setApplicationName("sumimai-studio");
   QApplication::setApplicationDisplayName(QObject::tr("墨舞スタジオ"));
   QApplication::setOrganizationName("sumimai");
@@ -31,6 +38,7 @@ int main(int argc, char** argv) {
   sumimai::QtMessageBoxes messages;
   if (!sumimai::enterWorkingFolderOrTell(messages)) return 1;
   sumimai::StudioWindow window;
+  window.restoreSettings();
   window.show();
   if (options.isSet(text)) window.writeText(options.value(text));
   else if (!file.isEmpty()) window.openTextFile(file);

@@ -2,7 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QColorDialog>
+#include <QDir>
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -11,12 +16,16 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
-#include <QWindow>
 
+#include "animation_saving.h"
 #include "data_files/file_paths.h"
+#include "export/writers.h"
 #include "playback/text_file.h"
 #include "playback/view_layout.h"
 #include "working_folder/data_places.h"
@@ -24,8 +33,6 @@
 
 namespace sumimai {
 namespace {
-
-using namespace std::chrono_literals;
 
 // The least cell that stays legible, in logical pixels.
 constexpr int kLegibleCell = 64;
@@ -38,7 +45,26 @@ DrawSettings readDrawSettings() {
   return s;
 }
 
-qint64 milliseconds(DrawingClock::Duration d) { return std::chrono::duration_cast<std::chrono::milliseconds>(d).count(); }
+qint64 milliseconds(DrawingClock::Duration d) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(d).count();
+}
+
+QImage paperPicture() {
+  if (!fileExists(kBackgroundPicture)) return {};
+  return QImage(QString::fromStdString(findFile(kBackgroundPicture).string()));
+}
+
+// The ground of an export: the view's, made even in both directions for a
+// video (a row or a column of the ground's colour more).
+RgbImage groundForFile(RgbImage ground, FileKind kind, QColor colour) {
+  if (!needsEvenSize(kind) || (ground.width % 2 == 0 && ground.height % 2 == 0)) return ground;
+  RgbImage even(ground.width + ground.width % 2, ground.height + ground.height % 2,
+                0xFF000000u | static_cast<std::uint32_t>(colour.rgb() & 0xFFFFFF));
+  for (int y = 0; y < ground.height; ++y) std::copy(ground.row(y), ground.row(y) + ground.width, even.row(y));
+  return even;
+}
+
+enum GroundKind { kPaper, kPlain, kTransparent };
 
 }  // namespace
 
@@ -46,7 +72,10 @@ StudioWindow::StudioWindow() : lookup_(standardLookup(programDataPlaces())), dra
   setWindowTitle(tr("墨舞スタジオ"));
   setAcceptDrops(true);
   buildControls();
-  buildActions();
+  buildFileMenu();
+  buildPlaybackMenu();
+  buildAidsMenu();
+  buildGroundMenu();
   relayout_.setSingleShot(true);
   relayout_.setInterval(150);
   connect(&relayout_, &QTimer::timeout, this, [this] { compose(true); });
@@ -61,7 +90,7 @@ void StudioWindow::buildControls() {
   auto* column = new QVBoxLayout(centre);
   text_ = new QLineEdit(centre);
   text_->setPlaceholderText(tr("書く文字を入力して Enter"));
-  text_->setToolTip(tr("Enter でこの文字を書きます"));
+  text_->setToolTip(tr("Enter でこの文字を書きます（Ctrl+L でここへ戻ります）"));
   text_->setAccessibleName(tr("書く文字"));
   connect(text_, &QLineEdit::returnPressed, this, [this] { writeText(text_->text()); });
   column->addWidget(text_);
@@ -70,11 +99,11 @@ void StudioWindow::buildControls() {
   scroll_->setAlignment(Qt::AlignCenter);
   scroll_->setFocusPolicy(Qt::NoFocus);
   view_ = new WritingView(scroll_);
-  view_->setToolTip(tr("Space で一時停止・再開、← → で一画ずつ"));
+  view_->setToolTip(tr("Space で一時停止・再開、← → で一画ずつ、ドラッグでアニメーションを渡す"));
   scroll_->setWidget(view_);
-  scroll_->setWidgetResizable(false);
   column->addWidget(scroll_, 1);
   connect(view_, &WritingView::positionChanged, this, [this](QRect r) { showPosition(r); });
+  connect(view_, &WritingView::dragStarted, this, [this] { dragAnimation(); });
   for (QScrollBar* bar : {scroll_->horizontalScrollBar(), scroll_->verticalScrollBar()}) {
     connect(bar, &QScrollBar::valueChanged, view_, [this] { view_->composeVisibleCells(); });
   }
@@ -83,7 +112,6 @@ void StudioWindow::buildControls() {
   timeline_ = new QSlider(Qt::Horizontal, centre);
   timeline_->setToolTip(tr("書いている位置（ドラッグで移動）"));
   timeline_->setAccessibleName(tr("タイムライン"));
-  timeline_->setFocusPolicy(Qt::TabFocus);
   connect(timeline_, &QSlider::valueChanged, this, [this](int ms) {
     if (movingTimeline_ || !view_->session()) return;
     view_->session()->timeAll();
@@ -91,12 +119,14 @@ void StudioWindow::buildControls() {
     view_->refresh();
   });
   row->addWidget(timeline_, 1);
-  row->addWidget(new QLabel(tr("速さ"), centre));
+  auto* speedLabel = new QLabel(tr("速さ(&S)"), centre);
+  row->addWidget(speedLabel);
   speed_ = new QSpinBox(centre);
   speed_->setRange(0, 10);
   speed_->setValue(static_cast<int>(std::clamp(drawSettings_.Speed, 0.0, 10.0)));
-  speed_->setToolTip(tr("筆の速さ（0 がいちばん速く、10 がいちばん遅い）"));
-  connect(speed_, &QSpinBox::valueChanged, this, [this](int s) { changeSpeed(s); });
+  speed_->setToolTip(tr("筆の速さ（墨舞と同じ 0〜10。0 がいちばん速い）"));
+  speedLabel->setBuddy(speed_);
+  connect(speed_, &QSpinBox::valueChanged, this, [this] { compose(true); });
   row->addWidget(speed_);
   direction_ = new QComboBox(centre);
   direction_->addItem(tr("縦書き"));
@@ -104,11 +134,13 @@ void StudioWindow::buildControls() {
   direction_->setToolTip(tr("縦書き（右から左への列）か横書き（上から下への行）"));
   connect(direction_, &QComboBox::currentIndexChanged, this, [this] { compose(true); });
   row->addWidget(direction_);
-  row->addWidget(new QLabel(tr("一行の字数"), centre));
+  auto* perLineLabel = new QLabel(tr("一行の字数(&N)"), centre);
+  row->addWidget(perLineLabel);
   perLine_ = new QSpinBox(centre);
   perLine_->setRange(0, 100);
   perLine_->setSpecialValueText(tr("自動"));
   perLine_->setToolTip(tr("一列（一行）の字数。自動は窓にいちばん大きく入る字数"));
+  perLineLabel->setBuddy(perLine_);
   connect(perLine_, &QSpinBox::valueChanged, this, [this] { compose(true); });
   row->addWidget(perLine_);
   column->addLayout(row);
@@ -118,76 +150,176 @@ void StudioWindow::buildControls() {
   statusBar()->addWidget(notice_, 1);
 }
 
-void StudioWindow::buildActions() {
-  QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
-  QMenu* play = menuBar()->addMenu(tr("再生(&P)"));
-  QMenu* look = menuBar()->addMenu(tr("表示(&V)"));
-  QToolBar* bar = addToolBar(tr("ツールバー"));
-  bar->setObjectName("toolbar");
-  auto add = [this](QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip, auto&& run) {
-    auto* action = new QAction(text, this);
+QAction* StudioWindow::addCommand(QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip) {
+  auto* action = new QAction(text, this);
+  if (!key.isEmpty()) {
     action->setShortcut(key);
     action->setToolTip(tip + " (" + key.toString(QKeySequence::NativeText) + ")");
-    action->setStatusTip(tip);
-    connect(action, &QAction::triggered, this, run);
-    menu->addAction(action);
-    addAction(action);
+  } else {
+    action->setToolTip(tip);
+  }
+  action->setStatusTip(tip);
+  menu->addAction(action);
+  addAction(action);
+  return action;
+}
+
+void StudioWindow::buildFileMenu() {
+  QMenu* file = menuBar()->addMenu(tr("ファイル(&F)"));
+  QToolBar* bar = addToolBar(tr("ファイル"));
+  bar->setObjectName("file");
+  QAction* open = addCommand(file, tr("開く(&O)…"), QKeySequence::Open, tr("テキストファイルを開いて書く"));
+  connect(open, &QAction::triggered, this, [this] { openDialog(); });
+  QAction* save = addCommand(file, tr("アニメーションを保存(&S)…"), QKeySequence::Save,
+                             tr("書く様子を WebP・GIF・MP4・WebM・PNG で保存"));
+  connect(save, &QAction::triggered, this, [this] { saveDialog(); });
+  file->addSeparator();
+  QAction* copy = addCommand(file, tr("書き上がりをコピー(&C)"), QKeySequence::Copy, tr("書き上がった字を画像としてコピー"));
+  connect(copy, &QAction::triggered, this, [this] { copyPicture(); });
+  QAction* copyMoving = addCommand(file, tr("アニメーションをコピー(&A)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                                   tr("書く様子を WebP ファイルとしてコピー"));
+  connect(copyMoving, &QAction::triggered, this, [this] { copyAnimation(); });
+  file->addSeparator();
+  QAction* quit = addCommand(file, tr("終了(&Q)"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("墨舞スタジオを終える"));
+  connect(quit, &QAction::triggered, this, [this] { close(); });
+  bar->addActions({open, save, copy});
+}
+
+void StudioWindow::buildPlaybackMenu() {
+  QMenu* play = menuBar()->addMenu(tr("再生(&P)"));
+  QToolBar* bar = addToolBar(tr("再生"));
+  bar->setObjectName("playback");
+  // A command on the playback, then the canvas shows where it stands.
+  auto command = [this, play](const QString& text, QKeySequence key, const QString& tip, auto&& move) {
+    QAction* action = addCommand(play, text, key, tip);
+    connect(action, &QAction::triggered, this, [this, move] {
+      WritingSession* session = view_->session();
+      if (!session) return;
+      move(*session);
+      view_->refresh();
+    });
     return action;
   };
-  bar->addAction(add(file, tr("開く(&O)…"), QKeySequence::Open, tr("テキストファイルを開いて書く"), [this] { openDialog(); }));
-  file->addSeparator();
-  add(file, tr("終了(&Q)"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("墨舞スタジオを終える"), [this] { close(); });
-
-  auto session = [this] { return view_->session(); };
-  auto moved = [this] { view_->refresh(); };
-  play_ = add(play, tr("一時停止・再開"), QKeySequence(Qt::Key_Space), tr("書くのを止める・続ける"), [=] {
-    if (!session()) return;
-    session()->playback().togglePlaying();
-    moved();
+  QAction* home = command(tr("最初から"), Qt::Key_Home, tr("最初から書き直す"), [](WritingSession& s) { s.playback().home(); });
+  QAction* back = command(tr("一画戻る"), Qt::Key_Left, tr("一画戻る（一時停止）"), [](WritingSession& s) {
+    s.timeAll();
+    s.playback().stepBack();
   });
-  bar->addAction(add(play, tr("最初から"), QKeySequence(Qt::Key_Home), tr("最初から書き直す"), [=] {
-    if (!session()) return;
-    session()->playback().home();
-    moved();
-  }));
-  bar->addAction(add(play, tr("一画戻る"), QKeySequence(Qt::Key_Left), tr("一画戻る（一時停止）"), [=] {
-    if (!session()) return;
-    session()->timeAll();
-    session()->playback().stepBack();
-    moved();
-  }));
-  bar->addAction(play_);
-  bar->addAction(add(play, tr("一画進む"), QKeySequence(Qt::Key_Right), tr("一画進む（一時停止）"), [=] {
-    if (!session()) return;
-    session()->timeAll();
-    session()->playback().stepForward();
-    moved();
-  }));
-  bar->addAction(add(play, tr("最後まで"), QKeySequence(Qt::Key_End), tr("すぐに書き終える"), [=] {
-    if (!session()) return;
-    session()->timeAll();
-    session()->playback().end();
-    moved();
-  }));
-  loop_ = add(play, tr("繰り返す"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("書き終えたら最初から繰り返す"), [=](bool on) {
-    if (session()) session()->playback().setLooping(on);
+  play_ = command(tr("一時停止"), Qt::Key_Space, tr("書くのを止める・続ける"),
+                  [](WritingSession& s) { s.playback().togglePlaying(); });
+  QAction* forward = command(tr("一画進む"), Qt::Key_Right, tr("一画進む（一時停止）"), [](WritingSession& s) {
+    s.timeAll();
+    s.playback().stepForward();
   });
+  QAction* end = command(tr("最後まで"), Qt::Key_End, tr("すぐに書き終える"), [](WritingSession& s) {
+    s.timeAll();
+    s.playback().end();
+  });
+  play->addSeparator();
+  loop_ = addCommand(play, tr("繰り返す(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R), tr("書き終えたら最初から繰り返す"));
   loop_->setCheckable(true);
-  bar->addAction(loop_);
-  add(look, tr("文字の欄へ"), QKeySequence(Qt::CTRL | Qt::Key_L), tr("文字を入力する欄へ移る"), [this] {
+  connect(loop_, &QAction::toggled, this, [this](bool on) {
+    if (view_->session()) view_->session()->playback().setLooping(on);
+  });
+  bar->addActions({home, back, play_, forward, end, loop_});
+}
+
+void StudioWindow::buildAidsMenu() {
+  QMenu* aids = menuBar()->addMenu(tr("学習(&L)"));
+  auto toggle = [this, aids](const QString& text, const QString& tip) {
+    QAction* action = addCommand(aids, text, {}, tip);
+    action->setCheckable(true);
+    connect(action, &QAction::toggled, this, [this] { compose(true); });
+    return action;
+  };
+  ghost_ = toggle(tr("手本を薄く(&G)"), tr("書き上がりの字を薄く下に見せる"));
+  numbers_ = toggle(tr("画数の番号(&N)"), tr("各画の書き始めに番号を付ける"));
+  arrow_ = toggle(tr("書き始めと向き(&A)"), tr("今の画の書き始めに点と向きの矢印"));
+  colours_ = toggle(tr("画ごとの色(&C)"), tr("画ごとに色を変える（色覚の違いがあっても見分けやすい色）"));
+  QMenu* grid = aids->addMenu(tr("練習の罫線(&R)"));
+  grids_ = new QActionGroup(this);
+  const QString names[] = {tr("なし"), tr("田字格"), tr("米字格"), tr("九宮格")};
+  for (int i = 0; i < 4; ++i) {
+    QAction* action = grid->addAction(names[i]);
+    action->setCheckable(true);
+    action->setData(i);
+    action->setChecked(i == 0);
+    grids_->addAction(action);
+  }
+  connect(grids_, &QActionGroup::triggered, this, [this] { compose(true); });
+  addToolBarBreak();
+  QToolBar* bar = addToolBar(tr("学習"));
+  bar->setObjectName("aids");
+  bar->addActions({ghost_, numbers_, arrow_, colours_});
+}
+
+void StudioWindow::buildGroundMenu() {
+  QMenu* look = menuBar()->addMenu(tr("表示(&V)"));
+  QAction* ink = addCommand(look, tr("墨の色(&I)…"), {}, tr("墨の色を選ぶ（はじめは 設定.dat の色）"));
+  connect(ink, &QAction::triggered, this, [this] {
+    const QColor chosen = QColorDialog::getColor(ink_.value_or(QColor::fromRgbF(style().ink.red / 255, style().ink.green / 255,
+                                                                                style().ink.blue / 255)),
+                                                 this, tr("墨の色"));
+    if (!chosen.isValid()) return;
+    ink_ = chosen;
+    compose(true);
+  });
+  QMenu* grounds = look->addMenu(tr("地(&B)"));
+  grounds_ = new QActionGroup(this);
+  const QString names[] = {tr("紙の絵"), tr("無地の色…"), tr("透明")};
+  for (int i = 0; i < 3; ++i) {
+    QAction* action = grounds->addAction(names[i]);
+    action->setCheckable(true);
+    action->setData(i);
+    action->setChecked(i == kPlain);
+    grounds_->addAction(action);
+  }
+  connect(grounds_, &QActionGroup::triggered, this, [this](QAction* chosen) {
+    if (chosen->data().toInt() == kPlain && !restoring_) {
+      const QColor colour = QColorDialog::getColor(groundColour_, this, tr("地の色"));
+      if (colour.isValid()) groundColour_ = colour;
+    }
+    compose(true);
+  });
+  look->addSeparator();
+  QAction* field = addCommand(look, tr("文字の欄へ"), QKeySequence(Qt::CTRL | Qt::Key_L), tr("文字を入力する欄へ移る"));
+  connect(field, &QAction::triggered, this, [this] {
     text_->setFocus(Qt::ShortcutFocusReason);
     text_->selectAll();
   });
-  add(look, tr("全画面"), QKeySequence(Qt::Key_F11), tr("全画面表示の切り替え"), [this] {
-    setWindowState(windowState() ^ Qt::WindowFullScreen);
-  });
+  QAction* full = addCommand(look, tr("全画面(&F)"), QKeySequence(Qt::Key_F11), tr("全画面表示の切り替え"));
+  connect(full, &QAction::triggered, this, [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 }
 
 DrawingStyle StudioWindow::style() const {
   DrawingStyle s;
   s.speed = speed_->value();
-  s.ink = {drawSettings_.Red, drawSettings_.Green, drawSettings_.Blue};
+  // Each character takes as long as Sumimai takes on a full-HD screen, at
+  // whatever size its cell is.
+  s.tempoScreen = kTempoScreen;
+  s.ink = ink_ ? InkColour{double(ink_->red()), double(ink_->green()), double(ink_->blue())}
+               : InkColour{drawSettings_.Red, drawSettings_.Green, drawSettings_.Blue};
   return s;
+}
+
+LearningAids StudioWindow::aids() const {
+  LearningAids a;
+  a.ghost = ghost_->isChecked();
+  a.strokeNumbers = numbers_->isChecked();
+  a.startArrow = arrow_->isChecked();
+  a.strokeColours = colours_->isChecked();
+  a.grid = static_cast<PracticeGrid>(grids_->checkedAction() ? grids_->checkedAction()->data().toInt() : 0);
+  return a;
+}
+
+ViewGround StudioWindow::ground() const {
+  const int kind = grounds_->checkedAction() ? grounds_->checkedAction()->data().toInt() : kPlain;
+  if (kind == kTransparent) return {QColor(255, 255, 255, 0), {}};
+  if (kind == kPaper) {
+    QImage paper = paperPicture();
+    if (!paper.isNull()) return {QColor(243, 233, 210), paper};
+  }
+  return {groundColour_, {}};
 }
 
 void StudioWindow::writeText(const QString& text) {
@@ -198,15 +330,15 @@ void StudioWindow::writeText(const QString& text) {
 }
 
 void StudioWindow::compose(bool keepPosition) {
+  if (restoring_) return;
   std::optional<Playback> was;
   if (view_->session() && keepPosition) was = view_->session()->playback();
   if (written_.isEmpty()) {
-    view_->show(nullptr, devicePixelRatioF());
+    view_->show(nullptr, devicePixelRatioF(), {}, {});
     notice_->clear();
     return;
   }
-  const std::string utf8 = written_.toStdString();
-  const TextCharacters split = charactersOf(utf8);
+  const TextCharacters split = charactersOf(written_.toStdString());
   const qreal ratio = devicePixelRatioF();
   ViewRequest request;
   request.count = static_cast<int>(split.characters.size());
@@ -215,13 +347,14 @@ void StudioWindow::compose(bool keepPosition) {
   const QSize room = scroll_->maximumViewportSize() - QSize(4, 4);
   request.view = {static_cast<int>(room.width() * ratio), static_cast<int>(room.height() * ratio)};
   request.smallestCell = static_cast<int>(kLegibleCell * ratio);
-  const ViewLayout laid = viewLayout(request);
-  Composed composed = composeCharacters(split.characters, lookup_, laid.request);
+  Composed composed = composeCharacters(split.characters, lookup_, viewLayout(request).request);
   if (!composed.ok()) {
     notice_->setText(QString::fromStdString(composed.problem));
     return;
   }
-  auto session = std::make_unique<WritingSession>(std::move(composed.composition), style());
+  CellInkOptions options;
+  if (colours_->isChecked()) options.strokeColours = strokePalette();
+  auto session = std::make_unique<WritingSession>(std::move(composed.composition), style(), options);
   session->playback().setLooping(loop_->isChecked());
   if (was) {
     session->timeAll();
@@ -229,7 +362,7 @@ void StudioWindow::compose(bool keepPosition) {
     session->playback() = *was;
     session->playback().retime(timing);
   }
-  view_->show(std::move(session), ratio);
+  view_->show(std::move(session), ratio, aids(), ground());
   showNotice();
 }
 
@@ -241,7 +374,7 @@ void StudioWindow::showNotice() {
   }
   QString names;
   for (const std::string& m : missing) names += QString::fromStdString(m) + " ";
-  notice_->setText(tr("データのない文字（空の枠で示します）: %1").arg(names.trimmed()));
+  notice_->setText(tr("データのない文字（点線の枠で示します）: %1").arg(names.trimmed()));
 }
 
 void StudioWindow::showPosition(QRect writing) {
@@ -253,27 +386,112 @@ void StudioWindow::showPosition(QRect writing) {
   timeline_->setValue(static_cast<int>(milliseconds(p.position())));
   movingTimeline_ = false;
   play_->setText(p.playing() ? tr("一時停止") : tr("再開"));
-  // The view follows the brush while it writes, and a step or a jump.
-  if (!writing.isNull()) scroll_->ensureVisible(writing.center().x(), writing.center().y(), writing.width(), writing.height());
-}
-
-void StudioWindow::changeSpeed(int) {
-  if (view_->session()) compose(true);
+  // The view follows the character being written.
+  if (!writing.isNull()) {
+    scroll_->ensureVisible(writing.center().x(), writing.center().y(), writing.width() / 2 + 8,
+                           writing.height() / 2 + 8);
+  }
 }
 
 void StudioWindow::openTextFile(const QString& file) {
   const TextFileRead read = readTextFile(file.toStdString());
   if (!read.ok()) {
-    QMessageBox::warning(this, tr("墨舞スタジオ"), QString::fromStdString(read.problem));
+    tell(QString::fromStdString(read.problem));
     return;
   }
+  lastFolder_ = QFileInfo(file).absolutePath();
   writeText(QString::fromStdString(read.text));
 }
 
 void StudioWindow::openDialog() {
-  const QString file = QFileDialog::getOpenFileName(this, tr("テキストファイルを開く"), {},
+  const QString file = QFileDialog::getOpenFileName(this, tr("テキストファイルを開く"), lastFolder_,
                                                     tr("テキストファイル (*.txt);;すべてのファイル (*)"));
   if (!file.isEmpty()) openTextFile(file);
+}
+
+void StudioWindow::tell(const QString& message) { QMessageBox::warning(this, tr("墨舞スタジオ"), message); }
+
+bool StudioWindow::save(const QString& file) {
+  WritingSession* session = view_->session();
+  const std::optional<FileKind> kind = fileKindOf(file.toStdString());
+  if (!session || !kind) return false;
+  PlaybackExport request;
+  request.output = file.toStdString();
+  request.ground = groundForFile(view_->groundImage(), *kind, ground().colour);
+  request.aids = aids();
+  request.groundColour = {ground().colour.red(), ground().colour.green(), ground().colour.blue()};
+  request.loop = true;
+  CellInkOptions options;
+  if (colours_->isChecked()) options.strokeColours = strokePalette();
+  const SavingResult result = saveWithProgress(this, {session->composition(), session->style(), options}, request);
+  if (result.outcome == SavingResult::Failed) {
+    tell(tr("%1 を保存できませんでした: %2").arg(file, result.problem));
+  }
+  return result.outcome == SavingResult::Saved;
+}
+
+void StudioWindow::saveDialog() {
+  if (!view_->session()) {
+    tell(tr("まだ何も書いていません。文字を入力して Enter を押してください。"));
+    return;
+  }
+  const QStringList filters = {tr("アニメーション WebP (*.webp)"), tr("アニメーション GIF (*.gif)"),
+                               tr("動画 MP4 (*.mp4)"), tr("動画 WebM (*.webm)"), tr("書き上がりの画像 PNG (*.png)")};
+  QString chosenFilter = filters.front();
+  const QString suggested = QDir(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_).filePath(tr("墨舞.webp"));
+  QString file = QFileDialog::getSaveFileName(this, tr("アニメーションを保存"), suggested, filters.join(";;"),
+                                              &chosenFilter);
+  if (file.isEmpty()) return;
+  if (!fileKindOf(file.toStdString())) {
+    const int open = chosenFilter.lastIndexOf("*.");
+    file += chosenFilter.mid(open + 1, chosenFilter.size() - open - 2);
+  }
+  lastFolder_ = QFileInfo(file).absolutePath();
+  if (save(file)) statusBar()->showMessage(tr("%1 に保存しました").arg(file), 8000);
+}
+
+void StudioWindow::copyPicture() {
+  if (!view_->session()) return;
+  const QImage picture = view_->finishedPicture();
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  auto* data = new QMimeData;
+  data->setData("image/png", png);
+  data->setImageData(picture);
+  QApplication::clipboard()->setMimeData(data);
+  statusBar()->showMessage(tr("書き上がりをコピーしました"), 5000);
+}
+
+QString StudioWindow::animationInCache() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (!QDir().mkpath(folder)) return {};
+  const QString file = QDir(folder).filePath(tr("墨舞.webp"));
+  return save(file) ? file : QString();
+}
+
+void StudioWindow::copyAnimation() {
+  if (!view_->session()) return;
+  const QString file = animationInCache();
+  if (file.isEmpty()) return;
+  auto* data = new QMimeData;
+  data->setUrls({QUrl::fromLocalFile(file)});
+  data->setData("x-special/gnome-copied-files", "copy\n" + QUrl::fromLocalFile(file).toEncoded());
+  QFile bytes(file);
+  if (bytes.open(QIODevice::ReadOnly)) data->setData("image/webp", bytes.readAll());
+  QApplication::clipboard()->setMimeData(data);
+  statusBar()->showMessage(tr("アニメーションをコピーしました"), 5000);
+}
+
+void StudioWindow::dragAnimation() {
+  const QString file = animationInCache();
+  if (file.isEmpty()) return;
+  auto* drag = new QDrag(this);
+  auto* data = new QMimeData;
+  data->setUrls({QUrl::fromLocalFile(file)});
+  drag->setMimeData(data);
+  drag->exec(Qt::CopyAction);
 }
 
 void StudioWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -289,9 +507,57 @@ void StudioWindow::dropEvent(QDropEvent* event) {
 
 void StudioWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  view_->reserve(scroll_->maximumViewportSize() * devicePixelRatioF() - QSize(4, 4) * devicePixelRatioF());
   if (!written_.isEmpty()) relayout_.start();
 }
 
-void StudioWindow::closeEvent(QCloseEvent* event) { QMainWindow::closeEvent(event); }
+void StudioWindow::restoreSettings() {
+  QSettings s;
+  restoring_ = true;
+  if (s.contains("window/geometry")) restoreGeometry(s.value("window/geometry").toByteArray());
+  restoreState(s.value("window/state").toByteArray());
+  text_->setText(s.value("text").toString());
+  direction_->setCurrentIndex(s.value("layout/direction", 0).toInt());
+  perLine_->setValue(s.value("layout/perLine", 0).toInt());
+  loop_->setChecked(s.value("playback/loop", false).toBool());
+  ghost_->setChecked(s.value("aids/ghost", false).toBool());
+  numbers_->setChecked(s.value("aids/numbers", false).toBool());
+  arrow_->setChecked(s.value("aids/arrow", false).toBool());
+  colours_->setChecked(s.value("aids/colours", false).toBool());
+  const int grid = s.value("aids/grid", 0).toInt();
+  for (QAction* a : grids_->actions()) a->setChecked(a->data().toInt() == grid);
+  const int kind = s.value("ground/kind", int(kPlain)).toInt();
+  for (QAction* a : grounds_->actions()) a->setChecked(a->data().toInt() == kind);
+  groundColour_ = s.value("ground/colour", QColor(Qt::white)).value<QColor>();
+  if (s.contains("ink")) ink_ = s.value("ink").value<QColor>();
+  lastFolder_ = s.value("folder").toString();
+  restoring_ = false;
+  text_->selectAll();
+}
+
+void StudioWindow::saveSettings() const {
+  QSettings s;
+  s.setValue("window/geometry", saveGeometry());
+  s.setValue("window/state", saveState());
+  s.setValue("text", text_->text());
+  s.setValue("layout/direction", direction_->currentIndex());
+  s.setValue("layout/perLine", perLine_->value());
+  s.setValue("playback/loop", loop_->isChecked());
+  const LearningAids a = aids();
+  s.setValue("aids/ghost", a.ghost);
+  s.setValue("aids/numbers", a.strokeNumbers);
+  s.setValue("aids/arrow", a.startArrow);
+  s.setValue("aids/colours", a.strokeColours);
+  s.setValue("aids/grid", static_cast<int>(a.grid));
+  s.setValue("ground/kind", grounds_->checkedAction() ? grounds_->checkedAction()->data().toInt() : int(kPlain));
+  s.setValue("ground/colour", groundColour_);
+  if (ink_) s.setValue("ink", *ink_);
+  s.setValue("folder", lastFolder_);
+}
+
+void StudioWindow::closeEvent(QCloseEvent* event) {
+  saveSettings();
+  QMainWindow::closeEvent(event);
+}
 
 }  // namespace sumimai

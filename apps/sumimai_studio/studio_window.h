@@ -1,18 +1,21 @@
 // The Studio's main window: a text field, the canvas the text is written
-// on, and the playback, layout and file commands around it (menu bar, tool
-// bar, keys).
+// on, and the playback, layout, learning-aid, ground and file commands
+// around it (menu bar, tool bar, keys). Its settings are remembered per
+// user (QSettings); the program's 設定.dat is only read.
 #pragma once
 
+#include <QActionGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
-#include <QComboBox>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "data_files/settings_file.h"
 #include "writing/character_lookup.h"
@@ -31,6 +34,8 @@ class StudioWindow : public QMainWindow {
   void writeText(const QString& text);
   // Reads a text file and writes it; a file that cannot be read is named in a message.
   void openTextFile(const QString& file);
+  // The window as it was left last time, and the last text in the field.
+  void restoreSettings();
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -39,21 +44,36 @@ class StudioWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void buildActions();
+  QAction* addCommand(QMenu* menu, const QString& text, const QKeySequence& key, const QString& tip);
   void buildControls();
+  void buildFileMenu();
+  void buildPlaybackMenu();
+  void buildAidsMenu();
+  void buildGroundMenu();
   // Lays the text out for the window and writes it; keepPosition: from the
-  // stroke the writing had come to (another layout, size or speed).
+  // stroke the writing had come to (another layout, size, speed or aid).
   void compose(bool keepPosition);
   void showPosition(QRect writing);
   void showNotice();
   void openDialog();
-  void changeSpeed(int);
+  void saveDialog();
+  void copyPicture();
+  void copyAnimation();
+  void dragAnimation();
+  // The animation written to a file of the user's cache folder, for the
+  // clipboard and for dragging; empty when it could not be written.
+  QString animationInCache();
+  bool save(const QString& file);
   DrawingStyle style() const;
-  void restoreSettings();
+  LearningAids aids() const;
+  ViewGround ground() const;
   void saveSettings() const;
+  void tell(const QString& message);
 
   CharacterLookup lookup_;
   DrawSettings drawSettings_;
+  std::optional<QColor> ink_;  // chosen in the window, instead of 設定.dat's
+  QColor groundColour_{Qt::white};
   QLineEdit* text_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   WritingView* view_ = nullptr;
@@ -64,9 +84,17 @@ class StudioWindow : public QMainWindow {
   QLabel* notice_ = nullptr;
   QAction* play_ = nullptr;
   QAction* loop_ = nullptr;
+  QAction* ghost_ = nullptr;
+  QAction* numbers_ = nullptr;
+  QAction* arrow_ = nullptr;
+  QAction* colours_ = nullptr;
+  QActionGroup* grids_ = nullptr;
+  QActionGroup* grounds_ = nullptr;
   QString written_;  // the text on the canvas
+  QString lastFolder_;
   QTimer relayout_;
   bool movingTimeline_ = false;
+  bool restoring_ = false;
 };
 
 }  // namespace sumimai

@@ -6,30 +6,38 @@
 #include <algorithm>
 #include <cstring>
 
+#include "playback/playback_export.h"
+
 namespace sumimai {
 namespace {
 
 using Duration = DrawingClock::Duration;
 
-
-// The pixels of rect copied from one image to another of the same size.
-void copyPixels(const QImage& from, QImage& to, PixelRect rect) {
-  const int left = std::max(rect.left, 0), right = std::min(rect.right, to.width());
-  if (right <= left) return;
-  for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, to.height()); ++y) {
-    std::memcpy(to.scanLine(y) + left * 4, from.constScanLine(y) + left * 4, std::size_t(right - left) * 4);
-  }
-}
-
 bool intersects(PixelRect a, PixelRect b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+Rgb rgbOf(QColor c) { return {c.red(), c.green(), c.blue()}; }
+
 }  // namespace
+
+RgbImage rgbImageOf(const QImage& image) {
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  RgbImage out(argb.width(), argb.height());
+  for (int y = 0; y < argb.height(); ++y) std::memcpy(out.row(y), argb.constScanLine(y), std::size_t(argb.width()) * 4);
+  return out;
+}
+
+QImage qImageOf(const RgbImage& image) {
+  QImage out(image.width, image.height, QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < image.height; ++y) std::memcpy(out.scanLine(y), image.row(y), std::size_t(image.width) * 4);
+  return out;
+}
 
 WritingView::WritingView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(tr("書く画面"));
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(16);
   connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -37,71 +45,61 @@ WritingView::WritingView(QWidget* parent) : QWidget(parent) {
 
 WritingView::~WritingView() = default;
 
-void WritingView::show(std::unique_ptr<WritingSession> session, qreal devicePixelRatio) {
+void WritingView::show(std::unique_ptr<WritingSession> session, qreal devicePixelRatio, LearningAids aids,
+                       ViewGround ground) {
+  composer_.reset();
   session_ = std::move(session);
   ratio_ = devicePixelRatio;
+  groundChoice_ = std::move(ground);
   if (!session_) {
     timer_.stop();
-    picture_ = {};
     shown_.clear();
     update();
     return;
   }
+  composer_ = std::make_unique<CellComposer>(*session_, aids, rgbOf(groundChoice_.colour));
   const PictureSize size = session_->composition().picture;
-  picture_ = QImage(size.width, size.height, QImage::Format_ARGB32_Premultiplied);
-  picture_.setDevicePixelRatio(ratio_);
-  resetGround();
+  reserve(QSize(size.width, size.height));
+  if (!groundChoice_.paper.isNull()) {
+    QPainter p(&ground_);
+    p.drawImage(ground_.rect(), groundChoice_.paper);
+  } else {
+    ground_.fill(groundChoice_.colour);
+  }
+  std::memcpy(picture_.bits(), ground_.constBits(), std::size_t(ground_.sizeInBytes()));
+  shown_.assign(session_->composition().characters.size(), std::nullopt);
   setFixedSize((QSizeF(size.width, size.height) / ratio_).toSize());
   sinceTick_.start();
   timer_.start();
   refresh();
 }
 
-void WritingView::setGround(QColor colour, const QImage& paper) {
-  groundColour_ = colour;
-  paper_ = paper;
-  if (!session_) return;
-  resetGround();
-  refresh();
-}
-
-void WritingView::resetGround() {
-  ground_ = QImage(picture_.size(), QImage::Format_ARGB32_Premultiplied);
-  if (!paper_.isNull()) {
-    QPainter p(&ground_);
-    p.drawImage(ground_.rect(), paper_);
-  } else {
-    ground_.fill(groundColour_);
-  }
-  picture_ = ground_.copy();
-  picture_.setDevicePixelRatio(ratio_);
-  shown_.assign(session_->composition().characters.size(), {});
+void WritingView::reserve(QSize devicePixels) {
+  // New pictures cost their pages' first touch, which is slow on some
+  // machines: pictures of the same size are kept from one writing to the next.
+  if (picture_.size() == devicePixels && !ground_.isNull()) return;
+  picture_ = QImage(devicePixels, QImage::Format_ARGB32_Premultiplied);
+  ground_ = QImage(devicePixels, QImage::Format_ARGB32_Premultiplied);
+  picture_.fill(Qt::white);
+  ground_.fill(Qt::white);
 }
 
 void WritingView::tick() {
   const Duration elapsed = std::chrono::nanoseconds(sinceTick_.nsecsElapsed());
   sinceTick_.restart();
-  if (!session_) return;
-  const Playback& playback = session_->playback();
-  if (!playback.playing()) return;
+  if (!session_ || !session_->playback().playing()) return;
   // A frame held up longer than this (a busy machine) is not made up for
   // by leaping ahead.
   session_->advance(std::min<Duration>(elapsed, std::chrono::milliseconds(100)));
   refresh();
 }
 
-void WritingView::composeCell(std::size_t index, std::optional<Duration> at) {
-  const PixelRect cell = session_->composition().characters[index].cell;
-  copyPixels(ground_, picture_, cell);
-  if (at) {
-    const InkLayer& ink = session_->ink(index, *at);
-    const PixelRect within{0, 0, std::min(cell.width(), ink.width()), std::min(cell.height(), ink.height())};
-    auto* pixels = reinterpret_cast<std::uint32_t*>(picture_.bits());
-    const std::ptrdiff_t stride = picture_.bytesPerLine() / 4;
-    ink.compositeOnto(pixels + cell.top * stride + cell.left, stride, within);
-  }
-  shown_[index] = {true, at};
-  update(widgetRect(cell));
+void WritingView::composeCell(std::size_t index) {
+  const PixelView view{reinterpret_cast<std::uint32_t*>(picture_.bits()), picture_.bytesPerLine() / 4,
+                       {0, 0, picture_.width(), picture_.height()}};
+  composer_->compose(index, reinterpret_cast<const std::uint32_t*>(ground_.constBits()), view);
+  shown_[index] = composer_->lookOf(index);
+  update(widgetRect(session_->composition().characters[index].cell));
 }
 
 PixelRect WritingView::visiblePixels() const {
@@ -122,8 +120,7 @@ void WritingView::composeVisibleCells() {
   const auto& characters = session_->composition().characters;
   for (std::size_t i = 0; i < characters.size(); ++i) {
     if (!intersects(characters[i].cell, seen)) continue;
-    const std::optional<Duration> at = session_->inkTime(i);
-    if (!shown_[i].composed || shown_[i].at != at) composeCell(i, at);
+    if (shown_[i] != composer_->lookOf(i)) composeCell(i);
   }
 }
 
@@ -137,46 +134,31 @@ void WritingView::refresh() {
   emit positionChanged(writing);
 }
 
+RgbImage WritingView::groundImage() const { return rgbImageOf(ground_); }
+
 QImage WritingView::finishedPicture() {
   if (!session_) return {};
-  session_->timeAll();
-  QImage out = ground_.copy();
-  auto* pixels = reinterpret_cast<std::uint32_t*>(out.bits());
-  const std::ptrdiff_t stride = out.bytesPerLine() / 4;
-  const auto& characters = session_->composition().characters;
-  for (std::size_t i = 0; i < characters.size(); ++i) {
-    if (!characters[i].strokes) continue;
-    const PixelRect cell = characters[i].cell;
-    const InkLayer& ink = session_->finishedInk(i);
-    const PixelRect within{0, 0, std::min(cell.width(), ink.width()), std::min(cell.height(), ink.height())};
-    ink.compositeOnto(pixels + cell.top * stride + cell.left, stride, within);
-  }
+  QImage out = qImageOf(sumimai::finishedPicture(*session_, groundImage(), composer_->aids(),
+                                                 rgbOf(groundChoice_.colour)));
   return out;
 }
 
 void WritingView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  if (picture_.isNull()) {
+  if (!session_) {
     p.fillRect(event->rect(), palette().window());
     return;
   }
-  if (groundColour_.alpha() < 255 && paper_.isNull()) {
-    // Transparent ground: a checkerboard shows through.
+  if (groundChoice_.colour.alpha() < 255 && groundChoice_.paper.isNull()) {
+    // A transparent ground: a checkerboard shows through.
     const int square = 8;
-    for (int y = event->rect().top() / square; y <= event->rect().bottom() / square; ++y)
-      for (int x = event->rect().left() / square; x <= event->rect().right() / square; ++x)
-        p.fillRect(x * square, y * square, square, square, (x + y) % 2 ? QColor(204, 204, 204) : Qt::white);
+    const QRect r = event->rect();
+    for (int y = r.top() / square; y <= r.bottom() / square; ++y)
+      for (int x = r.left() / square; x <= r.right() / square; ++x)
+        p.fillRect(x * square, y * square, square, square, (x + y) % 2 ? QColor(214, 214, 214) : Qt::white);
   }
-  p.drawImage(event->rect(), picture_, QRectF(QPointF(event->rect().topLeft()) * ratio_,
-                                             QSizeF(event->rect().size()) * ratio_));
-  if (!session_) return;
-  QPen dotted(QColor(120, 120, 120), 1, Qt::DotLine);
-  p.setPen(dotted);
-  for (const PlacedCharacter& c : session_->composition().characters) {
-    if (c.state != CharacterState::Missing && c.state != CharacterState::Damaged) continue;
-    const QRect r = widgetRect(c.cell).adjusted(4, 4, -5, -5);
-    if (r.intersects(event->rect())) p.drawRect(r);
-  }
+  const QRect r = event->rect();
+  p.drawImage(QRectF(r), picture_, QRectF(QPointF(r.topLeft()) * ratio_, QSizeF(r.size()) * ratio_));
 }
 
 void WritingView::mousePressEvent(QMouseEvent* event) {

@@ -1,7 +1,8 @@
 // The Studio's canvas: the picture of the writing at the playback's
-// position, composed cell by cell (only the cells whose ink changed, and
-// only where the view is seen), with the frames of the characters that
-// have no strokes. It moves the playback on by real time while it plays.
+// position, composed cell by cell (only the cells whose look changed, and
+// only where the view is seen) by the playback's cell composer, with the
+// frames of the characters that have no strokes. It moves the playback on
+// by real time while it plays.
 #pragma once
 
 #include <QElapsedTimer>
@@ -12,9 +13,17 @@
 #include <optional>
 #include <vector>
 
-#include "playback/writing_session.h"
+#include "export/rgb_image.h"
+#include "playback/cell_composer.h"
 
 namespace sumimai {
+
+// What lies under the ink: a plain colour (transparent when its alpha is
+// 0) or a picture stretched over the whole writing.
+struct ViewGround {
+  QColor colour{Qt::white};
+  QImage paper;
+};
 
 class WritingView : public QWidget {
   Q_OBJECT
@@ -25,18 +34,23 @@ class WritingView : public QWidget {
 
   // Shows a new writing, its picture laid out in device pixels for this
   // ratio; null shows nothing.
-  void show(std::unique_ptr<WritingSession> session, qreal devicePixelRatio);
+  void show(std::unique_ptr<WritingSession> session, qreal devicePixelRatio, LearningAids aids, ViewGround ground);
   WritingSession* session() { return session_.get(); }
+
+  // Makes the pictures of this size ready (a writing of the window's size
+  // then starts at once).
+  void reserve(QSize devicePixels);
 
   // Shows the position the playback has now (after a step or a scrub).
   void refresh();
   // Composes the cells that came into sight (the view scrolled).
   void composeVisibleCells();
-  // The whole writing as it stands finished, at the picture's size.
-  QImage finishedPicture();
 
-  // The ground under the ink; transparent shows a checkerboard.
-  void setGround(QColor colour, const QImage& paper);
+  // The ground of the whole picture, at its size.
+  RgbImage groundImage() const;
+  // The whole writing finished, at the picture's size (transparent where
+  // the ground is).
+  QImage finishedPicture();
 
  signals:
   // After every change of position; the rect (widget pixels) holds the
@@ -52,26 +66,24 @@ class WritingView : public QWidget {
 
  private:
   void tick();
-  void composeCell(std::size_t index, std::optional<DrawingClock::Duration> at);
-  void resetGround();
+  void composeCell(std::size_t index);
   QRect widgetRect(PixelRect cell) const;
   PixelRect visiblePixels() const;
 
   std::unique_ptr<WritingSession> session_;
+  std::unique_ptr<CellComposer> composer_;
   qreal ratio_ = 1;
   QImage picture_;  // ARGB32 premultiplied, device pixels
   QImage ground_;
-  QColor groundColour_{Qt::white};
-  QImage paper_;
-  // What each cell shows now: nothing composed yet, or the ink at a time.
-  struct Shown {
-    bool composed = false;
-    std::optional<DrawingClock::Duration> at;
-  };
-  std::vector<Shown> shown_;
+  ViewGround groundChoice_;
+  std::vector<std::optional<CellLook>> shown_;  // what each cell shows now
   QTimer timer_;
   QElapsedTimer sinceTick_;
   QPoint pressedAt_;
 };
+
+// An image of the same pixels (32-bit premultiplied ARGB).
+RgbImage rgbImageOf(const QImage& image);
+QImage qImageOf(const RgbImage& image);
 
 }  // namespace sumimai

@@ -31,7 +31,7 @@ done
 # The value of a key of a desktop entry.
 entry_value() { sed -n "s/^$2=//p" "$1"; }
 entries=("$root"/usr/share/applications/*.desktop)
-[ ${#entries[@]} -eq 2 ] || fail "${#entries[@]} desktop entries, not one for each program"
+[ ${#entries[@]} -eq 3 ] || fail "${#entries[@]} desktop entries, not one for each program"
 for entry in "${entries[@]}"; do
   exec_name=$(entry_value "$entry" Exec)
   [ -x "$root/usr/bin/$exec_name" ] || fail "$(basename "$entry") starts $exec_name, which is not installed"

@@ -86,7 +86,8 @@ TEST_F(CellInkTest, FinishedIsTheWholeDrawing) {
       ink().setDrawableArea({0, 0, window.width(), window.height()});
     }
   } cell;
-  drawCharacterInCell(*c.strokes, {0, 0, c.cell.width(), c.cell.height()}, w.composition.framing, cell, {});
+  drawCharacterInCell(*c.strokes, {0, 0, c.cell.width(), c.cell.height()},
+                      framingOf(w.composition.framing, *c.strokes), cell, {});
   EXPECT_EQ(coverageOf(fresh().finished()), coverageOf(cell.ink()));
 }
 

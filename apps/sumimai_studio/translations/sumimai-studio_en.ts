@@ -1,0 +1,481 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="animation_saving.cpp" line="38"/>
+        <source>%1 を書き出しています…</source>
+        <translation>Writing %1…</translation>
+    </message>
+    <message>
+        <location filename="animation_saving.cpp" line="39"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="animation_saving.cpp" line="40"/>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location filename="main.cpp" line="14"/>
+        <source>墨舞スタジオ</source>
+        <translation>Sumimai Studio</translation>
+    </message>
+    <message>
+        <location filename="main.cpp" line="20"/>
+        <source>入力した文字を筆で書く窓</source>
+        <translation>A window that writes the text you type with a brush</translation>
+    </message>
+    <message>
+        <location filename="main.cpp" line="22"/>
+        <source>この文字をすぐに書く</source>
+        <translation>Write this text at once</translation>
+    </message>
+    <message>
+        <location filename="main.cpp" line="24"/>
+        <source>書くテキストファイル（UTF-8 または Shift-JIS）</source>
+        <translation>A text file to write (UTF-8 or Shift-JIS)</translation>
+    </message>
+</context>
+<context>
+    <name>sumimai::StudioWindow</name>
+    <message>
+        <location filename="studio_window.cpp" line="72"/>
+        <location filename="studio_window.cpp" line="408"/>
+        <source>墨舞スタジオ</source>
+        <translation>Sumimai Studio</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="92"/>
+        <source>書く文字を入力して Enter</source>
+        <translation>Type a text and press Enter</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="93"/>
+        <source>Enter でこの文字を書きます（Ctrl+L でここへ戻ります）</source>
+        <translation>Enter writes this text (Ctrl+L comes back here)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="94"/>
+        <source>書く文字</source>
+        <translation>Text to write</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="102"/>
+        <source>Space で一時停止・再開、← → で一画ずつ、ドラッグでアニメーションを渡す</source>
+        <translation>Space pauses and resumes, Left and Right step one stroke, dragging hands over the animation</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="113"/>
+        <source>書いている位置（ドラッグで移動）</source>
+        <translation>Where the writing stands (drag to move)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="114"/>
+        <source>タイムライン</source>
+        <translation>Timeline</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="122"/>
+        <source>速さ(&amp;S)</source>
+        <translation>&amp;Speed</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="127"/>
+        <source>筆の速さ（墨舞と同じ 0〜10。0 がいちばん速い）</source>
+        <translation>The brush's speed (0 to 10 as in Sumimai; 0 is the fastest)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="132"/>
+        <source>縦書き</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="133"/>
+        <source>横書き</source>
+        <translation>Rows</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="134"/>
+        <source>縦書き（右から左への列）か横書き（上から下への行）</source>
+        <translation>Columns written right to left, or rows written top to bottom</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="137"/>
+        <source>一行の字数(&amp;N)</source>
+        <translation>Characters a &amp;line</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="141"/>
+        <source>自動</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="142"/>
+        <source>一列（一行）の字数。自動は窓にいちばん大きく入る字数</source>
+        <translation>Characters to a column (or row); Auto gives the biggest cells the window allows</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="168"/>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="169"/>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="171"/>
+        <source>開く(&amp;O)…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="171"/>
+        <source>テキストファイルを開いて書く</source>
+        <translation>Open a text file and write it</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="173"/>
+        <source>アニメーションを保存(&amp;S)…</source>
+        <translation>&amp;Save Animation As…</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="174"/>
+        <source>書く様子を WebP・GIF・MP4・WebM・PNG で保存</source>
+        <translation>Save the writing as WebP, GIF, MP4, WebM or PNG</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="177"/>
+        <source>書き上がりをコピー(&amp;C)</source>
+        <translation>&amp;Copy Picture</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="177"/>
+        <source>書き上がった字を画像としてコピー</source>
+        <translation>Copy the finished writing as a picture</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="179"/>
+        <source>アニメーションをコピー(&amp;A)</source>
+        <translation>Copy &amp;Animation</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="180"/>
+        <source>書く様子を WebP ファイルとしてコピー</source>
+        <translation>Copy the writing as a WebP animation file</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="183"/>
+        <source>終了(&amp;Q)</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="183"/>
+        <source>墨舞スタジオを終える</source>
+        <translation>Quit Sumimai Studio</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="189"/>
+        <source>再生(&amp;P)</source>
+        <translation>&amp;Playback</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="190"/>
+        <source>再生</source>
+        <translation>Playback</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="203"/>
+        <source>最初から</source>
+        <translation>Start Again</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="203"/>
+        <source>最初から書き直す</source>
+        <translation>Write again from the start</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="204"/>
+        <source>一画戻る</source>
+        <translation>Stroke Back</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="204"/>
+        <source>一画戻る（一時停止）</source>
+        <translation>One stroke back (pauses)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="208"/>
+        <location filename="studio_window.cpp" line="384"/>
+        <source>一時停止</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="208"/>
+        <source>書くのを止める・続ける</source>
+        <translation>Pause or resume the writing</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="210"/>
+        <source>一画進む</source>
+        <translation>Stroke Forward</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="210"/>
+        <source>一画進む（一時停止）</source>
+        <translation>One stroke forward (pauses)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="214"/>
+        <source>最後まで</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="214"/>
+        <source>すぐに書き終える</source>
+        <translation>Finish the writing at once</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="219"/>
+        <source>繰り返す(&amp;R)</source>
+        <translation>&amp;Repeat</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="219"/>
+        <source>書き終えたら最初から繰り返す</source>
+        <translation>Start again when the writing ends</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="228"/>
+        <source>学習(&amp;L)</source>
+        <translation>&amp;Learning</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="235"/>
+        <source>手本を薄く(&amp;G)</source>
+        <translation>&amp;Ghost</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="235"/>
+        <source>書き上がりの字を薄く下に見せる</source>
+        <translation>Show the finished character faintly under the brush</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="236"/>
+        <source>画数の番号(&amp;N)</source>
+        <translation>Stroke &amp;Numbers</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="236"/>
+        <source>各画の書き始めに番号を付ける</source>
+        <translation>Number each stroke at its start</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="237"/>
+        <source>書き始めと向き(&amp;A)</source>
+        <translation>Start &amp;Arrow</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="237"/>
+        <source>今の画の書き始めに点と向きの矢印</source>
+        <translation>A dot where the current stroke starts and an arrow the way it goes</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="238"/>
+        <source>画ごとの色(&amp;C)</source>
+        <translation>Stroke &amp;Colours</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="238"/>
+        <source>画ごとに色を変える（色覚の違いがあっても見分けやすい色）</source>
+        <translation>A colour for each stroke (distinguishable with colour blindness)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="239"/>
+        <source>練習の罫線(&amp;R)</source>
+        <translation>Practice G&amp;rid</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="241"/>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="241"/>
+        <source>田字格</source>
+        <translation>Cross (田字格)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="241"/>
+        <source>米字格</source>
+        <translation>Star (米字格)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="241"/>
+        <source>九宮格</source>
+        <translation>Nine squares (九宮格)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="250"/>
+        <source>学習</source>
+        <translation>Learning</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="256"/>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="257"/>
+        <source>墨の色(&amp;I)…</source>
+        <translation>&amp;Ink Colour…</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="257"/>
+        <source>墨の色を選ぶ（はじめは 設定.dat の色）</source>
+        <translation>Choose the ink's colour (at first the one of 設定.dat)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="261"/>
+        <source>墨の色</source>
+        <translation>Ink Colour</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="266"/>
+        <source>地(&amp;B)</source>
+        <translation>&amp;Background</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="268"/>
+        <source>紙の絵</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="268"/>
+        <source>無地の色…</source>
+        <translation>Plain Colour…</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="268"/>
+        <source>透明</source>
+        <translation>Transparent</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="278"/>
+        <source>地の色</source>
+        <translation>Background Colour</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="284"/>
+        <source>文字の欄へ</source>
+        <translation>To the Text Field</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="284"/>
+        <source>文字を入力する欄へ移る</source>
+        <translation>Move to the text field</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="289"/>
+        <source>全画面(&amp;F)</source>
+        <translation>&amp;Full Screen</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="289"/>
+        <source>全画面表示の切り替え</source>
+        <translation>Switch full screen on or off</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="373"/>
+        <source>データのない文字（点線の枠で示します）: %1</source>
+        <translation>Characters without stroke data (shown as dotted frames): %1</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="384"/>
+        <source>再開</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="403"/>
+        <source>テキストファイルを開く</source>
+        <translation>Open a Text File</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="404"/>
+        <source>テキストファイル (*.txt);;すべてのファイル (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="424"/>
+        <source>%1 を保存できませんでした: %2</source>
+        <translation>%1 could not be saved: %2</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="431"/>
+        <source>まだ何も書いていません。文字を入力して Enter を押してください。</source>
+        <translation>Nothing is written yet. Type a text and press Enter.</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="434"/>
+        <source>アニメーション WebP (*.webp)</source>
+        <translation>WebP animation (*.webp)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="434"/>
+        <source>アニメーション GIF (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="435"/>
+        <source>動画 MP4 (*.mp4)</source>
+        <translation>MP4 video (*.mp4)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="435"/>
+        <source>動画 WebM (*.webm)</source>
+        <translation>WebM video (*.webm)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="435"/>
+        <source>書き上がりの画像 PNG (*.png)</source>
+        <translation>PNG picture of the finished writing (*.png)</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="437"/>
+        <location filename="studio_window.cpp" line="466"/>
+        <source>墨舞.webp</source>
+        <translation>sumimai.webp</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="438"/>
+        <source>アニメーションを保存</source>
+        <translation>Save Animation</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="446"/>
+        <source>%1 に保存しました</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="460"/>
+        <source>書き上がりをコピーしました</source>
+        <translation>Copied the finished writing</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="480"/>
+        <source>アニメーションをコピーしました</source>
+        <translation>Copied the animation</translation>
+    </message>
+</context>
+<context>
+    <name>sumimai::WritingView</name>
+    <message>
+        <location filename="writing_view.cpp" line="40"/>
+        <source>書く画面</source>
+        <translation>Writing canvas</translation>
+    </message>
+</context>
+</TS>
