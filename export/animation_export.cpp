@@ -37,6 +37,14 @@ GifPalette paletteFor(const ExportRequest& request) {
 
 }  // namespace
 
+void useRequestBrush(const ExportRequest& request, const RgbImage& ground, RasterCanvas& canvas) {
+  std::shared_ptr<const PaperGrain> grain;
+  if (request.brush.kind == BrushKind::Ink && !request.ground.plain()) {
+    grain = PaperGrain::ofPicture(ground.pixels.data(), ground.width, ground.height, ground.width, request.brush.seed);
+  }
+  useBrush(canvas, request.brush, std::move(grain));
+}
+
 void drawRequest(const ExportRequest& request, CellCanvas& canvas) {
   const PictureSize size = request.composition.picture;
   if (request.page) return drawPage(*request.page, {0, 0, size.width, size.height}, canvas, request.style);
@@ -58,7 +66,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
   {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());
     ReportingWriter reporting(*writer, request.progress);
-    FrameCanvas canvas(std::move(ground), request.fps, reporting);
+    FrameCanvas canvas(ground, request.fps, reporting);
+    useRequestBrush(request, ground, canvas);
     canvas.clock().setCallCost(kDrawingCallCost);
     drawRequest(request, canvas);
     summary.drawing = canvas.clock().charged();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "data_files/settings_file.h"
+#include "drawing/ink_brush/brush_choice.h"
 #include "export/ground.h"
 #include "export/rgb_image.h"
 #include "working_folder/data_places.h"
@@ -22,6 +23,7 @@ struct TextRender {
   InkColour ink;
   Ground ground;
   std::optional<PictureSize> size;  // none: fitted to the layout
+  BrushChoice brush;
 };
 
 // The picture. Throws ExportError naming what is wrong (a character without

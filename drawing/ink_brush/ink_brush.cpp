@@ -1,0 +1,111 @@
+#include "ink_brush.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "drawing/raster/ring_shape.h"
+
+namespace sumimai {
+namespace {
+
+bool reachesArea(const InkRing& r, PixelRect area) {
+  const float reach = r.radius + 1;
+  return std::isfinite(r.cx) && std::isfinite(r.cy) && std::isfinite(r.radius) && r.radius >= 0 &&
+         r.cx + reach > area.left && r.cx - reach < area.right && r.cy + reach > area.top &&
+         r.cy - reach < area.bottom && !area.empty();
+}
+
+// The bristle's breaks at `stretch` stretches along its path, smoothly.
+float breakAt(const Bristles::Breaks& breaks, float stretch) {
+  const float f = std::floor(stretch);
+  const int i = static_cast<int>(f - std::floor(f / Bristles::kBreakSteps) * Bristles::kBreakSteps);
+  float t = stretch - f;
+  t = t * t * (3 - 2 * t);
+  const std::size_t k = static_cast<std::size_t>(std::clamp(i, 0, Bristles::kBreakSteps - 1));
+  return breaks[k] + (breaks[k + 1] - breaks[k]) * t;
+}
+
+}  // namespace
+
+InkBrush::InkBrush(std::uint64_t seed, std::shared_ptr<const PaperGrain> grain)
+    : seed_(seed), grain_(grain ? std::move(grain) : PaperGrain::seeded(seed)), bristles_(seed, 0) {}
+
+void InkBrush::setPaperOrigin(int x, int y) { originX_ = x, originY_ = y; }
+
+void InkBrush::take(const TrackEvents& events) {
+  if (events.strokeEnded) wet_.add(*events.strokeEnded, calls_);
+  if (events.dwelt) wet_.add(*events.dwelt, calls_);
+  if (events.newStroke) {
+    bristles_ = Bristles(seed_, track_.strokeNumber());
+    shadedLoad_ = -1;
+  }
+}
+
+void InkBrush::ring(InkLayer& ink, const InkRing& r) {
+  ++calls_;
+  const bool onPaper = reachesArea(r, ink.drawableArea());
+  take(track_.follow(r.cx, r.cy, r.radius, r.colour, r.pixelsPerTwip, onPaper));
+  if (onPaper) {
+    if (std::fabs(track_.load() - shadedLoad_) > 0.002) {
+      shades_ = shadesAt(bristles_, track_.load());
+      shadedLoad_ = track_.load();
+    }
+    shadeRing(ink, r);
+  }
+  wet_.advance(ink, paper(), calls_);
+}
+
+void InkBrush::otherCall(InkLayer& ink) {
+  ++calls_;
+  take(track_.lift());
+  wet_.advance(ink, paper(), calls_);
+}
+
+void InkBrush::settle(InkLayer& ink) {
+  take(track_.lift());
+  wet_.settle(ink, paper());
+}
+
+// The ring's own coverage (as the round brush lays it) times the shade of
+// the lane and the grain under each pixel.
+void InkBrush::shadeRing(InkLayer& ink, const InkRing& r) {
+  const raster::RingShape shape(r.cx, r.cy, r.radius, 0);
+  const PixelRect area = ink.drawableArea();
+  const raster::IndexRange rows =
+      raster::pixelsOverlapping(r.cy - shape.reach, r.cy + shape.reach, area.top, area.bottom);
+  const float toLane = 0.5f * kBrushLanes / std::max(0.5f, track_.radius());
+  const float ax = -track_.directionY() * toLane, ay = track_.directionX() * toLane;
+  const PaperGrain& grain = *grain_;
+  // Along the stroke, in stretches of the breaks (a bristle's touch wanders
+  // over about one and a half brush radii).
+  const float toStretch = 1 / std::max(3.0f, 1.5f * track_.radius());
+  const float along0 = static_cast<float>(track_.travelled()) * toStretch;
+  const float bx = track_.directionX() * toStretch, by = track_.directionY() * toStretch;
+  static thread_local std::vector<std::uint8_t> run;
+  for (int y = rows.first; y < rows.last; ++y) {
+    const raster::RowSpans row = raster::spansOfRow(shape, y, area.left, area.right);
+    const float dy = y + 0.5f - r.cy;
+    const std::uint8_t* grainRow = grain.row(y + originY_);
+    for (const raster::IndexRange& span : row.spans) {
+      if (span.empty()) continue;
+      run.resize(static_cast<std::size_t>(span.last - span.first));
+      int gx = PaperGrain::wrap(span.first + originX_, grain.width());
+      for (int x = span.first; x < span.last; ++x) {
+        const float dx = x + 0.5f - r.cx;
+        const float cover = shape.profile.coverage(std::sqrt(dx * dx + row.dy2));
+        const int lane = std::clamp(static_cast<int>(ax * dx + ay * dy + 0.5f * kBrushLanes), 0, kBrushLanes - 1);
+        const float g = grainRow[gx];
+        if (++gx == grain.width()) gx = 0;
+        const std::size_t l = static_cast<std::size_t>(lane);
+        const float touch = 0.5f * g + 127.5f * breakAt(bristles_.breaksAtLane(lane), along0 + bx * dx + by * dy);
+        const float laid = std::clamp((touch - shades_.bare[l]) * (1 / LaneShades::kGrainRamp), 0.0f, 1.0f);
+        const float shade = shades_.density[l] * laid * (0.93f + 0.07f / 255 * g);
+        run[static_cast<std::size_t>(x - span.first)] = static_cast<std::uint8_t>(raster::toByte(cover * shade));
+      }
+      ink.combineRun(span.first, y, span.last - span.first, run.data(), r.colour);
+    }
+  }
+}
+
+}  // namespace sumimai
