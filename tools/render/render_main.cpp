@@ -133,7 +133,7 @@ bool savePicture(QImage image, const RenderOptions& o) {
 
 // The picture of a text, written as a PNG.
 int renderText(const RenderOptions& o) {
-  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt};
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, {}};
   if (o.sizeGiven || charactersIn(*o.text) == 1) text.size = PictureSize{o.size.width(), o.size.height()};
   QImage image;
   try {
