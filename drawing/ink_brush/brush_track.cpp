@@ -43,6 +43,7 @@ Dwell BrushTrack::here(float strength, double openX, double openY) const {
 
 TrackEvents BrushTrack::lift() {
   TrackEvents events;
+  stepped_ = false;
   if (inStroke_) {
     // A stop: the brush presses and lifts, a short dwell of its own.
     events.strokeEnded = here(static_cast<float>(0.45 + 0.35 * load_), dirX_, dirY_);
@@ -71,6 +72,7 @@ void BrushTrack::move(float x, float y, float radius, double distance, double pi
 }
 
 TrackEvents BrushTrack::follow(float x, float y, float radius, Rgb colour, double pixelsPerTwip, bool onPaper) {
+  stepped_ = false;
   if (!onPaper) return lift();
   TrackEvents events;
   const double distance = std::hypot(x - x_, y - y_);
@@ -99,6 +101,7 @@ TrackEvents BrushTrack::follow(float x, float y, float radius, Rgb colour, doubl
   }
   dwellCalls_ = 1;
   move(x, y, radius, distance, pixelsPerTwip);
+  stepped_ = true;
   return events;
 }
 

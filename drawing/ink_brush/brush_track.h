@@ -42,6 +42,8 @@ class BrushTrack {
   TrackEvents lift();
 
   bool inStroke() const { return inStroke_; }
+  // Whether the last ring followed was a step: the brush moved to it.
+  bool stepped() const { return stepped_; }
   std::uint64_t strokeNumber() const { return stroke_; }  // 1 for the first stroke
   float radius() const { return radius_; }
   // The direction of travel (unit), or (0, 0) before the stroke has moved.
@@ -68,7 +70,7 @@ class BrushTrack {
   float dirX_ = 0, dirY_ = 0;
   double sumX_ = 0, sumY_ = 0;  // the direction, unnormalised
   double drained_ = 0, load_ = 1, speed_ = 0, travelled_ = 0;
-  bool moved_ = false;
+  bool moved_ = false, stepped_ = false;
   std::int64_t dwellCalls_ = 0;
   double sinceDwellSpot_ = 0;  // pixels travelled since the last dwell told of
   double radiusTwips_ = 1;

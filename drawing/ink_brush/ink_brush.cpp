@@ -26,6 +26,20 @@ float breakAt(const Bristles::Breaks& breaks, float stretch) {
   return breaks[k] + (breaks[k + 1] - breaks[k]) * t;
 }
 
+// The part of a row's span that a step's ring can still add ink to: a step
+// lays ink with its leading half; its trailing half goes over pixels that
+// earlier steps' leading halves laid with more ink (the load only runs
+// down), which coverage by maximum would keep anyway.
+raster::IndexRange leadingPart(raster::IndexRange span, float dirX, float dirY, float cx, float dy) {
+  constexpr float kMargin = 1.0f;  // pixels behind the centre still laid
+  const float behind = -kMargin - dirY * dy;  // dirX * dx must reach this
+  if (std::fabs(dirX) < 1e-4f) return behind <= 0 ? span : raster::IndexRange{};
+  const double edge = cx - 0.5 + behind / dirX;  // the pixel centre x + 0.5 where dx = behind / dirX
+  if (dirX > 0) span.first = std::max(span.first, static_cast<int>(std::ceil(edge)));
+  else span.last = std::min(span.last, static_cast<int>(std::floor(edge)) + 1);
+  return span;
+}
+
 }  // namespace
 
 InkBrush::InkBrush(std::uint64_t seed, std::shared_ptr<const PaperGrain> grain)
@@ -83,11 +97,13 @@ void InkBrush::shadeRing(InkLayer& ink, const InkRing& r) {
   const float along0 = static_cast<float>(track_.travelled()) * toStretch;
   const float bx = track_.directionX() * toStretch, by = track_.directionY() * toStretch;
   static thread_local std::vector<std::uint8_t> run;
+  const bool leading = track_.stepped();
   for (int y = rows.first; y < rows.last; ++y) {
     const raster::RowSpans row = raster::spansOfRow(shape, y, area.left, area.right);
     const float dy = y + 0.5f - r.cy;
     const std::uint8_t* grainRow = grain.row(y + originY_);
-    for (const raster::IndexRange& span : row.spans) {
+    for (raster::IndexRange span : row.spans) {
+      if (leading) span = leadingPart(span, track_.directionX(), track_.directionY(), r.cx, dy);
       if (span.empty()) continue;
       run.resize(static_cast<std::size_t>(span.last - span.first));
       int gx = PaperGrain::wrap(span.first + originX_, grain.width());

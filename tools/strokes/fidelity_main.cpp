@@ -2,7 +2,7 @@
 //
 //   sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
 //                    [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
-//                    LIBRARY | --sutra FOLDER
+//                    [--brush round|ink] [--seed N] LIBRARY | --sutra FOLDER
 //
 // Draws every character of the library (or the character files of a sutra
 // folder) with the program's brush on a PIXELS-square canvas (default 720)
@@ -10,7 +10,8 @@
 // sutra svg/). Prints both measures' averages and worst, and the K worst
 // characters (default 10), whose comparison pictures go into FOLDER as
 // <code point>.ppm. --sample N measures every Nth character only,
-// --characters those of TEXT only; --each prints every one. Fails when
+// --characters those of TEXT only; --each prints every one; --brush ink
+// draws with the ink brush (seeded by --seed, default 1). Fails when
 // a character of the source is missing or cannot be drawn with all its
 // strokes.
 #include <algorithm>
@@ -43,6 +44,7 @@ struct Options {
   fs::path pictures, library, sutra;
   std::vector<char32_t> only;
   bool each = false;
+  BrushChoice brush;
 };
 
 struct Item {
@@ -65,6 +67,8 @@ bool parse(int argc, char** argv, Options& o) {
     else if (a == "--sutra" && more) o.sutra = argv[++i];
     else if (a == "--characters" && more) o.only = sutraCharacters(argv[++i]);
     else if (a == "--each") o.each = true;
+    else if (a == "--brush" && more && brushKindNamed(argv[i + 1])) o.brush.kind = *brushKindNamed(argv[++i]);
+    else if (a == "--seed" && more) o.brush.seed = std::stoull(argv[++i]);
     else if (a[0] != '-' && o.library.empty()) o.library = a;
     else return false;
   }
@@ -125,7 +129,7 @@ void measureAll(const Options& o, std::vector<Item>& items) {
         GlyphRead glyph = readGlyphSvg(item.svg);
         if (!glyph.ok) item.fit.problem = glyph.problem;
         else if (item.text.empty()) item.fit.problem = "not in the library";
-        else item.fit = measureFidelity(glyph, item.text, o.size);
+        else item.fit = measureFidelity(glyph, item.text, o.size, nullptr, o.brush);
       }
     });
   for (std::thread& t : threads) t.join();
@@ -175,7 +179,7 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
     const Item& item = items[std::size_t(i)];
     if (!item.fit.ok) continue;
     FidelityPicture picture;
-    (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture);
+    (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture, o.brush);
     const fs::path file = o.pictures / (std::to_string(unsigned(item.code)) + ".ppm");
     if (!writePicture(file, picture)) std::fprintf(stderr, "sumimai-fidelity: cannot write %s\n", file.c_str());
   }
