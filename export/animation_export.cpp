@@ -37,12 +37,16 @@ GifPalette paletteFor(const ExportRequest& request) {
 
 }  // namespace
 
-void useRequestBrush(const ExportRequest& request, const RgbImage& ground, RasterCanvas& canvas) {
+void useBrushOver(const BrushChoice& brush, const Ground& ground, const RgbImage& picture, RasterCanvas& canvas) {
   std::shared_ptr<const PaperGrain> grain;
-  if (request.brush.kind == BrushKind::Ink && !request.ground.plain()) {
-    grain = PaperGrain::ofPicture(ground.pixels.data(), ground.width, ground.height, ground.width, request.brush.seed);
+  if (brush.kind == BrushKind::Ink && !ground.plain()) {
+    grain = PaperGrain::ofPicture(picture.pixels.data(), picture.width, picture.height, picture.width, brush.seed);
   }
-  useBrush(canvas, request.brush, std::move(grain));
+  useBrush(canvas, brush, std::move(grain));
+}
+
+void useRequestBrush(const ExportRequest& request, const RgbImage& ground, RasterCanvas& canvas) {
+  useBrushOver(request.brush, request.ground, ground, canvas);
 }
 
 void drawRequest(const ExportRequest& request, CellCanvas& canvas) {

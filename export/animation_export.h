@@ -47,8 +47,11 @@ ExportSummary exportWriting(const ExportRequest& request);
 // only counts its calls (quick: no pixels).
 std::int64_t countFrames(const ExportRequest& request);
 
-// Puts the request's brush on the canvas; the ink brush takes the grain of
-// the ground's picture when there is one.
+// Puts the brush on a canvas drawn over this ground (picture: the ground
+// made into pixels); the ink brush takes the grain of the ground's picture
+// when there is one.
+void useBrushOver(const BrushChoice& brush, const Ground& ground, const RgbImage& picture, RasterCanvas& canvas);
+// The same with the request's brush and ground.
 void useRequestBrush(const ExportRequest& request, const RgbImage& ground, RasterCanvas& canvas);
 
 // What the request writes drawn on a canvas: the page, or the composition.

@@ -44,6 +44,8 @@ class BrushTrack {
   bool inStroke() const { return inStroke_; }
   // Whether the last ring followed was a step: the brush moved to it.
   bool stepped() const { return stepped_; }
+  // Whether the stroke has moved since it began.
+  bool hasMoved() const { return moved_; }
   std::uint64_t strokeNumber() const { return stroke_; }  // 1 for the first stroke
   float radius() const { return radius_; }
   // The direction of travel (unit), or (0, 0) before the stroke has moved.

@@ -16,13 +16,15 @@ bool reachesArea(const InkRing& r, PixelRect area) {
          r.cy - reach < area.bottom && !area.empty();
 }
 
-// The bristle's breaks at `stretch` stretches along its path, smoothly.
+// The bristle's breaks at `stretch` stretches along its path (at least -1:
+// no pixel lies more than a stretch behind the stroke's start), smoothly.
 float breakAt(const Bristles::Breaks& breaks, float stretch) {
-  const float f = std::floor(stretch);
-  const int i = static_cast<int>(f - std::floor(f / Bristles::kBreakSteps) * Bristles::kBreakSteps);
-  float t = stretch - f;
+  static_assert((Bristles::kBreakSteps & (Bristles::kBreakSteps - 1)) == 0);
+  const float shifted = std::max(0.0f, stretch + Bristles::kBreakSteps);
+  const int whole = static_cast<int>(shifted);  // truncation: the floor of a value >= 0
+  float t = shifted - static_cast<float>(whole);
   t = t * t * (3 - 2 * t);
-  const std::size_t k = static_cast<std::size_t>(std::clamp(i, 0, Bristles::kBreakSteps - 1));
+  const std::size_t k = static_cast<std::size_t>(whole & (Bristles::kBreakSteps - 1));
   return breaks[k] + (breaks[k + 1] - breaks[k]) * t;
 }
 
@@ -60,7 +62,11 @@ void InkBrush::ring(InkLayer& ink, const InkRing& r) {
   ++calls_;
   const bool onPaper = reachesArea(r, ink.drawableArea());
   take(track_.follow(r.cx, r.cy, r.radius, r.colour, r.pixelsPerTwip, onPaper));
-  if (onPaper) {
+  // A ring well inside the brush where it stands, once the stroke is under
+  // way (a start disc at a joint, a pause), goes over pixels the steps that
+  // led here have laid already.
+  const bool within = !track_.stepped() && track_.hasMoved() && r.radius < track_.radius() - 2;
+  if (onPaper && !within) {
     if (std::fabs(track_.load() - shadedLoad_) > 0.002) {
       shades_ = shadesAt(bristles_, track_.load());
       shadedLoad_ = track_.load();
@@ -105,7 +111,8 @@ void InkBrush::shadeRing(InkLayer& ink, const InkRing& r) {
     for (raster::IndexRange span : row.spans) {
       if (leading) span = leadingPart(span, track_.directionX(), track_.directionY(), r.cx, dy);
       if (span.empty()) continue;
-      run.resize(static_cast<std::size_t>(span.last - span.first));
+      const auto length = static_cast<std::size_t>(span.last - span.first);
+      if (run.size() < length) run.resize(length);
       int gx = PaperGrain::wrap(span.first + originX_, grain.width());
       for (int x = span.first; x < span.last; ++x) {
         const float dx = x + 0.5f - r.cx;

@@ -28,7 +28,7 @@ void WetSpread::lay(InkLayer& ink, const PaperPlace& paper, const Dwell& d, floa
   const raster::IndexRange rows = raster::pixelsOverlapping(d.y - reach, d.y + reach, area.top, area.bottom);
   const raster::IndexRange columns = raster::pixelsOverlapping(d.x - reach, d.x + reach, area.left, area.right);
   if (rows.empty() || columns.empty()) return;
-  const float pool = std::min(1.0f, 0.84f + 0.16f * d.load + 0.06f * d.strength);
+  const float pool = std::min(1.0f, 0.78f + 0.16f * d.load + 0.06f * d.strength);
   std::vector<std::uint8_t> run(static_cast<std::size_t>(columns.last - columns.first));
   for (int y = rows.first; y < rows.last; ++y) {
     const float dy = y + 0.5f - d.y;
@@ -37,8 +37,8 @@ void WetSpread::lay(InkLayer& ink, const PaperPlace& paper, const Dwell& d, floa
       const float r = std::sqrt(dx * dx + dy * dy);
       const float g = paper.grain->at(x + paper.originX, y + paper.originY) / 255.0f;
       // The pool is densest at the brush's middle and fades towards its rim.
-      const float rim = std::clamp((r - 0.3f * d.radius) / (0.65f * d.radius), 0.0f, 1.0f);
-      const float inside = (1 - rim * rim * (3 - 2 * rim)) * pool * (0.9f + 0.1f * g);
+      const float rim = std::clamp((r - 0.15f * d.radius) / (0.6f * d.radius), 0.0f, 1.0f);
+      const float inside = (1 - rim * rim * (3 - 2 * rim)) * pool * (0.85f + 0.15f * g);
       float fringe = 0;
       if (width > 0 && r > d.radius - 1) {
         const float t = (r - d.radius) / width + (0.5f - g) * 0.6f;

@@ -123,6 +123,7 @@ PreparedExport prepareExport(const ExportOptions& o, const DataPlaces& places) {
   r.hold = std::chrono::duration_cast<DrawingClock::Duration>(std::chrono::duration<double>(o.hold));
   r.loop = o.loop.value_or(true);
   r.quality = o.quality;
+  r.brush = o.brush;
   r.output = o.output;
   return prepared;
 }

@@ -122,6 +122,22 @@ const std::map<std::string, Setter>& valueOptions() {
          return inRange("the hold", *hold, 0, 60);
        }},
       {"--quality", [](ExportOptions& o, const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); }},
+      {"--brush",
+       [](ExportOptions& o, const std::string& v) -> std::string {
+         const std::optional<BrushKind> kind = brushKindNamed(v);
+         if (!kind) return "--brush is round or ink, not '" + v + "'";
+         o.brush.kind = *kind;
+         return "";
+       }},
+      {"--seed",
+       [](ExportOptions& o, const std::string& v) -> std::string {
+         unsigned long long seed = 0;
+         const char* end = v.data() + v.size();
+         const auto [at, error] = std::from_chars(v.data(), end, seed);
+         if (v.empty() || error != std::errc() || at != end) return "--seed needs a whole number 0 or more, not '" + v + "'";
+         o.brush.seed = seed;
+         return "";
+       }},
       {"--sutra", setSutra},
       {"--text",
        [](ExportOptions& o, const std::string& v) {
@@ -233,6 +249,11 @@ Options:
   --hold SECONDS     how long the finished writing stays, 0..60 (default 1.5)
   --once, --loop     WebP and GIF play once, or loop for ever (default)
   --quality Q        WebP: lossy at quality 0..100 instead of lossless
+  --brush round|ink  the round brush (default) or the ink brush 墨: the same
+                     strokes and timing, with dry streaks, the paper's grain
+                     and wet ink where the brush dwells
+  --seed N           varies the ink brush's bristles and paper (default 1);
+                     the same seed gives the same pictures
   --quiet            nothing on stderr but errors: no progress bar, notes
                      or the closing line that names what was written
   --help             this text

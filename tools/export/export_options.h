@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "drawing/ink_brush/brush_choice.h"
 #include "writing/layout.h"
 #include "writing/sutra_text.h"
 
@@ -30,6 +31,7 @@ struct ExportOptions {
   double hold = 1.5;
   std::optional<bool> loop;
   std::optional<int> quality;
+  BrushChoice brush;
   bool quiet = false;
   bool help = false;
 };

@@ -13,11 +13,14 @@
 //   --background FILE  picture under the ink, stretched to the canvas
 //   --ground R,G,B     plain colour under the ink (default 255,255,255)
 //   --output-size WxH  scale the result smoothly to this size
+//   --brush round|ink  the round brush (default) or the ink brush
+//   --seed N           the ink brush's seed (default 1)
 // The ground and the ink are composed as sumimai-export composes its
 // frames, so that its last frame and this picture agree pixel for pixel.
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -26,6 +29,7 @@
 
 #include "data_files/number_forms.h"
 #include "drawing/raster/ink_only_canvas.h"
+#include "export/animation_export.h"
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/ground.h"
@@ -46,6 +50,7 @@ struct RenderOptions {
   InkColour ink{0, 0, 0};
   Ground ground;
   QSize outputSize;
+  BrushChoice brush;
   std::string file;
   QString out;
 };
@@ -56,6 +61,13 @@ std::optional<QSize> sizeOf(const std::string& text) {
   char rest = 0;
   if (std::sscanf(text.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 1 || h < 1) return std::nullopt;
   return QSize(w, h);
+}
+
+std::optional<std::uint64_t> seedOf(const std::string& text) {
+  unsigned long long seed = 0;
+  const auto [at, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+  if (text.empty() || error != std::errc() || at != text.data() + text.size()) return std::nullopt;
+  return seed;
 }
 
 std::optional<InkColour> colourOf(const std::string& text) {
@@ -79,6 +91,10 @@ bool setOption(RenderOptions& o, const std::string& flag, const std::string& val
     o.ink = *colour;
   } else if (flag == "--ground" && colour) {
     o.ground.colour = {colourComponent(colour->red), colourComponent(colour->green), colourComponent(colour->blue)};
+  } else if (flag == "--brush" && brushKindNamed(value)) {
+    o.brush.kind = *brushKindNamed(value);
+  } else if (flag == "--seed" && seedOf(value)) {
+    o.brush.seed = *seedOf(value);
   } else if (flag == "--background") {
     o.ground.picture = value;
   } else {
@@ -133,7 +149,7 @@ bool savePicture(QImage image, const RenderOptions& o) {
 
 // The picture of a text, written as a PNG.
 int renderText(const RenderOptions& o) {
-  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, {}};
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.brush};
   if (o.sizeGiven || charactersIn(*o.text) == 1) text.size = PictureSize{o.size.width(), o.size.height()};
   QImage image;
   try {
@@ -154,7 +170,7 @@ int main(int argc, char** argv) {
   std::optional<RenderOptions> o = parse(argc, argv);
   if (!o) {
     std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
-                         "--ground R,G,B] [--output-size WxH] FILE OUT.png\n"
+                         "--ground R,G,B] [--output-size WxH] [--brush round|ink] [--seed N] FILE OUT.png\n"
                          "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
     return 2;
   }
@@ -171,9 +187,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   InkOnlyCanvas canvas;
+  useBrushOver(o->brush, o->ground, ground, canvas);
   SizeF form{static_cast<float>(o->size.width() * kTwipsPerPixel), static_cast<float>(o->size.height() * kTwipsPerPixel)};
   TraceResult result = o->page ? tracePage(o->file, form, o->ink, canvas)
                                : traceCharacter(o->file, {form.width + 30, form.height + 30}, 0, o->ink, canvas);
+  canvas.settleInk();
   for (const std::string& m : result.messages) std::fprintf(stderr, "sumimai-render: %s\n", m.c_str());
   if (result.blank) {
     std::fprintf(stderr, "sumimai-render: nothing to see at this size; %s not written\n", qPrintable(o->out));
