@@ -89,6 +89,18 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   });
   line.value("--hold", [&o](const std::string& v) { return setReal("--hold", "the hold", "seconds", o.hold, v, 0, 60); });
   line.value("--quality", [&o](const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); });
+  line.value("--brush", [&o](const std::string& v) -> std::string {
+    const std::optional<BrushKind> kind = brushKindNamed(v);
+    if (!kind) return "--brush is round or ink, not '" + v + "'";
+    o.brush.kind = *kind;
+    return "";
+  });
+  line.value("--seed", [&o](const std::string& v) -> std::string {
+    const std::optional<long long> seed = strictWholeNumber(v);
+    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
+    o.brush.seed = static_cast<std::uint64_t>(*seed);
+    return "";
+  });
   line.value("--sutra", [&o](const std::string& v) { return setSutra(o, v); });
   line.value("--text", [&o](const std::string& v) {
     o.text = v;
@@ -192,6 +204,11 @@ Options:
                      the drawing is paced to fit
   --once, --loop     WebP and GIF play once, or loop for ever (default)
   --quality Q        WebP: lossy at quality 0..100 instead of lossless
+  --brush round|ink  the round brush (default) or the ink brush 墨: the same
+                     strokes and timing, with dry streaks, the paper's grain
+                     and wet ink where the brush dwells
+  --seed N           varies the ink brush's bristles and paper (default 1);
+                     the same seed gives the same pictures
   --quiet            nothing on stderr but errors: no progress bar, notes
                      or the closing line that names what was written
   --help             this text

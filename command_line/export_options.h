@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "drawing/ink_brush/brush_choice.h"
 #include "tool_command_line.h"
 #include "writing/composition.h"
 #include "writing/layout.h"
@@ -34,6 +35,7 @@ struct ExportOptions {
   UnwrittenCharacters missing = UnwrittenCharacters::Refused;
   std::optional<bool> loop;
   std::optional<int> quality;
+  BrushChoice brush;
   bool quiet = false;
 };
 

@@ -85,6 +85,7 @@ PixelRect drawStroke(const StrokeTable& fitted, int first, int last, InkOnlyCanv
   double thickness = 0;
   StrokeCountValue count;
   描画(one, {canvas, form}, 0, InkColour{0, 0, 0}, {thickness, count});
+  canvas.settleInk();
   return canvas.ink().takeDirty();
 }
 
@@ -120,7 +121,7 @@ void paint(const Pixels& glyph, const Pixels& ink, FidelityPicture& picture) {
 }  // namespace
 
 Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileText, int canvasPixels,
-                         FidelityPicture* picture) {
+                         FidelityPicture* picture, const BrushChoice& brush) {
   Fidelity f;
   StrokeTable table{};
   StrokeCountValue count;
@@ -129,6 +130,7 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
     return f;
   }
   InkOnlyCanvas canvas;
+  useBrush(canvas, brush);
   const float twips = static_cast<float>(canvasPixels * kTwipsPerPixel);
   canvas.setSize({twips, twips});
   const SizeF form{twips - 30, twips - 30};

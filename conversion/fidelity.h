@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/ink_brush/brush_choice.h"
 #include "glyph.h"
 
 namespace sumimai::strokes {
@@ -41,8 +42,9 @@ struct FidelityPicture {
 };
 
 // Measures the stroke file text against the glyph on a canvas of
-// canvasPixels x canvasPixels; fills picture when given.
+// canvasPixels x canvasPixels, drawn with the brush; fills picture when
+// given.
 Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileText, int canvasPixels,
-                         FidelityPicture* picture = nullptr);
+                         FidelityPicture* picture = nullptr, const BrushChoice& brush = {});
 
 }  // namespace sumimai::strokes

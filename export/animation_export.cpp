@@ -37,6 +37,18 @@ GifPalette paletteFor(const ExportRequest& request) {
 
 }  // namespace
 
+void useBrushOver(const BrushChoice& brush, const Ground& ground, const RgbImage& picture, RasterCanvas& canvas) {
+  std::shared_ptr<const PaperGrain> grain;
+  if (brush.kind == BrushKind::Ink && !ground.plain()) {
+    grain = PaperGrain::ofPicture(picture.pixels.data(), picture.width, picture.height, picture.width, brush.seed);
+  }
+  useBrush(canvas, brush, std::move(grain));
+}
+
+void useRequestBrush(const ExportRequest& request, const RgbImage& ground, RasterCanvas& canvas) {
+  useBrushOver(request.brush, request.ground, ground, canvas);
+}
+
 void drawRequest(const ExportRequest& request, CellCanvas& canvas) {
   const PictureSize size = request.composition.picture;
   if (request.page) return drawPage(*request.page, {0, 0, size.width, size.height}, canvas, request.style);
@@ -58,7 +70,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
   {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());
     ReportingWriter reporting(*writer, request.progress);
-    FrameCanvas canvas(std::move(ground), request.fps, reporting);
+    FrameCanvas canvas(ground, request.fps, reporting);
+    useRequestBrush(request, ground, canvas);
     canvas.clock().setCallCost(kDrawingCallCost);
     drawRequest(request, canvas);
     summary.drawing = canvas.clock().charged();

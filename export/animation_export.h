@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "drawing/drawing_clock.h"
+#include "drawing/ink_brush/brush_choice.h"
 #include "ground.h"
 #include "writers.h"
 #include "writing/composition.h"
@@ -23,6 +24,7 @@ struct ExportRequest {
   Composition composition;  // the characters in their cells, and the picture's size
   std::shared_ptr<const PageStrokes> page;  // when set, the page alone over the whole picture
   DrawingStyle style;
+  BrushChoice brush;  // the round brush, or the ink brush and its seed
   Ground ground;
   int fps = 30;
   DrawingClock::Duration hold = std::chrono::milliseconds(1500);  // the finished writing stays this long
@@ -47,6 +49,12 @@ std::int64_t countFrames(const ExportRequest& request);
 
 // How long the drawing lasts, the hold not counted (counted as countFrames counts).
 DrawingClock::Duration drawingTime(const ExportRequest& request);
+// Puts the brush on a canvas drawn over this ground (picture: the ground
+// made into pixels); the ink brush takes the grain of the ground's picture
+// when there is one.
+void useBrushOver(const BrushChoice& brush, const Ground& ground, const RgbImage& picture, RasterCanvas& canvas);
+// The same with the request's brush and ground.
+void useRequestBrush(const ExportRequest& request, const RgbImage& ground, RasterCanvas& canvas);
 
 // What the request writes drawn on a canvas: the page, or the composition.
 void drawRequest(const ExportRequest& request, CellCanvas& canvas);

@@ -19,11 +19,13 @@ FrameCanvas::FrameCanvas(RgbImage ground, int fps, FrameWriter& writer)
       fps_(fps), writer_(writer) {}
 
 void FrameCanvas::place(SizeF canvas, PixelRect window) {
+  settleInk();
   composeChanges();
   setSize(canvas);
   window_ = window;
   ink().setDrawableArea({0, 0, window.right - window.left, window.bottom - window.top});
   ink().clear();
+  if (RingPainter* painter = ringPainter()) painter->setPaperOrigin(window.left, window.top);
   emitDueFrames();
 }
 
@@ -49,6 +51,7 @@ void FrameCanvas::emitDueFrames() {
 
 std::int64_t FrameCanvas::finish(DrawingClock::Duration hold) {
   emitDueFrames();
+  settleInk();
   composeChanges();
   std::int64_t count = framesFor(clock().charged(), hold, fps_);
   if (!changed_.empty()) count = std::max(count, next_ + 1);

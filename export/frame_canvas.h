@@ -24,15 +24,16 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
 
   // The next drawing's canvas: this size (twips), its window covering
   // `window` of the picture (which lies within the picture) with the ink's
-  // pixel (0, 0) at its corner. Calls draw only within the window. What was drawn before stays in the picture.
-  // Hands over the frames already due (frame 0 at the first placing).
+  // pixel (0, 0) at its corner. Calls draw only within the window. What was drawn before stays in the picture
+  // (a brush's settling ink settled first). Hands over the frames already due (frame 0 at the first placing).
   void place(SizeF canvas, PixelRect window) override;
 
   // Hands over the frames whose time the clock has reached.
   void emitDueFrames();
 
   // Hands over the remaining frames, through `hold` past the time charged (at
-  // least one frame shows the finished drawing), and finishes the writer.
+  // least one frame shows the finished drawing, its settling ink settled),
+  // and finishes the writer.
   // Returns how many frames there were.
   std::int64_t finish(DrawingClock::Duration hold);
 

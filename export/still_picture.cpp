@@ -16,7 +16,9 @@ class DiscardingWriter : public FrameWriter {
 RgbImage stillPicture(const ExportRequest& request) {
   const PictureSize size = request.composition.picture;
   DiscardingWriter none;
-  FrameCanvas canvas(groundImage(request.ground, size.width, size.height), 1, none);
+  RgbImage ground = groundImage(request.ground, size.width, size.height);
+  FrameCanvas canvas(ground, 1, none);
+  useRequestBrush(request, ground, canvas);
   drawRequest(request, canvas);  // the clock costs nothing: no frame but the first and the last
   canvas.finish({});
   return canvas.picture();

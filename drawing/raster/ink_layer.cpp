@@ -56,6 +56,14 @@ void InkLayer::plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb) {
   raster::combine(top_[i], below_[i], coverage, rgb);
 }
 
+void InkLayer::combineRun(int x, int y, int count, const std::uint8_t* coverage, Rgb colour) {
+  if (count <= 0) return;
+  const std::uint32_t rgb = raster::packRgb(colour);
+  const std::size_t row = static_cast<std::size_t>(y) * width_ + x;
+  for (int i = 0; i < count; ++i) raster::combine(top_[row + i], below_[row + i], coverage[i], rgb);
+  markDirty({x, y, x + count, y + 1});
+}
+
 void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const {
   rect = intersect(rect, {0, 0, width_, height_});
   for (int y = rect.top; y < rect.bottom; ++y) {

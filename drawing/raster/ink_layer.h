@@ -55,6 +55,11 @@ class InkLayer {
   // share of its area that lies inside.
   void fillRectangle(float x1, float y1, float x2, float y2, Rgb colour);
 
+  // For brushes that shade their own ink: combines coverage[i] (0..255) of
+  // the colour into pixel (x + i, y) for i < count, as a ring's ink combines.
+  // The pixels must lie within drawableArea().
+  void combineRun(int x, int y, int count, const std::uint8_t* coverage, Rgb colour);
+
   // The bounding box of all pixels touched since the last call, then empty.
   PixelRect takeDirty();
 

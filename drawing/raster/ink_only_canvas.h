@@ -13,7 +13,10 @@ class InkOnlyCanvas : public RasterCanvas {
 
   SizeF outerSize() const override { return size_; }
   void setSize(SizeF size) override { size_ = size; }
-  void clear() override { ink().clear(); }
+  void clear() override {
+    settleInk();
+    ink().clear();
+  }
 
  private:
   SizeF size_;

@@ -48,15 +48,27 @@ float RasterCanvas::toPixelCentre(float twips) const {
   return static_cast<float>(std::round(twips * scale_) + 0.5);
 }
 
+void RasterCanvas::settleInk() {
+  if (painter_) painter_->settle(ink());
+}
+
+void RasterCanvas::tellPainter() {
+  if (painter_) painter_->otherCall(ink());
+}
+
 void RasterCanvas::drawRing(const Ring& ring) {
   clock().charge();
-  ink().ring(toInk(ring.centre.x), toInk(ring.centre.y), static_cast<float>(ring.radius * scale_), ring.colour);
+  const float cx = toInk(ring.centre.x), cy = toInk(ring.centre.y);
+  const float radius = static_cast<float>(ring.radius * scale_);
+  if (painter_) painter_->ring(ink(), {cx, cy, radius, ring.colour, scale_});
+  else ink().ring(cx, cy, radius, ring.colour);
   afterDrawingCall();
 }
 
 void RasterCanvas::drawLine(PointF from, PointF to, Rgb colour) {
   clock().charge();
   ink().line(toPixelCentre(from.x), toPixelCentre(from.y), toPixelCentre(to.x), toPixelCentre(to.y), colour);
+  tellPainter();
   afterDrawingCall();
 }
 
@@ -64,6 +76,7 @@ void RasterCanvas::drawRectangle(PointF corner1, PointF corner2, Rgb colour) {
   clock().charge();
   ink().rectangleOutline(toPixelCentre(corner1.x), toPixelCentre(corner1.y), toPixelCentre(corner2.x),
                          toPixelCentre(corner2.y), colour);
+  tellPainter();
   afterDrawingCall();
 }
 
@@ -72,6 +85,7 @@ void RasterCanvas::fillRectangle(PointF corner1, PointF corner2, Rgb colour) {
   // Pixel edges: the filled area runs between the rounded positions.
   auto edge = [this](float twips) { return static_cast<float>(std::round(twips * scale_)); };
   ink().fillRectangle(edge(corner1.x), edge(corner1.y), edge(corner2.x), edge(corner2.y), colour);
+  tellPainter();
   afterDrawingCall();
 }
 

@@ -12,8 +12,11 @@
 // filled from 0 to a control's width covers exactly its pixels).
 #pragma once
 
+#include <memory>
+
 #include "drawing/canvas.h"
 #include "ink_layer.h"
+#include "ring_painter.h"
 
 namespace sumimai {
 
@@ -39,6 +42,14 @@ class RasterCanvas : public virtual Canvas {
   int pixelWidth() const;
   int pixelHeight() const;
 
+  // Rings go to painter instead of being laid as solid outlines (none: the
+  // round brush's outlines); it is told of every other drawing call too.
+  void setRingPainter(std::unique_ptr<RingPainter> painter) { painter_ = std::move(painter); }
+  RingPainter* ringPainter() const { return painter_.get(); }
+  // Lets the painter's settling ink reach its final state (nothing without
+  // a painter).
+  void settleInk();
+
  protected:
   // Runs after every drawing call has been charged and drawn; a canvas on
   // screen presents and paces here.
@@ -51,8 +62,10 @@ class RasterCanvas : public virtual Canvas {
   // [i, i + 1)), kept fractional or rounded to a pixel's centre.
   float toInk(float twips) const;
   float toPixelCentre(float twips) const;
+  void tellPainter();
   double scale_;
   InkLayer ink_;
+  std::unique_ptr<RingPainter> painter_;
 };
 
 }  // namespace sumimai

@@ -12,7 +12,8 @@ ParsedOptions parse(std::vector<std::string> arguments) { return parseOptions(ar
 TEST(ExportOptions, ValuesAreReadAndTheLastArgumentIsTheOutput) {
   const ParsedOptions p = parse({"--speed", "2.5", "--fps", "25", "--size", "640x360", "--layout", "row",
                                  "--per-line", "4", "--ink", "10,20,30", "--background", "paper.jpg", "--hold",
-                                 "0", "--once", "--quality", "80", "a.mem", "b.mem", "out.webp"});
+                                 "0", "--once", "--quality", "80", "--brush", "ink", "--seed", "42", "a.mem",
+                                 "b.mem", "out.webp"});
   ASSERT_EQ(p.read.problem, "");
   const ExportOptions& o = p.options;
   EXPECT_EQ(o.speed, 2.5);
@@ -25,6 +26,7 @@ TEST(ExportOptions, ValuesAreReadAndTheLastArgumentIsTheOutput) {
   EXPECT_EQ(o.hold, 0);
   EXPECT_EQ(o.loop, false);
   EXPECT_EQ(o.quality, 80);
+  EXPECT_EQ(o.brush, (BrushChoice{BrushKind::Ink, 42}));
   EXPECT_EQ(o.files, (std::vector<std::string>{"a.mem", "b.mem"}));
   EXPECT_EQ(o.output, "out.webp");
   const ParsedOptions defaults = parse({"--sutra", "12", "out.gif"});
@@ -34,6 +36,7 @@ TEST(ExportOptions, ValuesAreReadAndTheLastArgumentIsTheOutput) {
   EXPECT_EQ(defaults.options.fps, 30);
   EXPECT_EQ(defaults.options.hold, 1.5);
   EXPECT_FALSE(defaults.options.loop);
+  EXPECT_EQ(defaults.options.brush, BrushChoice{});
   EXPECT_EQ(parse({"--", "--odd-name.mem", "out.png"}).options.files, std::vector<std::string>{"--odd-name.mem"});
 }
 
@@ -66,6 +69,8 @@ TEST(ExportOptions, EachMistakeIsNamed) {
       {{"--missing", "ignore", "a.mem", "o.webp"}, "--missing is error, box or skip, not 'ignore'"},
       {{"--duration", "1", "a.mem", "o.webp"}, "--duration must be longer than --hold"},
       {{"--duration", "soon", "a.mem", "o.webp"}, "--duration needs seconds, not 'soon'"},
+      {{"--brush", "pen", "a.mem", "o.webp"}, "--brush is round or ink, not 'pen'"},
+      {{"--seed", "-3", "a.mem", "o.webp"}, "--seed needs a whole number 0 or more, not '-3'"},
   };
   for (const auto& [arguments, problem] : cases) EXPECT_EQ(parse(arguments).read.problem, problem);
   EXPECT_TRUE(parse({"--help", "--speed", "2"}).read.help);

@@ -117,6 +117,34 @@ TEST(FrameCanvas, CellsKeepWhatWasWrittenBeforeAndDrawOnlyInTheirWindow) {
   EXPECT_NE(cropped(last, left), cropped(ground, left));
 }
 
+// The frames of the small character written with a brush, at the pace of
+// the programs.
+std::vector<Kept> framesWith(BrushChoice brush) {
+  ExportRequest request = requestFor({smallCharacter(), smallCharacter()}, {120, 48}, "unused.webp",
+                                     WritingDirection::Rows);
+  request.brush = brush;
+  const RgbImage ground(120, 48, opaquePixel({250, 240, 220}));
+  KeepingWriter writer;
+  FrameCanvas canvas(ground, 30, writer);
+  useRequestBrush(request, ground, canvas);
+  canvas.clock().setCallCost(150us);
+  drawRequest(request, canvas);
+  canvas.finish(100ms);
+  return writer.frames;
+}
+
+TEST(FrameCanvas, TheInkBrushTakesAsManyFramesAndTheSameSeedTheSamePictures) {
+  const std::vector<Kept> round = framesWith({}), ink = framesWith({BrushKind::Ink, 3});
+  const std::vector<Kept> again = framesWith({BrushKind::Ink, 3}), other = framesWith({BrushKind::Ink, 4});
+  ASSERT_GT(round.size(), 10u);
+  ASSERT_EQ(ink.size(), round.size());
+  ASSERT_EQ(again.size(), ink.size());
+  ASSERT_EQ(other.size(), ink.size());
+  for (std::size_t k = 0; k < ink.size(); ++k) EXPECT_TRUE(samePicture(ink[k].picture, again[k].picture)) << k;
+  EXPECT_NE(ink.back().picture, round.back().picture);
+  EXPECT_NE(ink.back().picture, other.back().picture);
+}
+
 TEST(FrameTimeline, DurationsAddUpAndNoFrameIsShorterThanTheFormatAllows) {
   // 60 frames a second in hundredths with at least 2 each: frames merge,
   // each stored frame shows the latest picture of those merged into it.

@@ -92,6 +92,23 @@ TEST(ShippedStrokeQuality, EverySutraCharacterCoversItsGlyphAtLeastAsWellAsBefor
   totals.expect("strict", totals.strict, {0.975, 0.93, 0.0344});
 }
 
+TEST(ShippedStrokeQuality, TheInkBrushKeepsASampleOfTheSutraLegible) {
+  // Every fifth sutra character written with the ink brush: its dry streaks
+  // and wet ink leave the glyph covered and the ink inside it.
+  if (!fs::exists(sourceFolder() / "svg")) GTEST_SKIP() << "no stroke source data beside the repository";
+  const std::vector<std::string> names = testing::shippedStrokeFileNames();
+  Totals totals;
+  for (std::size_t i = 0; i < names.size(); i += 5) {
+    char32_t c = strokes::sutraCharacters(names[i]).front();
+    strokes::GlyphRead glyph = strokes::readGlyphSvg(sourceFolder() / "svg" / (std::to_string(unsigned(c)) + ".svg"));
+    ASSERT_TRUE(glyph.ok) << glyph.problem;
+    totals.add(names[i], strokes::measureFidelity(glyph, testing::readFile(testing::shippedStrokes() / names[i]),
+                                                  kCanvas, nullptr, {BrushKind::Ink, 1}));
+  }
+  totals.expect("ink brush, tolerant", totals.tolerant, {0.85, 0.80, 0.03});
+  totals.expect("ink brush, strict", totals.strict, {0.85, 0.60, 0.03});
+}
+
 TEST(ShippedStrokeQuality, ASampleOfTheLibraryMeetsTheTargetsOnBothMeasures) {
   if (!fs::exists(sourceFolder() / "svg-ja")) GTEST_SKIP() << "no stroke source data beside the repository";
   CharacterLibraryOpen opened = CharacterLibrary::open(testing::shippedData() / "文字集.smlib");

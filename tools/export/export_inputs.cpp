@@ -134,6 +134,7 @@ PreparedExport prepareExport(const ExportOptions& o, const DataPlaces& places) {
   if (o.duration) fitIntoDuration(r, *o.duration);
   r.loop = o.loop.value_or(true);
   r.quality = o.quality;
+  r.brush = o.brush;
   r.output = o.output;
   return prepared;
 }

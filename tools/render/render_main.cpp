@@ -16,6 +16,7 @@
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "drawing/raster/ink_only_canvas.h"
+#include "export/animation_export.h"
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/ground.h"
@@ -50,6 +51,8 @@ Options:
   --ink R,G,B        ink colour, each 0..255 (default 0,0,0)
   --ground R,G,B     plain colour under the ink (default 255,255,255)
   --background FILE  picture under the ink, stretched to the canvas
+  --brush round|ink  the round brush (default) or the ink brush 墨
+  --seed N           the ink brush's seed (default 1)
   --output-size WxH  the picture scaled smoothly to this size (at most 8192
                      a side)
   --help             this text
@@ -70,6 +73,7 @@ struct RenderOptions {
   Ground ground;
   bool groundGiven = false;
   std::optional<PictureSize> outputSize;
+  BrushChoice brush;
   std::string file;
   QString out;
 };
@@ -94,6 +98,18 @@ void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string
   line.value("--missing", [&o](const std::string& v) -> std::string {
     if (v != "error" && v != "box" && v != "skip") return "--missing is error, box or skip, not '" + v + "'";
     o.missing = v == "box" ? UnwrittenCharacters::Boxed : v == "skip" ? UnwrittenCharacters::Skipped : UnwrittenCharacters::Refused;
+    return "";
+  });
+  line.value("--brush", [&o](const std::string& v) -> std::string {
+    const std::optional<BrushKind> kind = brushKindNamed(v);
+    if (!kind) return "--brush is round or ink, not '" + v + "'";
+    o.brush.kind = *kind;
+    return "";
+  });
+  line.value("--seed", [&o](const std::string& v) -> std::string {
+    const std::optional<long long> seed = strictWholeNumber(v);
+    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
+    o.brush.seed = static_cast<std::uint64_t>(*seed);
     return "";
   });
   line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
@@ -154,7 +170,7 @@ int save(QImage image, const RenderOptions& o) {
 
 // The picture of a text.
 int renderText(const RenderOptions& o) {
-  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.perLine, o.missing};
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.perLine, o.missing, o.brush};
   if (o.size || charactersIn(*o.text) == 1) text.size = o.size.value_or(PictureSize{1920, 1080});
   std::vector<std::string> notes;
   QImage image = toQImage(textPicture(text, programDataPlaces(), notes));
@@ -168,9 +184,11 @@ int renderFile(const RenderOptions& o) {
   const PictureSize size = o.size.value_or(PictureSize{1920, 1080});
   const RgbImage ground = groundImage(o.ground, size.width, size.height);
   InkOnlyCanvas canvas;
+  useBrushOver(o.brush, o.ground, ground, canvas);
   const SizeF form{static_cast<float>(size.width * kTwipsPerPixel), static_cast<float>(size.height * kTwipsPerPixel)};
   TraceResult result = o.page ? tracePage(o.file, form, o.ink, canvas)
                               : traceCharacter(o.file, {form.width + 30, form.height + 30}, 0, o.ink, canvas);
+  canvas.settleInk();
   for (const std::string& m : result.messages) fail(m);
   if (result.blank) return fail("nothing to see at this size; " + o.out.toStdString() + " not written");
   const int status = save(toQImage(composedStill(canvas.ink(), ground)), o);

@@ -24,6 +24,7 @@ RgbImage textPicture(const TextRender& render, const DataPlaces& places, std::ve
   request.composition = std::move(composed.composition);
   request.style = {0, render.ink};
   request.ground = render.ground;
+  request.brush = render.brush;
   return stillPicture(request);
 }
 

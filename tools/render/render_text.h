@@ -9,6 +9,7 @@
 #include <string>
 
 #include "data_files/settings_file.h"
+#include "drawing/ink_brush/brush_choice.h"
 #include "export/ground.h"
 #include "export/rgb_image.h"
 #include "working_folder/data_places.h"
@@ -25,6 +26,7 @@ struct TextRender {
   std::optional<PictureSize> size;  // none: fitted to the layout
   std::optional<int> perLine;
   UnwrittenCharacters missing = UnwrittenCharacters::Refused;
+  BrushChoice brush;
 };
 
 // The picture, and the notes of what was boxed or left out. Throws

@@ -2,7 +2,7 @@
 //
 //   sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
 //                    [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
-//                    LIBRARY | --sutra FOLDER
+//                    [--brush round|ink] [--seed N] LIBRARY | --sutra FOLDER
 //
 // Draws every character of the library (or the character files of a sutra
 // folder) with the program's brush on a PIXELS-square canvas (default 720)
@@ -10,7 +10,8 @@
 // sutra svg/). Prints both measures' averages and worst, and the K worst
 // characters (default 10), whose comparison pictures go into FOLDER as
 // <code point>.ppm. --sample N measures every Nth character only,
-// --characters those of TEXT only; --each prints every one. Fails when
+// --characters those of TEXT only; --each prints every one; --brush ink
+// draws with the ink brush (seeded by --seed, default 1). Fails when
 // a character of the source is missing or cannot be drawn with all its
 // strokes.
 #include <algorithm>
@@ -46,6 +47,7 @@ struct Options {
   fs::path pictures, library, sutra;
   std::vector<char32_t> only;
   bool each = false;
+  BrushChoice brush;
 };
 
 struct Item {
@@ -71,6 +73,8 @@ Options:
   --pictures FOLDER  the worst characters' comparison pictures
   --characters TEXT  the characters of TEXT only
   --each             print every character
+  --brush round|ink  the brush to draw with (default round)
+  --seed N           the ink brush's seed (default 1)
   --help             this text
   --version          the program's name and version
 )";
@@ -94,6 +98,18 @@ std::optional<int> parse(int argc, char** argv, Options& o) {
   line.value("--characters", [&o](const std::string& v) -> std::string {
     if (const Utf8Decoded decoded = decodeUtf8(v); !decoded.ok()) return "--characters: the text is " + decoded.problem();
     o.only = sutraCharacters(v);
+    return "";
+  });
+  line.value("--brush", [&o](const std::string& v) -> std::string {
+    const std::optional<BrushKind> kind = brushKindNamed(v);
+    if (!kind) return "--brush is round or ink, not '" + v + "'";
+    o.brush.kind = *kind;
+    return "";
+  });
+  line.value("--seed", [&o](const std::string& v) -> std::string {
+    const std::optional<long long> seed = strictWholeNumber(v);
+    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
+    o.brush.seed = static_cast<std::uint64_t>(*seed);
     return "";
   });
   line.flag("--each", o.each);
@@ -159,7 +175,7 @@ void measureAll(const Options& o, std::vector<Item>& items) {
         GlyphRead glyph = readGlyphSvg(item.svg);
         if (!glyph.ok()) item.fit.problem = glyph.problem;
         else if (item.text.empty()) item.fit.problem = "not in the library";
-        else item.fit = measureFidelity(glyph, item.text, o.size);
+        else item.fit = measureFidelity(glyph, item.text, o.size, nullptr, o.brush);
       }
     });
   for (std::thread& t : threads) t.join();
@@ -209,7 +225,7 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
     const Item& item = items[std::size_t(i)];
     if (!item.fit.ok()) continue;
     FidelityPicture picture;
-    (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture);
+    (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture, o.brush);
     const fs::path file = o.pictures / (std::to_string(unsigned(item.code)) + ".ppm");
     if (!writePicture(file, picture)) std::fprintf(stderr, "sumimai-fidelity: cannot write %s\n", file.c_str());
   }
