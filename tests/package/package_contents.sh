@@ -33,7 +33,13 @@ entry_value() { sed -n "s/^$2=//p" "$1"; }
 entries=("$root"/usr/share/applications/*.desktop)
 [ ${#entries[@]} -eq 2 ] || fail "${#entries[@]} desktop entries, not one for each program"
 for entry in "${entries[@]}"; do
-  exec_name=$(entry_value "$entry" Exec)
+  exec_line=$(entry_value "$entry" Exec)
+  case $exec_line in
+    *SUMIMAI_FOLDER=user*) ;;
+    *) fail "$(basename "$entry") does not start its program in the user's folder" ;;
+  esac
+  exec_name=$(entry_value "$entry" TryExec)
+  [[ $exec_line == *"exec $exec_name\"" ]] || fail "$(basename "$entry") starts another program than $exec_name"
   [ -x "$root/usr/bin/$exec_name" ] || fail "$(basename "$entry") starts $exec_name, which is not installed"
   icon=$(entry_value "$entry" Icon)
   sizes=$(find "$root/usr/share/icons/hicolor" -name "$icon.png" | wc -l)
