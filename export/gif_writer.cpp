@@ -3,6 +3,8 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,12 @@ constexpr int kPaletteSize = 256;
 // Delays are 16-bit counts of hundredths of a second.
 constexpr std::int64_t kLongestDelay = 0xFFFF;
 
+// giflib's text for its error code; for a failed write or close (a full
+// disk), the system's reason it leaves in errno, which says more.
 std::string gifError(int code) {
+  const int systemError = errno;
+  if ((code == E_GIF_ERR_WRITE_FAILED || code == E_GIF_ERR_CLOSE_FAILED) && systemError != 0)
+    return std::strerror(systemError);
   const char* text = GifErrorString(code);
   return text ? text : "error " + std::to_string(code);
 }

@@ -62,6 +62,15 @@ OutputFile::~OutputFile() {
   if (!committed_) std::remove(temporary_.c_str());
 }
 
+std::string OutputFile::namingTarget(std::string message) const {
+  const std::string hidden = temporary_.string();
+  const std::string shown = target_.string();
+  if (hidden.empty()) return message;
+  for (std::size_t at = message.find(hidden); at != std::string::npos; at = message.find(hidden, at + shown.size()))
+    message.replace(at, hidden.size(), shown);
+  return message;
+}
+
 void OutputFile::commit() {
   const int fd = open(temporary_.c_str(), O_RDONLY);
   const bool synced = fd >= 0 && fsync(fd) == 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace sumimai {
 
@@ -20,6 +21,10 @@ class OutputFile {
 
   const std::filesystem::path& target() const { return target_; }
   const std::filesystem::path& temporary() const { return temporary_; }
+
+  // A message about the temporary file as the user is to read it: the
+  // temporary's name (which the user never sees) replaced by the target's.
+  std::string namingTarget(std::string message) const;
 
   // Flushes the temporary file to disk and renames it onto the target.
   // Throws ExportError naming the target.

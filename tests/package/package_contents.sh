@@ -4,7 +4,7 @@
 # explained in debian/sumimai.lintian-overrides), the desktop entries and
 # the metainfo validate, every program in usr/bin has its manual page, every
 # entry's program and icon (in at least three sizes) are there, all of data/
-# is installed, and the versions agree.
+# is installed beside the catalogues of messages, and the versions agree.
 #   package_contents.sh SUMIMAI_DEB
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -47,8 +47,9 @@ for entry in "${entries[@]}"; do
   [ -n "$(entry_value "$entry" StartupWMClass)" ] || fail "$(basename "$entry") names no window class"
 done
 
-diff <(cd "$top/data" && find . | sort) <(cd "$root/usr/share/sumimai" && find . | sort) ||
+diff <(cd "$top/data" && find . | sort) <(cd "$root/usr/share/sumimai" && find . -path ./translations -prune -o -print | sort) ||
   fail "usr/share/sumimai does not hold all of data/"
+[ -f "$root/usr/share/sumimai/translations/sumimai_ja.qm" ] || fail "the Japanese messages are not installed"
 
 package_version=$(dpkg-deb -f "$deb" Version)
 project_version=$(sed -n 's/^project(Sumimai VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")
