@@ -5,6 +5,8 @@
 #include <map>
 #include <sstream>
 
+#include "core/utf8.h"
+#include "data_files/file_writing.h"
 #include "data_files/stroke_file_text.h"
 #include "glyph_svg.h"
 #include "page_layout.h"
@@ -31,11 +33,7 @@ bool readText(const fs::path& path, std::string& text) {
   return true;
 }
 
-bool writeBytes(const fs::path& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  return static_cast<bool>(out.flush());
-}
+bool writeBytes(const fs::path& path, const std::string& bytes) { return replaceFile(path, bytes).ok; }
 
 std::string hexOf(char32_t c) {
   std::ostringstream s;
@@ -101,7 +99,7 @@ std::string characterFileText(char32_t c, const Traced& t, const DataSetOptions&
   }
   std::string best;
   double bestScore = 0;
-  note = utf8Of(c) + " " + std::to_string(t.paths.size()) + " strokes: over the budget";
+  note = encodeUtf8(c) + " " + std::to_string(t.paths.size()) + " strokes: over the budget";
   for (const Traced& candidate : traces)
     for (int way = 0; way < 3; ++way) {
       const double spacing = kMinSpacing / kCharacterScale;
@@ -114,7 +112,7 @@ std::string characterFileText(char32_t c, const Traced& t, const DataSetOptions&
       double score = options.judge ? options.judge(t.glyph, text) : 0;
       if (!best.empty() && score <= bestScore) continue;
       best = std::move(text), bestScore = score;
-      note = utf8Of(c) + " " + std::to_string(t.paths.size()) + " strokes, " + std::to_string(s.records) +
+      note = encodeUtf8(c) + " " + std::to_string(t.paths.size()) + " strokes, " + std::to_string(s.records) +
              " records, tolerance " + std::to_string(s.tolerance);
     }
   return best;
@@ -139,7 +137,7 @@ std::string pageFileText(const std::vector<char32_t>& sutra, const TracedCharact
 
 std::string characterListText(const std::vector<char32_t>& sutra) {
   std::string text = "\xEF\xBB\xBF";
-  for (char32_t c : sutra) text += utf8Of(c) + "\r\n";
+  for (char32_t c : sutra) text += encodeUtf8(c) + "\r\n";
   return text;
 }
 
@@ -151,33 +149,10 @@ std::string characterFileText(char32_t c, const GlyphRead& glyph, const DataSetO
 
 std::vector<char32_t> sutraCharacters(const std::string& utf8) {
   std::vector<char32_t> out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    unsigned char b = static_cast<unsigned char>(utf8[i]);
-    int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-    char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-    for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
-      c = (c << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-    i += static_cast<std::size_t>(extra) + 1;
+  for (char32_t c : decodeUtf8(utf8).codePoints) {
     if (c != U'\uFEFF' && c > U' ') out.push_back(c);
   }
   return out;
-}
-
-std::string utf8Of(char32_t c) {
-  std::string s;
-  if (c < 0x80) return std::string(1, static_cast<char>(c));
-  if (c < 0x800) {
-    s += static_cast<char>(0xC0 | (c >> 6));
-  } else if (c < 0x10000) {
-    s += static_cast<char>(0xE0 | (c >> 12));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  } else {
-    s += static_cast<char>(0xF0 | (c >> 18));
-    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  }
-  s += static_cast<char>(0x80 | (c & 0x3F));
-  return s;
 }
 
 DataSetWrite writeDataSet(const fs::path& source, const fs::path& output, const DataSetOptions& options) {
@@ -188,6 +163,8 @@ DataSetWrite writeDataSet(const fs::path& source, const fs::path& output, const 
   };
   std::string text;
   if (!readText(source / "sutra.txt", text)) return fail("cannot read " + (source / "sutra.txt").string());
+  if (const Utf8Decoded decoded = decodeUtf8(text); !decoded.ok())
+    return fail((source / "sutra.txt").string() + ": " + decoded.problem());
   std::vector<char32_t> sutra = sutraCharacters(text);
   if (sutra.size() != 276) return fail("sutra.txt holds " + std::to_string(sutra.size()) + " characters, not 276");
   TracedCharacters traced;
@@ -200,7 +177,7 @@ DataSetWrite writeDataSet(const fs::path& source, const fs::path& output, const 
   for (const auto& [c, t] : traced) {
     std::string note, file = characterFileText(c, t, options, note);
     result.notes.push_back(note);
-    std::string name = c == kSampleCharacter ? kSampleFileName : utf8Of(c) + ".mem";
+    std::string name = c == kSampleCharacter ? kSampleFileName : encodeUtf8(c) + ".mem";
     if (file.empty() || !writeBytes(folder / name, file)) return fail("cannot write " + name + ": " + note);
   }
   std::string note, page = pageFileText(sutra, traced, options, note);

@@ -40,9 +40,9 @@ struct [[nodiscard]] DataSetWrite {
 // and tolerance.
 std::string characterFileText(char32_t c, const GlyphRead& glyph, const DataSetOptions& options, std::string& note);
 
-// Code points of UTF-8 text, skipping line breaks, blanks and a byte-order mark.
+// Code points of UTF-8 text, skipping line breaks, blanks and a byte-order
+// mark; only those before the first ill-formed sequence, if there is one.
 std::vector<char32_t> sutraCharacters(const std::string& utf8);
-std::string utf8Of(char32_t c);
 
 // Reads source/sutra.txt and source/svg/<code>.svg, and writes into output:
 // 般若心経/<character>.mem for each distinct character, 般若心経/海（墨翁）.MEM,

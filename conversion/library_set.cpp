@@ -6,6 +6,8 @@
 #include <map>
 #include <thread>
 
+#include "core/utf8.h"
+#include "data_files/file_writing.h"
 #include "glyph_svg.h"
 #include "library/character_library.h"
 #include "library/library_writer.h"
@@ -41,7 +43,7 @@ std::vector<Converted> convertAll(const std::vector<LibrarySource>& sources, con
 std::string problemsOf(const std::vector<LibrarySource>& sources, const std::vector<Converted>& converted) {
   std::string problems;
   for (std::size_t i = 0; i < sources.size(); ++i)
-    if (!converted[i].problem.empty()) problems += "\n  " + utf8Of(sources[i].code) + " " + converted[i].problem;
+    if (!converted[i].problem.empty()) problems += "\n  " + encodeUtf8(sources[i].code) + " " + converted[i].problem;
   return problems;
 }
 
@@ -79,9 +81,7 @@ DataSetWrite writeLibrary(const fs::path& source, const fs::path& file, const Da
   std::map<char32_t, std::string> texts;
   for (std::size_t i = 0; i < sources.size(); ++i) texts[sources[i].code] = std::move(converted[i].text);
   std::string bytes = libraryBytes(texts);
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  result.ok = static_cast<bool>(out.flush());
+  result.ok = replaceFile(file, bytes).ok;
   if (!result.ok) result.problem = "cannot write " + file.string();
   result.notes.push_back("library: " + std::to_string(texts.size()) + " characters, " + std::to_string(bytes.size()) + " bytes");
   return result;

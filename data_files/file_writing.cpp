@@ -1,12 +1,10 @@
 #include "file_writing.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
 #include "file_paths.h"
+#include "replacing_file.h"
 
 namespace sumimai {
 namespace fs = std::filesystem;
@@ -40,24 +38,6 @@ const char* japaneseReason(int error) {
   }
 }
 
-// Writes all of content to fd; false with errno set when it cannot.
-bool writeAll(int fd, const std::string& content) {
-  const char* data = content.data();
-  std::size_t left = content.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, data, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return false;
-    if (n == 0) {
-      errno = ENOSPC;
-      return false;
-    }
-    data += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 }  // namespace
 
 std::string systemReason(int error) {
@@ -67,31 +47,11 @@ std::string systemReason(int error) {
 }
 
 FileWrite replaceFile(const fs::path& path, const std::string& content) {
-  fs::path target = findFile(path);
-  fs::path temporary = target;
-  temporary += ".tmp" + std::to_string(::getpid());
-  auto failed = [&](const char* step) {
-    FileWrite w{false, std::string(step) + "（" + systemReason(errno) + "）"};
-    ::unlink(temporary.c_str());
-    return w;
-  };
-  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return failed("一時ファイルを作れません");
-  if (!writeAll(fd, content)) {
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return failed("書き込めません");
-  }
-  if (::fsync(fd) != 0) {
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return failed("ディスクに書き出せません");
-  }
-  if (::close(fd) != 0) return failed("書き込めません");
-  if (::rename(temporary.c_str(), target.c_str()) != 0) return failed("ファイルを置き換えられません");
-  return {true, ""};
+  ReplacingFile file(findFile(path));
+  if (file.write(content) && file.commit()) return {true, ""};
+  static constexpr const char* kSteps[] = {"一時ファイルを作れません", "書き込めません", "ディスクに書き出せません",
+                                           "ファイルを置き換えられません"};
+  return {false, std::string(kSteps[static_cast<int>(file.failedStep())]) + "（" + systemReason(file.error()) + "）"};
 }
 
 }  // namespace sumimai

@@ -12,10 +12,10 @@ struct [[nodiscard]] FileWrite {
   std::string problem;  // in Japanese, with the system's reason
 };
 
-// Replaces the file with new content as one step: the content goes to a
-// temporary file beside it, which is flushed to disk and then renamed over the
-// old one, so a failed or interrupted save (a full disk, no permission)
-// leaves the old file whole and no temporary file behind.
+// Replaces the file with new content as one step through a ReplacingFile
+// (replacing_file.h): a failed or interrupted save (a full disk, no
+// permission) leaves the old file whole and no temporary file behind, and a
+// symbolic link planted in the folder is never written through.
 FileWrite replaceFile(const std::filesystem::path& path, const std::string& content);
 
 // The system's reason for a failed file operation (an errno value): in

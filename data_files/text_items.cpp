@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/utf8.h"
 #include "number_forms.h"
 
 namespace sumimai {
@@ -114,22 +115,11 @@ std::string shiftJisToUtf8(const std::string& bytes) {
 
 std::string validUtf8(const std::string& bytes) {
   std::string out;
-  std::size_t i = 0, n = bytes.size();
-  auto at = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
-  while (i < n) {
-    unsigned char c = at(i);
-    std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    bool ok = len > 0 && i + len <= n;
-    for (std::size_t k = 1; ok && k < len; ++k) ok = (at(i + k) & 0xC0) == 0x80;
-    if (ok && len > 1) {  // reject overlong forms, surrogates and values beyond U+10FFFF
-      unsigned cp = c & (0x7F >> len);
-      for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (at(i + k) & 0x3F);
-      const unsigned minimum[] = {0, 0, 0x80, 0x800, 0x10000};
-      ok = cp >= minimum[len] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-    }
-    if (ok) {
-      out.append(bytes, i, len);
-      i += len;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const Utf8Step step = decodeUtf8At(bytes, i);
+    if (step.fault == Utf8Fault::None) {
+      out.append(bytes, i, step.length);
+      i += step.length;
     } else {
       out += kReplacement;
       ++i;

@@ -1,11 +1,13 @@
-// A file written under a temporary name in the folder of its final place,
-// renamed onto that place only once it is complete: an export that fails
-// leaves no file behind, and an older file of the same name stays whole
-// until the new one replaces it.
+// The file an export writes: a ReplacingFile (data_files/replacing_file.h)
+// whose failures are told as ExportErrors. An export that fails leaves no
+// file behind, and an older file of the same name stays whole until the new
+// one replaces it.
 #pragma once
 
 #include <filesystem>
 #include <string>
+
+#include "data_files/replacing_file.h"
 
 namespace sumimai {
 
@@ -13,14 +15,14 @@ class OutputFile {
  public:
   // Creates the empty temporary file. Throws ExportError naming the folder
   // when it cannot be written into.
-  explicit OutputFile(std::filesystem::path target);
-  // Removes the temporary file unless it was committed.
-  ~OutputFile();
-  OutputFile(const OutputFile&) = delete;
-  OutputFile& operator=(const OutputFile&) = delete;
+  explicit OutputFile(const std::filesystem::path& target);
 
-  const std::filesystem::path& target() const { return target_; }
-  const std::filesystem::path& temporary() const { return temporary_; }
+  const std::filesystem::path& target() const { return file_.target(); }
+  // The file the writers write, by name.
+  const std::filesystem::path& temporary() const { return file_.temporary(); }
+
+  // Appends bytes to the temporary file. Throws ExportError naming the target.
+  void write(const std::string& bytes);
 
   // A message about the temporary file as the user is to read it: the
   // temporary's name (which the user never sees) replaced by the target's.
@@ -31,13 +33,7 @@ class OutputFile {
   void commit();
 
  private:
-  std::filesystem::path target_;
-  std::filesystem::path temporary_;
-  bool committed_ = false;
+  ReplacingFile file_;
 };
-
-// The temporary file being written now ("" when none), for a signal handler
-// that removes it before the program ends.
-const char* temporaryFileBeingWritten();
 
 }  // namespace sumimai

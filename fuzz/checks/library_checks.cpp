@@ -9,7 +9,7 @@
 #include "library/library_format.h"
 #include "scratch_file.h"
 #include "table_rules.h"
-#include "utf8.h"
+#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -56,7 +56,7 @@ void checkLookUps(const CharacterLibrary& library, Problems& problems) {
       expect(problems, entry.text->size() <= library::kMaxTextSize, "a text is longer than any entry may be");
       checkText(*entry.text, problems);
     } else {
-      expect(problems, !entry.problem.empty() && isValidUtf8(entry.problem),
+      expect(problems, !entry.problem.empty() && decodeUtf8(entry.problem).ok(),
              "a damaged entry gives no reason, or one that is not UTF-8");
     }
   }
@@ -70,7 +70,7 @@ void checkLookUps(const CharacterLibrary& library, Problems& problems) {
 void checkFile(std::string_view bytes, Problems& problems) {
   CharacterLibraryOpen opened = CharacterLibrary::open(writeScratchFile(kFileName, bytes));
   if (!opened.ok()) {
-    expect(problems, isValidUtf8(opened.problem) && opened.problem.find(kFileName) != std::string::npos,
+    expect(problems, decodeUtf8(opened.problem).ok() && opened.problem.find(kFileName) != std::string::npos,
            "a library that does not open is not named, or the reason is not UTF-8");
     return;
   }

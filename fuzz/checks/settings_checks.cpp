@@ -6,7 +6,7 @@
 #include "data_files/number_forms.h"
 #include "data_files/settings_file.h"
 #include "scratch_file.h"
-#include "utf8.h"
+#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -23,7 +23,7 @@ bool isAscii(const std::string& s) {
 
 void checkRead(const SettingsRead& read, Problems& problems) {
   if (!read.ok) {
-    expect(problems, !read.problem.empty() && isValidUtf8(read.problem),
+    expect(problems, !read.problem.empty() && decodeUtf8(read.problem).ok(),
            "a failed read gives no reason, or one that is not UTF-8");
     expect(problems, read.values == std::array<double, 4>{}, "a failed read leaves values other than 0");
     return;

@@ -7,7 +7,7 @@
 
 #include "data_files/stroke_file.h"
 #include "problems.h"
-#include "utf8.h"
+#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 
@@ -44,7 +44,7 @@ template <typename Table, typename Record>
 void checkLoadedTable(const Table& table, const StrokeCountValue& count, const StrokeFileRead& read,
                       int slots, Problems& problems) {
   expect(problems, read.status != StrokeFileStatus::Missing, "an existing file reads as missing");
-  expect(problems, read.ok() || (!read.problem.empty() && isValidUtf8(read.problem)),
+  expect(problems, read.ok() || (!read.problem.empty() && decodeUtf8(read.problem).ok()),
          "a failed read gives no reason, or one that is not well-formed UTF-8");
   if (!count || *count < 1 || *count > slots) {
     problems.emplace_back("the count is unset or outside the table after a load");

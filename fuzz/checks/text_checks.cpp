@@ -7,7 +7,7 @@
 #include "data_files/character_list.h"
 #include "data_files/text_items.h"
 #include "scratch_file.h"
-#include "utf8.h"
+#include "core/utf8.h"
 
 namespace sumimai::fuzz {
 namespace {
@@ -18,7 +18,7 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 void checkItem(const TextItem& item, Problems& problems) {
   const std::string& t = item.text;
-  expect(problems, isValidUtf8(t), "an item is not well-formed UTF-8");
+  expect(problems, decodeUtf8(t).ok(), "an item is not well-formed UTF-8");
   expect(problems, t.find_first_of("\r\n") == std::string::npos, "an item holds a line break");
   expect(problems, t.size() <= 3 * TextItemReader::kMaxItemBytes, "an item is longer than the limit allows");
   if (item.quoted || t.empty()) return;
@@ -48,10 +48,10 @@ std::vector<std::string> readItems(std::string_view bytes, Problems& problems) {
 void checkConversions(std::string_view bytes, Problems& problems) {
   std::string raw(bytes);
   std::string fromShiftJis = shiftJisToUtf8(raw), checked = validUtf8(raw);
-  expect(problems, isValidUtf8(fromShiftJis), "shiftJisToUtf8 gives ill-formed UTF-8");
-  expect(problems, isValidUtf8(checked), "validUtf8 gives ill-formed UTF-8");
+  expect(problems, decodeUtf8(fromShiftJis).ok(), "shiftJisToUtf8 gives ill-formed UTF-8");
+  expect(problems, decodeUtf8(checked).ok(), "validUtf8 gives ill-formed UTF-8");
   expect(problems, validUtf8(checked) == checked, "validUtf8 changes well-formed UTF-8");
-  expect(problems, !isValidUtf8(raw) || checked == raw, "validUtf8 changes well-formed input");
+  expect(problems, !decodeUtf8(raw).ok() || checked == raw, "validUtf8 changes well-formed input");
 }
 
 void checkCharacterList(std::string_view bytes, const std::vector<std::string>& items, Problems& problems) {
@@ -60,7 +60,7 @@ void checkCharacterList(std::string_view bytes, const std::vector<std::string>& 
   CharacterListRead read = readCharacterList(writeScratchFile(kCharacterListName, bytes), text);
   const std::size_t n = static_cast<std::size_t>(kSutraCharacters);
   expect(problems, read.ok == (items.size() >= n), "the list is ok exactly when it holds 276 items");
-  expect(problems, read.ok || isValidUtf8(read.problem), "the list's message is not well-formed UTF-8");
+  expect(problems, read.ok || decodeUtf8(read.problem).ok(), "the list's message is not well-formed UTF-8");
   for (std::size_t slot = 0; slot < text.size(); ++slot) {
     const std::string expected = slot >= 1 && slot <= std::min(n, items.size()) ? items[slot - 1] : "";
     if (text[slot] != expected) {

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <filesystem>
+#include <set>
+
+#include "data_files/replacing_file.h"
 
 #include "test_files.h"
 
@@ -56,6 +62,78 @@ TEST(FileWriting, AFailedRenameKeepsTheOldFile) {
   int entries = 0;
   for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(".")) ++entries;
   EXPECT_EQ(entries, 1);
+}
+
+std::set<std::string> namesHere() {
+  std::set<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(".")) names.insert(e.path().filename().string());
+  return names;
+}
+
+// A process number that no process has now: a child's that has ended.
+pid_t endedProcess() {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ::waitpid(child, nullptr, 0);
+  return child;
+}
+
+TEST(FileWriting, LinksPlantedInTheFolderAreNeverWrittenThrough) {
+  ScratchFolder folder;
+  writeFile("outside/secret", "untouched");
+  writeFile("設定.dat", "old");
+  const std::string pid = std::to_string(::getpid());
+  // Every name a temporary file of this process might be given, and more.
+  for (const std::string& name : {"設定.dat.tmp" + pid, ".設定.dat.tmp" + pid, ".設定.dat." + pid + ".XXXXXX"})
+    std::filesystem::create_symlink("outside/secret", name);
+  ASSERT_TRUE(replaceFile("設定.dat", "new").ok);
+  EXPECT_EQ(readFile("outside/secret"), "untouched");
+  EXPECT_FALSE(std::filesystem::is_symlink("設定.dat"));
+  EXPECT_EQ(readFile("設定.dat"), "new");
+}
+
+TEST(FileWriting, TheReplacedFileKeepsItsPermissionsAndANewOneFollowsTheUmask) {
+  ScratchFolder folder;
+  writeFile("設定.dat", "old");
+  std::filesystem::permissions("設定.dat", std::filesystem::perms(0640));
+  ASSERT_TRUE(replaceFile("設定.dat", "new").ok);
+  EXPECT_EQ(std::filesystem::status("設定.dat").permissions(), std::filesystem::perms(0640));
+  const mode_t saved = ::umask(027);
+  ASSERT_TRUE(replaceFile("新しい.dat", "new").ok);
+  ::umask(saved);
+  EXPECT_EQ(std::filesystem::status("新しい.dat").permissions(), std::filesystem::perms(0640));
+}
+
+TEST(FileWriting, TemporaryFilesOfEndedProcessesGoAndThoseOfRunningOnesStay) {
+  ScratchFolder folder;
+  const std::string ended = ".設定.dat." + std::to_string(endedProcess()) + ".aB3dE9";
+  const std::string running = ".設定.dat." + std::to_string(::getppid()) + ".aB3dE9";
+  const std::string otherFile = ".Picture.jpg." + std::to_string(endedProcess()) + ".aB3dE9";
+  for (const std::string& name : {ended, running, otherFile}) writeFile(name, "left");
+  ASSERT_TRUE(replaceFile("設定.dat", "new").ok);
+  EXPECT_EQ(namesHere(), (std::set<std::string>{"設定.dat", running, otherFile}));
+}
+
+TEST(FileWriting, AnInterruptedWriteLeavesNoTemporaryFile) {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+    ScratchFolder folder;
+    writeFile("設定.dat", "old");
+    const pid_t child = ::fork();
+    if (child == 0) {
+      const struct rlimit noCore {0, 0};
+      ::setrlimit(RLIMIT_CORE, &noCore);
+      removeTemporaryFilesOnSignals();
+      ReplacingFile file("設定.dat");
+      (void)file.write("half of it");
+      ::kill(::getpid(), signal);
+      ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal;
+    EXPECT_EQ(namesHere(), std::set<std::string>{"設定.dat"}) << signal;
+    EXPECT_EQ(readFile("設定.dat"), "old");
+  }
 }
 
 TEST(FileWriting, TheSystemsReasonIsToldInJapaneseWhereAUserMeetsIt) {

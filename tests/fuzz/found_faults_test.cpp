@@ -6,7 +6,7 @@
 #include <string>
 
 #include "checks/checked_canvas.h"
-#include "checks/utf8.h"
+#include "core/utf8.h"
 #include "data_files/settings_file.h"
 #include "data_files/stroke_file.h"
 #include "data_files/text_items.h"
@@ -43,7 +43,7 @@ TEST(FoundFaults, ADamagedStrokeFileIsToldInWholeCharacters) {
   StrokeFileRead read = readStrokeFile("海.mem", table, count);
   EXPECT_EQ(read.status, StrokeFileStatus::Damaged);
   EXPECT_EQ(read.problem, "記録 1 の項目 2「" + times(13, "般") + "」は数値ではありません。");
-  EXPECT_TRUE(isValidUtf8(read.problem));
+  EXPECT_TRUE(decodeUtf8(read.problem).ok());
 }
 
 TEST(FoundFaults, ADamagedSettingsFileIsToldInWholeCharacters) {

@@ -14,6 +14,7 @@
 #include <map>
 #include <sstream>
 
+#include "core/utf8.h"
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/glyph_svg.h"
@@ -104,7 +105,7 @@ TEST(ShippedStrokeQuality, ASampleOfTheLibraryMeetsTheTargetsOnBothMeasures) {
     if (!fs::exists(svg)) svg = sourceFolder() / "svg-kana" / file;
     strokes::GlyphRead glyph = strokes::readGlyphSvg(svg);
     ASSERT_TRUE(glyph.ok) << glyph.problem;
-    totals.add(strokes::utf8Of(codes[i]), strokes::measureFidelity(glyph, *opened.library->strokeFileText(codes[i]), kCanvas));
+    totals.add(encodeUtf8(codes[i]), strokes::measureFidelity(glyph, *opened.library->strokeFileText(codes[i]), kCanvas));
   }
   totals.expect("tolerant", totals.tolerant, {0.97, 0.90, 0.015});
   totals.expect("strict", totals.strict, {0.975, 0.90, 0.07});

@@ -2,26 +2,17 @@
 // characters, a text or the page as an animation or a still (--help).
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdio>
 #include <optional>
 
 #include "export/export_error.h"
-#include "export/output_file.h"
+#include "data_files/replacing_file.h"
 #include "export_inputs.h"
 #include "progress_bar.h"
 
 namespace {
 
 using namespace sumimai;
-
-// Interrupted: the temporary file goes, then the program ends as the signal
-// would have ended it.
-extern "C" void removeTemporaryAndEnd(int signal) {
-  if (const char* file = temporaryFileBeingWritten(); *file) unlink(file);
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
-}
 
 int fail(const std::string& message, int status) {
   std::fprintf(stderr, "sumimai-export: %s\n", message.c_str());
@@ -51,8 +42,7 @@ int run(const ExportOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::signal(SIGINT, removeTemporaryAndEnd);
-  std::signal(SIGTERM, removeTemporaryAndEnd);
+  removeTemporaryFilesOnSignals();
   const ParsedOptions parsed = parseOptions({argv + 1, argv + argc});
   if (parsed.options.help) {
     std::fputs(helpText().c_str(), stdout);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QSaveFile>
 #include <cstdio>
 
 #include "control_pictures.h"
@@ -17,8 +18,11 @@ using namespace sumimai::pictures;
 constexpr int kJpegQuality = 90;
 const QSize kScreen(1920, 1080);
 
+// Through a temporary file that replaces the old one only once it is whole.
 bool save(const QImage& image, const QString& path, int quality = -1) {
-  if (image.save(path, nullptr, quality)) return true;
+  QSaveFile file(path);
+  const QByteArray format = path.endsWith(".jpg") ? "JPEG" : "PNG";
+  if (file.open(QIODevice::WriteOnly) && image.save(&file, format.constData(), quality) && file.commit()) return true;
   std::fprintf(stderr, "sumimai-pictures: cannot write %s\n", qPrintable(path));
   return false;
 }

@@ -15,6 +15,7 @@
 //   --output-size WxH  scale the result smoothly to this size
 // The ground and the ink are composed as sumimai-export composes its
 // frames, so that its last frame and this picture agree pixel for pixel.
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <cstdio>
@@ -28,6 +29,7 @@
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/ground.h"
+#include "export/output_file.h"
 #include "render_text.h"
 #include "renderer/trace/trace_runs.h"
 
@@ -109,6 +111,26 @@ QImage toQImage(const RgbImage& picture) {
   return image;
 }
 
+// The picture, scaled to --output-size when given, written as a PNG through
+// a temporary file that replaces OUT only once it is whole.
+bool savePicture(QImage image, const RenderOptions& o) {
+  if (o.outputSize.isValid()) image = image.scaled(o.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  try {
+    OutputFile output(o.out.toStdString());
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+      throw ExportError("cannot encode the picture for " + o.out.toStdString());
+    }
+    output.write(bytes.toStdString());
+    output.commit();
+  } catch (const ExportError& e) {
+    std::fprintf(stderr, "sumimai-render: %s\n", e.what());
+    return false;
+  }
+  return true;
+}
+
 // The picture of a text, written as a PNG.
 int renderText(const RenderOptions& o) {
   TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt};
@@ -121,17 +143,13 @@ int renderText(const RenderOptions& o) {
     std::fprintf(stderr, "sumimai-render: %s\n", e.what());
     return 1;
   }
-  if (o.outputSize.isValid()) image = image.scaled(o.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  if (!image.save(o.out)) {
-    std::fprintf(stderr, "sumimai-render: cannot write %s\n", qPrintable(o.out));
-    return 1;
-  }
-  return 0;
+  return savePicture(image, o) ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  removeTemporaryFilesOnSignals();
   QCoreApplication app(argc, argv);
   std::optional<RenderOptions> o = parse(argc, argv);
   if (!o) {
@@ -161,11 +179,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "sumimai-render: nothing to see at this size; %s not written\n", qPrintable(o->out));
     return 1;
   }
-  QImage image = toQImage(composedStill(canvas.ink(), ground));
-  if (o->outputSize.isValid()) image = image.scaled(o->outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  if (!image.save(o->out)) {
-    std::fprintf(stderr, "sumimai-render: cannot write %s\n", qPrintable(o->out));
-    return 1;
-  }
+  if (!savePicture(toQImage(composedStill(canvas.ink(), ground)), *o)) return 1;
   return result.messages.empty() ? 0 : 1;
 }

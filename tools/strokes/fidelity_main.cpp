@@ -23,9 +23,12 @@
 #include <thread>
 #include <vector>
 
+#include "core/utf8.h"
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/glyph_svg.h"
+#include "data_files/file_writing.h"
+#include "data_files/replacing_file.h"
 #include "library/character_library.h"
 
 namespace {
@@ -107,10 +110,10 @@ bool collect(const Options& o, std::vector<Item>& items) {
   return true;
 }
 
-void writePicture(const fs::path& path, const FidelityPicture& p) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << p.width << " " << p.height << "\n255\n";
-  out.write(reinterpret_cast<const char*>(p.rgb.data()), static_cast<std::streamsize>(p.rgb.size()));
+bool writePicture(const fs::path& path, const FidelityPicture& p) {
+  std::string bytes = "P6\n" + std::to_string(p.width) + " " + std::to_string(p.height) + "\n255\n";
+  bytes.append(reinterpret_cast<const char*>(p.rgb.data()), p.rgb.size());
+  return replaceFile(path, bytes).ok;
 }
 
 void measureAll(const Options& o, std::vector<Item>& items) {
@@ -132,7 +135,7 @@ std::string line(const Item& item) {
   char text[200];
   const Fidelity& f = item.fit;
   std::snprintf(text, sizeof text, "%s U+%04X  covered %.4f outside %.4f | strict %.4f %.4f | stroke %d %.3f | %d strokes %d records %d px",
-                utf8Of(item.code).c_str(), unsigned(item.code), f.covered, f.outside, f.coveredStrict,
+                encodeUtf8(item.code).c_str(), unsigned(item.code), f.covered, f.outside, f.coveredStrict,
                 f.outsideStrict, f.worstStrokeNumber, f.worstStroke, f.strokes, f.records, f.height);
   return text;
 }
@@ -143,7 +146,7 @@ int report(const Options& o, std::vector<Item>& items) {
   for (const Item& item : items) {
     const Fidelity& f = item.fit;
     if (!f.ok) {
-      std::printf("FAILED %s U+%04X: %s\n", utf8Of(item.code).c_str(), unsigned(item.code), f.problem.c_str());
+      std::printf("FAILED %s U+%04X: %s\n", encodeUtf8(item.code).c_str(), unsigned(item.code), f.problem.c_str());
       ++failed;
       continue;
     }
@@ -173,13 +176,15 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
     if (!item.fit.ok) continue;
     FidelityPicture picture;
     (void)measureFidelity(readGlyphSvg(item.svg), item.text, o.size, &picture);
-    writePicture(o.pictures / (std::to_string(unsigned(item.code)) + ".ppm"), picture);
+    const fs::path file = o.pictures / (std::to_string(unsigned(item.code)) + ".ppm");
+    if (!writePicture(file, picture)) std::fprintf(stderr, "sumimai-fidelity: cannot write %s\n", file.c_str());
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::removeTemporaryFilesOnSignals();
   Options o;
   if (!parse(argc, argv, o)) {
     std::fprintf(stderr, "usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N] "

@@ -16,6 +16,7 @@
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/library_set.h"
+#include "data_files/replacing_file.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ double judge(const sumimai::strokes::GlyphRead& glyph, const std::string& text) 
 int main(int argc, char** argv) {
   namespace fs = std::filesystem;
   using namespace sumimai::strokes;
+  sumimai::removeTemporaryFilesOnSignals();
   fs::path source = fs::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
   fs::path output, library, checked;
   bool quiet = false;

@@ -3,9 +3,25 @@
 #include "core/utf8.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
 
 namespace sumimai {
 namespace {
+
+// Whether the C library's converter takes the bytes as UTF-8: an oracle that
+// shares no code with the decoder.
+bool iconvTakes(const std::string& bytes) {
+  static iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char* in = const_cast<char*>(bytes.data());
+  std::size_t inLeft = bytes.size();
+  char buffer[64];
+  char* out = buffer;
+  std::size_t outLeft = sizeof buffer;
+  return iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1) && inLeft == 0;
+}
 
 TEST(Utf8, WellFormedSequencesOfEveryLengthDecode) {
   const Utf8Decoded d = decodeUtf8("a\xC3\xA9\xE8\x89\xB2\xF0\x9F\x80\x84\xF4\x8F\xBF\xBF");
@@ -48,6 +64,30 @@ TEST(Utf8, EachMalformedSequenceIsRefusedWhereItBegins) {
   }
   EXPECT_EQ(decodeUtf8("ab\xC0\xAF").problem(), "not UTF-8 at byte offset 2 (an overlong form)");
   EXPECT_EQ(decodeUtf8("\xED\xA0\x80").problem(), "not UTF-8 at byte offset 0 (an encoded surrogate)");
+}
+
+// Every lead byte with every second byte, and the third and fourth bytes at
+// the edges of the continuation range and just outside it: the decoder
+// agrees with the C library on each sequence.
+TEST(Utf8, AgreesWithTheCLibraryOnEverySequenceShape) {
+  ASSERT_TRUE(iconvTakes("\xE8\x89\xB2"));
+  ASSERT_FALSE(iconvTakes("\xED\xA0\x80"));  // the oracle refuses surrogates too
+  const int tails[] = {0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0};
+  int checked = 0;
+  for (int lead = 0; lead < 256; ++lead) {
+    for (int second = 0; second < 256; ++second) {
+      for (int third : tails) {
+        for (int fourth : tails) {
+          const std::string bytes{char(lead), char(second), char(third), char(fourth)};
+          const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+          const std::string one = bytes.substr(0, length);
+          ASSERT_EQ(decodeUtf8(one).ok(), iconvTakes(one)) << lead << " " << second << " " << third << " " << fourth;
+          ++checked;
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 5'000'000);
 }
 
 }  // namespace
