@@ -10,7 +10,7 @@ CharacterListRead readCharacterList(const fs::path& path, SutraTextTable& text) 
   text.fill(std::string());
   OpenedFile file = openDataFile(path);
   if (file.status != OpenedFile::Status::Opened) return {false, file.problem()};
-  TextItemReader reader(file.stream);
+  TextItemReader reader(*file.stream);
   for (int slot = 1; slot <= kSutraCharacters; ++slot) {
     std::optional<TextItem> item = reader.next();
     if (!item) {

@@ -1,6 +1,14 @@
 #include "file_paths.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <ext/stdio_filebuf.h>
 #include <system_error>
+
+#include "file_writing.h"
 
 namespace sumimai {
 namespace fs = std::filesystem;
@@ -26,6 +34,17 @@ fs::path matchInFolder(const fs::path& dir, const std::string& name) {
   }
   return {};
 }
+
+// An input stream over an open file descriptor, which it closes.
+class DescriptorStream : public std::istream {
+ public:
+  explicit DescriptorStream(int fd) : std::istream(nullptr), buffer_(fd, std::ios::in | std::ios::binary) {
+    rdbuf(&buffer_);
+  }
+
+ private:
+  __gnu_cxx::stdio_filebuf<char> buffer_;
+};
 
 }  // namespace
 
@@ -67,15 +86,35 @@ bool fileExists(const fs::path& path) {
   return fs::is_regular_file(findFile(path), ec);
 }
 
+bool staysInFolder(std::string_view fileName) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = fileName.find('/', start);
+    if (fileName.substr(start, end == std::string_view::npos ? end : end - start) == "..") return false;
+    if (end == std::string_view::npos) return true;
+    start = end + 1;
+  }
+}
+
 OpenedFile openDataFile(const fs::path& path) {
   OpenedFile file;
   const fs::path found = findFile(path);
-  std::error_code ec;
-  if (!fs::exists(found, ec)) return file;
+  // O_NONBLOCK: opening a named pipe does not wait for a writer.
+  const int fd = ::open(found.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0 && errno == ENOENT) return file;
   file.status = OpenedFile::Status::Unreadable;
-  if (fs::is_directory(found, ec)) return file;
-  file.stream.open(found, std::ios::binary);
-  if (file.stream) file.status = OpenedFile::Status::Opened;
+  struct stat status {};
+  if (fd < 0 || ::fstat(fd, &status) != 0) {
+    file.reason = "ファイルを開けません（" + systemReason(errno) + "）。";
+  } else if (!S_ISREG(status.st_mode)) {
+    file.reason = S_ISDIR(status.st_mode) ? "ファイルではなくフォルダです。"
+                                          : "普通のファイルではありません（名前付きパイプや装置は読みません）。";
+  } else {
+    file.stream = std::make_unique<DescriptorStream>(fd);
+    file.status = OpenedFile::Status::Opened;
+    return file;
+  }
+  if (fd >= 0) ::close(fd);
   return file;
 }
 
@@ -84,11 +123,22 @@ std::string OpenedFile::problem() const {
     case Status::Missing:
       return "ファイルがありません。";
     case Status::Unreadable:
-      return "ファイルを開けません。";
+      return reason.empty() ? "ファイルを開けません。" : reason;
     case Status::Opened:
       break;
   }
   return "";
+}
+
+std::optional<std::string> readSmallFile(const fs::path& path, std::size_t maxBytes) {
+  OpenedFile file = openDataFile(path);
+  if (file.status != OpenedFile::Status::Opened) return std::nullopt;
+  std::string bytes(maxBytes + 1, '\0');
+  file.stream->read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  const auto got = static_cast<std::size_t>(file.stream->gcount());
+  if (got > maxBytes || file.stream->bad()) return std::nullopt;
+  bytes.resize(got);
+  return bytes;
 }
 
 }  // namespace sumimai

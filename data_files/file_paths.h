@@ -2,7 +2,9 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
+#include <istream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,14 +27,26 @@ std::filesystem::path findFile(const std::filesystem::path& path);
 // Whether a regular file (or a link to one) exists at the path found by findFile.
 bool fileExists(const std::filesystem::path& path);
 
-// A data file opened for reading, at the path findFile finds.
+// Whether a file name read from data (a character of the list with ".mem")
+// names a file inside the folder it is looked up in: no part of it between
+// "/" is "..".
+bool staysInFolder(std::string_view fileName);
+
+// A data file opened for reading, at the path findFile finds. Only a regular
+// file is opened: a named pipe or a device (which could block the program or
+// never end) is refused, and opening never waits.
 struct OpenedFile {
   enum class Status { Opened, Missing, Unreadable };
   Status status = Status::Missing;
-  std::ifstream stream;  // binary; open when status is Opened
+  std::unique_ptr<std::istream> stream;  // binary; set when status is Opened
+  std::string reason;                    // why it was Unreadable, in Japanese
   // Why it was not opened, in Japanese ("" when it was).
   std::string problem() const;
 };
 OpenedFile openDataFile(const std::filesystem::path& path);
+
+// A whole small file read through openDataFile: nothing when it cannot be
+// opened or holds more than maxBytes.
+std::optional<std::string> readSmallFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 }  // namespace sumimai

@@ -18,7 +18,7 @@ SettingsRead readSettingsFile(const fs::path& path) {
     result.problem = file.problem();
     return result;
   }
-  TextItemReader reader(file.stream);
+  TextItemReader reader(*file.stream);
   for (std::size_t i = 0; i < result.values.size(); ++i) {
     std::optional<TextItem> item = reader.next();
     if (!item) {

@@ -22,7 +22,7 @@ StrokeFileRead withItems(const fs::path& path, Table& table, StrokeCountValue& c
     case OpenedFile::Status::Opened:
       break;
   }
-  TextItemReader reader(file.stream);
+  TextItemReader reader(*file.stream);
   return read(reader);
 }
 

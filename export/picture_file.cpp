@@ -15,6 +15,9 @@ using namespace ffmpeg;
 // The first frame the file decodes to.
 FramePtr firstFrame(const std::filesystem::path& path) {
   quiet();
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) fail(path, "no such file");
+  if (!std::filesystem::is_regular_file(path, error)) fail(path, "not a regular file");
   AVFormatContext* opened = nullptr;
   if (int e = avformat_open_input(&opened, localUrl(path.string()).c_str(), nullptr, nullptr); e < 0) {
     fail(path, errorText(e));

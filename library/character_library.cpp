@@ -67,7 +67,9 @@ CharacterLibraryOpen CharacterLibrary::open(const std::filesystem::path& path) {
   const std::string name = "文字集「" + path.string() + "」";
   auto fail = [&](const std::string& what) { return CharacterLibraryOpen{std::nullopt, name + what}; };
   auto file = std::make_shared<File>();
-  file->descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK: a named pipe under the library's name does not stop the
+  // program; only a regular file is read.
+  file->descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat status {};
   if (file->descriptor < 0 || ::fstat(file->descriptor, &status) != 0 || !S_ISREG(status.st_mode))
     return fail("を開けません。");

@@ -151,6 +151,7 @@ class Form1 {
   // values the brush writes.
   DrawingTarget drawingTarget() { return {Picture1, form.outerSize()}; }
   BrushState brushState() { return {CurrentThickness, StrokeCount}; }
+  void refuseFileOutsideFolder();
   void tellMissingStrokeFile();
   void tellIfUndrawable();
   // A box naming the file, what is wrong with it and what happens now.

@@ -42,6 +42,7 @@ void Form1::SaveWriting() {
   const std::string name = freeName(shown_->number, shown_->character);
   try {
     const std::string file = shown_->character + ".mem";
+    if (!staysInFolder(file)) throw ExportError(Form1Texts::kOutsideFolder);
     const PictureSize window{pixels(form.width()), pixels(form.height())};
     Composed composed = composeSources({strokeFileSource(dataFilePath(file), dataFileDisplayName(file))},
                                        {WritingDirection::Columns, std::nullopt, window});

@@ -9,12 +9,24 @@
 namespace sumimai {
 
 void Form1::呼び出し() {
+  if (!staysInFolder(StrokeFileName)) return refuseFileOutsideFolder();
   StrokeFileRead read = readStrokeFile(dataFilePath(StrokeFileName), StrokeTable, StrokeCount);
   if (read.status == StrokeFileStatus::Missing) return tellMissingStrokeFile();
   if (read.ok()) return;
   std::string prompt = dataFileDisplayName(StrokeFileName) + "\n" + read.problem;
   if (read.status == StrokeFileStatus::Damaged) prompt += std::string("\n") + Form1Texts::kStrokeDamagedGoOn;
   messages_.show(prompt, Form1Texts::kStrokeDamagedTitle, MessageBoxStyle::kOk);
+}
+
+// A name from the character list that leads out of the stroke folder
+// ("../../x.mem") is not read: the table is left as an unreadable file
+// leaves it, and the user is told.
+void Form1::refuseFileOutsideFolder() {
+  for (int i = 1; i <= kStrokeSlots; ++i) StrokeTable[i] = StrokeRecord{};
+  StrokeTable[1].StartX = StrokeTerminator;
+  StrokeCount = 1;
+  messages_.show(dataFileDisplayName(StrokeFileName) + "\n" + Form1Texts::kOutsideFolder,
+                 Form1Texts::kStrokeDamagedTitle, MessageBoxStyle::kOk);
 }
 
 // A file whose records the fitting shrinks to nothing on this canvas is told

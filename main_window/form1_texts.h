@@ -19,6 +19,7 @@ inline constexpr char kAskMissingTitle[] = "不在文字通知確認";
 inline constexpr char kMissingTitle[] = "ファイルが存在しません。";
 inline constexpr char kStrokeDamagedTitle[] = "ストロークファイルの誤り";
 inline constexpr char kStrokeDamagedGoOn[] = "それより前の記録だけを描きます。";
+inline constexpr char kOutsideFolder[] = "ファイル名が「般若心経」フォルダの外を指しているため、読み込みません。";
 
 // The sample character drawn at start-up (the working folder's other
 // files are named in data_files/folder_files.h).

@@ -1,7 +1,9 @@
 #include "copy_record.h"
 
 #include <charconv>
-#include <fstream>
+#include <sstream>
+
+#include "data_files/file_paths.h"
 
 namespace sumimai {
 namespace fs = std::filesystem;
@@ -10,7 +12,7 @@ namespace {
 
 // Far above any honest record (a few hundred lines); a larger file is not
 // one of ours and is read no further.
-constexpr std::uintmax_t kLongestRecord = 1 << 20;
+constexpr std::size_t kLongestRecord = 1 << 20;
 
 }  // namespace
 
@@ -25,11 +27,9 @@ std::uint64_t contentFingerprint(std::string_view content) {
 
 CopyRecord CopyRecord::readFrom(const fs::path& folder) {
   CopyRecord record;
-  const fs::path file = folder / kCopyRecordName;
-  std::error_code error;
-  if (!fs::is_regular_file(fs::symlink_status(file, error)) || fs::file_size(file, error) > kLongestRecord)
-    return record;
-  std::ifstream in(file, std::ios::binary);
+  const std::optional<std::string> text = readSmallFile(folder / kCopyRecordName, kLongestRecord);
+  if (!text) return record;
+  std::istringstream in(*text);
   for (std::string line; std::getline(in, line);) {
     const std::size_t space = line.find(' ');
     if (space == std::string::npos || space + 1 == line.size()) continue;

@@ -1,6 +1,5 @@
 #include "data_places.h"
 
-#include <fstream>
 #include <string>
 
 #include "data_files/file_paths.h"
@@ -24,9 +23,8 @@ std::optional<fs::path> sourceDataOf(const fs::path& programFolder) {
   for (fs::path at = programFolder; !at.empty(); at = at.parent_path()) {
     std::error_code ignored;
     if (fs::is_regular_file(at / kSourceDataNote, ignored)) {
-      std::ifstream in(at / kSourceDataNote);
-      std::string line;
-      std::getline(in, line);
+      std::optional<std::string> text = readSmallFile(at / kSourceDataNote, 4096);
+      const std::string line = text ? text->substr(0, text->find('\n')) : "";
       if (line.empty()) return std::nullopt;
       return fs::path(line);
     }

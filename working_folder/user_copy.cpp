@@ -4,12 +4,15 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <array>
 #include <cerrno>
-#include <fstream>
-#include <sstream>
+#include <iterator>
+#include <thread>
 
 #include "copy_record.h"
+#include "data_files/file_paths.h"
 #include "data_files/file_writing.h"
 #include "data_files/folder_files.h"
 #include "data_files/settings_file.h"
@@ -37,12 +40,22 @@ std::optional<CopyProblem> problemAt(const fs::path& path, int error) {
 }
 
 // An exclusive lock on the folder's lock file for as long as it lives.
-// Opening the lock file for writing also proves the folder writable.
+// Opening the lock file for writing also proves the folder writable. The
+// lock file must be a regular file (a named pipe or a link planted there is
+// refused); a lock that another start holds is waited for up to `patience`,
+// then told.
 class FolderLock {
  public:
-  explicit FolderLock(const fs::path& folder) : path_(folder / kCopyLockName) {
-    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) error_ = errno;
+  FolderLock(const fs::path& folder, std::chrono::milliseconds patience) : path_(folder / kCopyLockName) {
+    fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    struct stat status {};
+    if (fd_ < 0 || ::fstat(fd_, &status) != 0) {
+      problem_ = problemAt(path_, errno);
+    } else if (!S_ISREG(status.st_mode)) {
+      problem_ = CopyProblem{path_, "普通のファイルではありません。"};
+    } else if (!lockWithin(patience)) {
+      problem_ = CopyProblem{path_, errno == EWOULDBLOCK ? std::string(kAnotherStartCopying) : systemReason(errno)};
+    }
   }
   ~FolderLock() {
     if (fd_ >= 0) ::close(fd_);  // releases the lock
@@ -50,19 +63,45 @@ class FolderLock {
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
-  std::optional<CopyProblem> problem() const { return error_ ? problemAt(path_, error_) : std::nullopt; }
+  const std::optional<CopyProblem>& problem() const { return problem_; }
 
  private:
+  bool lockWithin(std::chrono::milliseconds patience) {
+    const auto end = std::chrono::steady_clock::now() + patience;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+      if (errno != EWOULDBLOCK && errno != EINTR) return false;
+      if (std::chrono::steady_clock::now() >= end) {
+        errno = EWOULDBLOCK;
+        return false;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+  }
+
   fs::path path_;
   int fd_ = -1;
-  int error_ = 0;
+  std::optional<CopyProblem> problem_;
 };
 
+// The version named by the folder's stamp; "" when there is none or it is
+// not a small regular file.
 std::string stampIn(const fs::path& folder) {
-  std::ifstream in(folder / kVersionStampName, std::ios::binary);
-  std::string version;
-  std::getline(in, version);
-  return version;
+  std::optional<std::string> text = readSmallFile(folder / kVersionStampName, 256);
+  if (!text) return "";
+  return text->substr(0, text->find('\n'));
+}
+
+// The first folder on the way from folder to target (folder itself aside)
+// that is a symbolic link: writing there would write outside the folder.
+std::optional<fs::path> linkOnTheWay(const fs::path& folder, const fs::path& relative) {
+  fs::path at = folder;
+  for (const fs::path& part : relative.parent_path()) {
+    at /= part;
+    std::error_code error;
+    if (fs::is_symlink(at, error)) return at;
+  }
+  return std::nullopt;
 }
 
 std::optional<CopyProblem> writeFile(const fs::path& target, const std::string& content) {
@@ -71,11 +110,19 @@ std::optional<CopyProblem> writeFile(const fs::path& target, const std::string& 
   return CopyProblem{target, written.problem};
 }
 
-std::optional<std::string> readWhole(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream content;
-  if (!in || !(content << in.rdbuf())) return std::nullopt;
-  return content.str();
+// A file's whole content, read only from a regular file (a named pipe or a
+// device under its name is refused); the problem otherwise.
+struct FileContent {
+  std::optional<std::string> content;
+  std::optional<CopyProblem> problem;
+};
+
+FileContent readWhole(const fs::path& file) {
+  OpenedFile in = openDataFile(file);
+  if (in.status != OpenedFile::Status::Opened) return {std::nullopt, CopyProblem{file, in.problem()}};
+  std::string content{std::istreambuf_iterator<char>(*in.stream), std::istreambuf_iterator<char>()};
+  if (in.stream->bad()) return {std::nullopt, problemAt(file, EIO)};
+  return {std::move(content), std::nullopt};
 }
 
 // One pass over the shipped data: what it is to do and what it did.
@@ -91,15 +138,15 @@ struct CopyPass {
   bool untouched(const fs::path& target, const fs::path& relative) const {
     std::optional<std::uint64_t> copied = before.find(relative);
     if (!copied) return true;
-    std::optional<std::string> content = readWhole(target);
-    return content && contentFingerprint(*content) == *copied;
+    const FileContent read = readWhole(target);
+    return read.content && contentFingerprint(*read.content) == *copied;
   }
 
   std::optional<CopyProblem> copyFile(const fs::path& from, const fs::path& to, const fs::path& relative) {
-    std::optional<std::string> content = readWhole(from);
-    if (!content) return problemAt(from, errno ? errno : EIO);
-    if (auto problem = writeFile(to, *content)) return problem;
-    after.set(relative, contentFingerprint(*content));
+    const FileContent read = readWhole(from);
+    if (!read.content) return read.problem;
+    if (auto problem = writeFile(to, *read.content)) return problem;
+    after.set(relative, contentFingerprint(*read.content));
     return std::nullopt;
   }
 
@@ -119,7 +166,11 @@ struct CopyPass {
   std::optional<CopyProblem> entry(const fs::directory_entry& entry) {
     fs::path relative = entry.path().lexically_relative(shipped);
     std::error_code error;
-    if (entry.is_directory(error)) {
+    const bool isFolder = entry.is_directory(error);
+    // Never through a link: writing there would write outside the folder.
+    if (std::optional<fs::path> link = linkOnTheWay(folder, isFolder ? relative / "" : relative))
+      return CopyProblem{*link, kLinkRefused};
+    if (isFolder) {
       fs::path target = folder / relative;
       if (!fs::is_directory(target, error)) fs::create_directory(target, error);
       return error ? problemAt(target, error.value()) : std::nullopt;
@@ -148,8 +199,9 @@ void removeOldLibraryCopy(const fs::path& folder) {
 
 }  // namespace
 
-std::optional<CopyProblem> updateUserCopy(const fs::path& shipped, const fs::path& folder, std::string_view version) {
-  FolderLock lock(folder);
+std::optional<CopyProblem> updateUserCopy(const fs::path& shipped, const fs::path& folder, std::string_view version,
+                                          std::chrono::milliseconds patience) {
+  FolderLock lock(folder, patience);
   if (auto problem = lock.problem()) return problem;
   const CopyRecord before = CopyRecord::readFrom(folder);
   CopyPass pass{shipped, folder, stampIn(folder) != version, before, {}};

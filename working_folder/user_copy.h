@@ -12,9 +12,11 @@
 // temporary file and renamed into place (data_files/file_writing.h), and the
 // stamp comes last: a copy that was interrupted leaves no stamp and is done
 // again at the next start. A lock file keeps two programs started together
-// from copying at once.
+// from copying at once. Nothing is written through a symbolic link: a
+// subfolder of the user's folder that is one is refused, naming it.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,14 +27,23 @@ namespace sumimai {
 inline constexpr char kVersionStampName[] = ".sumimai-version";
 inline constexpr char kCopyLockName[] = ".sumimai-lock";
 
+// The reasons told when another start holds the lock too long, and when a
+// folder on the way is a link.
+inline constexpr char kAnotherStartCopying[] =
+    "ほかの起動が作業フォルダを準備しています。しばらく待ってからもう一度起動してください。";
+inline constexpr char kLinkRefused[] =
+    "シンボリックリンクです。リンク先に書き込まないよう、データを用意しません。リンクを消すかフォルダに置き換えてください。";
+
 struct CopyProblem {
   std::filesystem::path path;  // the file or folder at fault
   std::string reason;          // in Japanese, with the system's own words
 };
 
 // Brings folder (which must exist) up to date with shipped for this
-// version; nothing when it is, or the first problem met.
+// version; nothing when it is, or the first problem met. A lock held by
+// another start is waited for up to patience.
 std::optional<CopyProblem> updateUserCopy(const std::filesystem::path& shipped, const std::filesystem::path& folder,
-                                          std::string_view version);
+                                          std::string_view version,
+                                          std::chrono::milliseconds patience = std::chrono::seconds(20));
 
 }  // namespace sumimai

@@ -8,6 +8,12 @@ namespace sumimai {
 namespace fs = std::filesystem;
 
 std::optional<StrokeSource> StrokeFolder::find(std::string_view character, WritingDirection) const {
+  const std::string name = std::string(character) + ".mem";
+  if (!staysInFolder(name)) {
+    return StrokeSource{StrokeSource::Kind::StrokeFile, name, {}, {},
+                        "the character " + std::string(character) + " would name a file outside the stroke folder " +
+                            folder_.string() + "; it is not read"};
+  }
   const fs::path file = findFile(folder_ / (std::string(character) + ".mem"));
   if (!fileExists(file)) return std::nullopt;
   return StrokeSource{StrokeSource::Kind::StrokeFile, file.string(), file, {}, {}};

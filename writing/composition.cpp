@@ -18,8 +18,11 @@ PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lo
   if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
   const std::optional<StrokeSource> source = lookup.find(character.text, direction);
   if (!source) {
-    return {character.text, character.offset, {}, CharacterState::Missing, {},
-            "no strokes for the character " + character.text};
+    // A library left out (damaged, cut short) may be why: it is named with
+    // what is wrong with it.
+    std::string problem = "no strokes for the character " + character.text;
+    for (const std::string& note : lookup.notes()) problem += "; " + note;
+    return {character.text, character.offset, {}, CharacterState::Missing, {}, std::move(problem)};
   }
   return placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
 }

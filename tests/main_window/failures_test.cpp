@@ -134,6 +134,18 @@ TEST_F(Form1Test, AStrokeFileThatCannotBeSeenAtThisSizeIsToldAndTheRecordNamed) 
   EXPECT_EQ(messageTitles(), (Lines{"ストロークファイルの誤り", "文字選択"}));
 }
 
+TEST_F(Form1Test, AListEntryLeadingOutOfTheStrokeFolderIsNotRead) {
+  enterDrawingView(12);
+  form1.SutraText[13] = "../outside";
+  writeFile("outside.mem", strokeFile({"100,100,500,100,1,20"}));
+  form1.Image3_Click();
+  ASSERT_EQ(messageTitles(), Lines{"ストロークファイルの誤り"});
+  EXPECT_EQ(messages.shown[0].prompt,
+            "般若心経\\../outside.mem\nファイル名が「般若心経」フォルダの外を指しているため、読み込みません。");
+  EXPECT_EQ(form1.StrokeCount, 1);
+  EXPECT_TRUE(canvas.rings().empty());
+}
+
 TEST_F(Form1Test, AfterYesEveryMissingStrokeFileIsNamed) {
   enterDrawingView(12);
   messages.answers = {MessageBoxAnswer::kYes};

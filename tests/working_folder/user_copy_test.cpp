@@ -1,6 +1,10 @@
 #include "working_folder/user_copy.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "test_files.h"
 
@@ -120,6 +124,44 @@ TEST_F(UserCopy, AFolderThatCannotHoldTheLockIsAProblem) {
   std::optional<CopyProblem> problem = updateUserCopy(shipped, missing, "1.0.0");
   ASSERT_TRUE(problem);
   EXPECT_EQ(problem->path, missing / kCopyLockName);
+}
+
+TEST_F(UserCopy, NamedPipesWhereTheStampOrTheLockGoDoNotStopTheStart) {
+  ASSERT_EQ(::mkfifo((user / kVersionStampName).c_str(), 0644), 0);
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));  // the pipe is no stamp: copied, then stamped
+  EXPECT_EQ(readFile(user / kVersionStampName), "1.0.0\n");
+
+  fs::path other = scratch.path() / "other";
+  fs::create_directories(other);
+  ASSERT_EQ(::mkfifo((other / kCopyLockName).c_str(), 0644), 0);
+  std::optional<CopyProblem> problem = updateUserCopy(shipped, other, "1.0.0");
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->path, other / kCopyLockName);
+  EXPECT_EQ(problem->reason, "普通のファイルではありません。");
+}
+
+TEST_F(UserCopy, ALockHeldByAnotherStartIsToldAfterAWhile) {
+  const int held = ::open((user / kCopyLockName).c_str(), O_RDWR | O_CREAT, 0644);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  std::optional<CopyProblem> problem = updateUserCopy(shipped, user, "1.0.0", std::chrono::milliseconds(120));
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->reason, kAnotherStartCopying);
+  EXPECT_FALSE(fs::exists(user / kVersionStampName));
+  ::close(held);
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0", std::chrono::milliseconds(120)));
+}
+
+TEST_F(UserCopy, ASubfolderThatIsALinkIsNotWrittenThrough) {
+  fs::path elsewhere = scratch.path() / "elsewhere";
+  writeFile(elsewhere / "一.mem", "someone else's file");
+  fs::create_directory_symlink(elsewhere, user / "般若心経");
+  std::optional<CopyProblem> problem = updateUserCopy(shipped, user, "1.0.0");
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->path, user / "般若心経");
+  EXPECT_EQ(problem->reason, kLinkRefused);
+  EXPECT_EQ(readFile(elsewhere / "一.mem"), "someone else's file");
+  EXPECT_FALSE(fs::exists(elsewhere / "文字2.csv"));
+  EXPECT_FALSE(fs::exists(user / kVersionStampName));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "library/library_writer.h"
 #include "renderer/drawing_sequence.h"
 #include "test_files.h"
 
@@ -63,6 +64,45 @@ TEST_F(Composing, DamagedDataIsKeptWithItsReasonAndABadLibraryIsLeftOutWithANote
   EXPECT_EQ(c.composition.characters[1].state, CharacterState::Written);  // from the shipped library
   ASSERT_EQ(c.composition.notes.size(), 1u);
   EXPECT_NE(c.composition.notes[0].find("文字集.smlib"), std::string::npos) << c.composition.notes[0];
+}
+
+// A missing character names each library that was left out and what is
+// wrong with it, however the library is damaged.
+TEST_F(Composing, ACharacterMissingBecauseTheLibraryIsDamagedNamesTheLibrary) {
+  const std::string good = libraryBytes({{U'愛', kTwoStrokes}, {U'永', kTwoStrokes}});
+  auto withU32 = [&](std::size_t at, std::uint32_t value) {
+    std::string bytes = good;
+    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>(value >> (8 * i));
+    return bytes;
+  };
+  struct Damage {
+    std::string bytes, reason;
+  };
+  const Damage damages[] = {
+      {good.substr(0, good.size() - 5), "は途中で切れています。"},
+      {good.substr(0, 20), "の索引が途中で切れています。"},
+      {"SMLIB99\n" + good.substr(8), "は文字集のファイルではありません。"},
+      {withU32(8, 0xFFFFFFFFu), "の索引が途中で切れています。"},
+      {withU32(12, 12345), "の索引が壊れています（検査値が合いません）。"},
+      {good + "extra", "の終わりに余分なデータがあります。"},
+  };
+  for (const Damage& d : damages) {
+    writeFile("文字集.smlib", d.bytes);
+    const Composed c = compose("愛", {{}, {}});
+    ASSERT_EQ(c.composition.characters.size(), 1u);
+    EXPECT_EQ(c.composition.characters[0].problem,
+              "no strokes for the character 愛; 文字集「文字集.smlib」" + d.reason);
+  }
+}
+
+TEST_F(Composing, ACharacterWhoseFileWouldLieOutsideTheStrokeFolderIsNotRead) {
+  writeFile("x.mem", kTwoStrokes);  // 般若心経/../x.mem
+  const Composed c = composeCharacters({{"../x", 0}}, standardLookup({{}, {}}),
+                                       {WritingDirection::Rows, std::nullopt, std::nullopt});
+  ASSERT_EQ(c.composition.characters.size(), 1u);
+  EXPECT_NE(c.composition.characters[0].state, CharacterState::Written);
+  EXPECT_EQ(c.composition.characters[0].problem,
+            "the character ../x would name a file outside the stroke folder 般若心経; it is not read");
 }
 
 TEST_F(Composing, WithoutShippedDataOnlyTheWorkingFolderAndPunctuationAnswer) {

@@ -1,0 +1,127 @@
+#include "cell_ink.h"
+
+#include <algorithm>
+
+#include "drawing/raster/ink_only_canvas.h"
+#include "renderer/window_canvas.h"
+
+namespace sumimai {
+
+// Draws from a kept state: calls up to skip are charged only, the ink
+// begins as the state's, and the drawing ends (by throwing Stop) at the
+// first call past stop. The ink at each stroke's start is handed to keep.
+class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
+ public:
+  struct Stop {};
+
+  StoppingCanvas(CellInk& owner, const State& from, Duration stop)
+      : InkOnlyCanvas({}, owner.options_.devicePixelsPerTwip), owner_(owner), from_(from), stop_(stop) {}
+
+  void place(SizeF canvas, PixelRect window) override {
+    setSize(canvas);
+    ink().setDrawableArea({0, 0, window.width(), window.height()});
+    clear();
+  }
+  // The drawing's wiping at its start: the kept state instead of nothing.
+  void clear() override {
+    if (from_.ink.width() > 0) ink() = from_.ink;
+    else ink().clear();
+  }
+  void drawRing(const Ring& ring) override {
+    if (!passes()) return;
+    Ring r = ring;
+    r.colour = colourOf(r.colour);
+    InkOnlyCanvas::drawRing(r);
+  }
+  void drawLine(PointF from, PointF to, Rgb colour) override {
+    if (passes()) InkOnlyCanvas::drawLine(from, to, colourOf(colour));
+  }
+  void drawRectangle(PointF a, PointF b, Rgb colour) override {
+    if (passes()) InkOnlyCanvas::drawRectangle(a, b, colourOf(colour));
+  }
+  void fillRectangle(PointF a, PointF b, Rgb colour) override {
+    if (passes()) InkOnlyCanvas::fillRectangle(a, b, colourOf(colour));
+  }
+
+ private:
+  // Whether the next call does pixel work: false while it falls within the
+  // kept state.
+  bool passes() {
+    const Duration next = clock().charged() + clock().callCost();
+    if (next > stop_) throw Stop{};
+    if (next <= from_.time) {
+      clock().charge();
+      return false;
+    }
+    const Duration now = clock().charged();
+    const auto& starts = owner_.strokeStarts_;
+    const auto crossed = std::lower_bound(starts.begin(), starts.end(), now);
+    if (crossed != starts.end() && *crossed == now && now >= from_.time) owner_.keep(now, ink());
+    return true;
+  }
+  Rgb colourOf(Rgb colour) {
+    const std::vector<Rgb>& colours = owner_.options_.strokeColours;
+    if (colours.empty()) return colour;
+    const Duration next = clock().charged() + clock().callCost();
+    const auto& starts = owner_.strokeStarts_;
+    const long stroke = std::lower_bound(starts.begin(), starts.end(), next) - starts.begin() - 1;
+    return colours[static_cast<std::size_t>(std::max(stroke, 0L)) % colours.size()];
+  }
+
+  CellInk& owner_;
+  const State& from_;
+  Duration stop_;
+};
+
+CellInk::CellInk(const CharacterStrokes& strokes, PixelRect cell, Framing framing, DrawingStyle style,
+                 const CharacterTiming& timing, CellInkOptions options)
+    : strokes_(&strokes), cell_(cell), framing_(framing), style_(style), duration_(timing.end - timing.start),
+      options_(std::move(options)) {
+  for (const StrokeTiming& s : timing.strokes) strokeStarts_.push_back(s.start - timing.start);
+}
+
+CellInk::~CellInk() = default;
+CellInk::CellInk(CellInk&&) noexcept = default;
+
+const CellInk::State* CellInk::latestBefore(Duration offset) const {
+  const State* best = nullptr;
+  for (const State& s : kept_) {
+    if (s.time <= offset) best = &s;
+  }
+  if (drawn_ && current_.time <= offset && (!best || current_.time >= best->time)) best = &current_;
+  return best;
+}
+
+void CellInk::keep(Duration time, const InkLayer& ink) {
+  const auto at = std::lower_bound(kept_.begin(), kept_.end(), time,
+                                   [](const State& s, Duration t) { return s.time < t; });
+  if (at != kept_.end() && at->time == time) return;
+  kept_.insert(at, State{time, ink});
+}
+
+const InkLayer& CellInk::at(Duration offset) {
+  offset = std::clamp(offset, Duration{0}, duration_);
+  if (drawn_ && current_.time == offset) return current_.ink;
+  static const State kEmpty{};
+  const State* from = latestBefore(offset);
+  const State base = from ? *from : kEmpty;
+  StoppingCanvas canvas(*this, base, offset);
+  canvas.clock().setCallCost(options_.callCost);
+  const PixelRect own{0, 0, cell_.width(), cell_.height()};
+  try {
+    drawCharacterInCell(*strokes_, own, framing_, canvas, style_);
+  } catch (const StoppingCanvas::Stop&) {
+  }
+  current_ = {offset, std::move(canvas.ink())};
+  drawn_ = true;
+  return current_.ink;
+}
+
+std::size_t CellInk::heldBytes() const {
+  auto bytes = [](const InkLayer& ink) { return std::size_t(ink.width()) * std::size_t(ink.height()) * 8; };
+  std::size_t total = drawn_ ? bytes(current_.ink) : 0;
+  for (const State& s : kept_) total += bytes(s.ink);
+  return total;
+}
+
+}  // namespace sumimai
