@@ -26,6 +26,7 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail
 for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
   [ -f "$root/usr/share/man/man1/$name.1.gz" ] || fail "$name has no manual page"
+  [ -f "$root/usr/share/man/ja/man1/$name.1.gz" ] || echo "note: $name has no Japanese manual page" >&2
 done
 
 # The value of a key of a desktop entry.

@@ -137,7 +137,6 @@ int renderText(const RenderOptions& o) {
   if (o.sizeGiven || charactersIn(*o.text) == 1) text.size = PictureSize{o.size.width(), o.size.height()};
   QImage image;
   try {
-    if (!o.out.endsWith(".png")) throw ExportError("the picture must be a .png file: " + o.out.toStdString());
     image = toQImage(textPicture(text, programDataPlaces()));
   } catch (const ExportError& e) {
     std::fprintf(stderr, "sumimai-render: %s\n", e.what());
@@ -156,6 +155,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: sumimai-render [--page] [--size WxH] [--ink R,G,B] [--background FILE | "
                          "--ground R,G,B] [--output-size WxH] FILE OUT.png\n"
                          "       sumimai-render --text TEXT [--layout column|row] [options] OUT.png\n");
+    return 2;
+  }
+  if (!o->out.endsWith(".png")) {  // a usage error, as the others
+    std::fprintf(stderr, "sumimai-render: the picture must be a .png file: %s\n", o->out.toStdString().c_str());
     return 2;
   }
   if (o->text) return renderText(*o);
