@@ -8,6 +8,8 @@
 //   Picture2.jpg         the background picture of the drawing view
 //   般若心経.bmp         the page picture the main window writes
 //   文字集.smlib         the character library (in the shipped data)
+//   translations/        the catalogues of the programs' messages (installed
+//                        beside the shipped data)
 #pragma once
 
 #include <string_view>
@@ -22,5 +24,6 @@ inline constexpr char kStartPicture[] = "Picture.jpg";
 inline constexpr char kBackgroundPicture[] = "Picture2.jpg";
 inline constexpr char kPagePicture[] = "般若心経.bmp";
 inline constexpr char kLibraryFileName[] = "文字集.smlib";
+inline constexpr char kTranslationsFolder[] = "translations";
 
 }  // namespace sumimai

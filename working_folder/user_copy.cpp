@@ -31,9 +31,12 @@ bool isUsersFile(const fs::path& relative) {
   return false;
 }
 
-// The files the programs read from the shipped data itself, never copied:
-// the character library (8 MB the user's folder need not hold).
-bool isReadInPlace(const fs::path& relative) { return relative == fs::path(kLibraryFileName); }
+// What the programs read from the installed data itself, never copied: the
+// character library (8 MB the user's folder need not hold) and the
+// catalogues of their messages.
+bool isReadInPlace(const fs::path& relative) {
+  return relative == fs::path(kLibraryFileName) || *relative.begin() == fs::path(kTranslationsFolder);
+}
 
 std::optional<CopyProblem> problemAt(const fs::path& path, int error) {
   return CopyProblem{path, systemReason(error)};
@@ -170,12 +173,13 @@ struct CopyPass {
     // Never through a link: writing there would write outside the folder.
     if (std::optional<fs::path> link = linkOnTheWay(folder, isFolder ? relative / "" : relative))
       return CopyProblem{*link, kLinkRefused};
+    if (isReadInPlace(relative)) return std::nullopt;
     if (isFolder) {
       fs::path target = folder / relative;
       if (!fs::is_directory(target, error)) fs::create_directory(target, error);
       return error ? problemAt(target, error.value()) : std::nullopt;
     }
-    if (!entry.is_regular_file(error) || isReadInPlace(relative)) return std::nullopt;
+    if (!entry.is_regular_file(error)) return std::nullopt;
     return file(entry.path(), relative);
   }
 
