@@ -15,7 +15,8 @@ if(NOT TARGET sumimai_fuzz_checks)
     ${_checks}/settings_checks.cpp
     ${_checks}/stroke_checks.cpp
     ${_checks}/text_checks.cpp
+    ${_checks}/trace_checks.cpp
   )
   target_include_directories(sumimai_fuzz_checks PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_renderer sumimai_recording_canvas sumimai_data_files sumimai_library)
+  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_grading sumimai_renderer sumimai_recording_canvas sumimai_data_files sumimai_library)
 endif()

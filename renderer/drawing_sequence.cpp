@@ -21,6 +21,7 @@ void drawCharacter(StrokeTable& table, DrawingTarget target, double Speed, const
 
 void fitForWindow(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF window, Framing framing) {
   if (framing == Framing::Centred) return fitIntoBox(table, StrokeCount, window);
+  if (framing == Framing::EmBox) return fitEmBox(table, StrokeCount, window, kEmBox, kEmBoxShare);
   fitCharacter(table, StrokeCount, canvasOfWindow(window));
 }
 

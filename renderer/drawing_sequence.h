@@ -24,7 +24,14 @@ enum class Framing {
   AsTheMainWindow,  // as the main window fits it: fitCharacter to the window's canvas, which
                     // leaves it 120 twips left of and 225 above the centre (room for the command row)
   Centred,          // fitIntoBox into the window itself, with the program's margin
+  EmBox,            // the character's design box (kEmBox) set into the window (fitEmBox), as text is set
 };
+
+// The design box of the converted characters, in stroke file units (the
+// source's 1024-unit box at 10 file units each), and the share of its cell
+// it takes: the rest is the room between neighbouring characters.
+inline constexpr double kEmBox = 10240;
+inline constexpr double kEmBoxShare = 0.92;
 
 // What a drawing leaves of the brush's values (the main window keeps them;
 // other drawings may look at them).

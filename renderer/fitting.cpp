@@ -166,5 +166,18 @@ void fitIntoBox(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF b
   markEnd(table, slotOf(StrokeCount));
 }
 
+void fitEmBox(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF box, double emBox, double share) {
+  markEnd(table, kStrokeSlots);
+  const double s = std::min(box.width, box.height) * share / emBox;
+  const double dx = (box.width - emBox * s) / 2, dy = (box.height - emBox * s) / 2;
+  walk(table, [&](StrokeRecord& r) {
+    auto place = [](std::int32_t& v, double scale, double shift) { if (v != 0) v = stored(v * scale + shift); };
+    place(r.StartX, s, dx), place(r.EndX, s, dx);
+    place(r.StartY, s, dy), place(r.EndY, s, dy);
+    scaleField(r.Thickness, s);
+    if (r.StartX == StrokeTerminator) ++r.StartX;
+  });
+  markEnd(table, slotOf(StrokeCount));
+}
 
 }  // namespace sumimai

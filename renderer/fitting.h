@@ -60,4 +60,12 @@ void 補正(PageStrokeTable& table, const StrokeCountValue& StrokeCount, GridBox
 void fitIntoBox(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF box,
                 BoxMargin margin = kProgramMargin);
 
+// Text set on the character's design box rather than on its ink: the box of
+// emBox x emBox table units (from 0, y down) scaled so that its side is
+// `share` of the box's smaller side and centred in it, every value rounded
+// (halves to even) and the strokes keeping their size and place within the
+// design box, so that a small kana stays small and 一 stays thin. The end
+// marks go as fitIntoBox leaves them.
+void fitEmBox(StrokeTable& table, const StrokeCountValue& StrokeCount, SizeF box, double emBox, double share);
+
 }  // namespace sumimai

@@ -1,5 +1,9 @@
 #include "cell_drawing.h"
 
+#include <cmath>
+
+#include "counting_canvas.h"
+#include "drawing/drawing_pace.h"
 #include "renderer/drawing_sequence.h"
 #include "renderer/window_canvas.h"
 
@@ -34,7 +38,53 @@ bool selectsAll(StrokeSelection selection, std::size_t strokes) {
   return selection.first <= 1 && selection.last >= static_cast<long>(strokes);
 }
 
+// The calls a character's drawing makes in this cell.
+std::uint64_t callsOf(const CharacterStrokes& strokes, PixelRect cell, Framing framing, const DrawingStyle& style) {
+  CountingCanvas counting;
+  counting.clock().setCallCost(std::chrono::nanoseconds(1));
+  drawCharacterInCell(strokes, cell, framing, counting, {style.speed, style.ink, std::nullopt, 1});
+  return counting.clock().calls();
+}
+
+// What each call of the character in its cell costs, as a multiple of the
+// canvas's cost.
+double costFactor(const CharacterStrokes& strokes, PixelRect cell, Framing framing, const DrawingStyle& style) {
+  if (!style.tempoScreen) return style.pace;
+  const PixelRect screen{0, 0, style.tempoScreen->width, style.tempoScreen->height};
+  const std::uint64_t here = callsOf(strokes, cell, framing, style);
+  if (here == 0) return style.pace;
+  const std::uint64_t there = callsOf(strokes, screen, Framing::AsTheMainWindow, style);
+  return style.pace * static_cast<double>(there) / static_cast<double>(here);
+}
+
+DrawingClock::Duration scaled(DrawingClock::Duration cost, double factor) {
+  return DrawingClock::Duration(std::llround(static_cast<double>(cost.count()) * factor));
+}
+
+// The dotted frame of a character that has no strokes: grey squares a
+// tenth of the cell inside its edges.
+constexpr Rgb kFrameGrey{150, 150, 150};
+
+void drawDottedFrame(PixelRect cell, CellCanvas& canvas) {
+  const SizeF window = windowOf(cell);
+  canvas.place(canvasOfWindow(window), cell);
+  const float side = std::min(window.width, window.height);
+  const float inset = side / 10, dot = std::max(side / 60, static_cast<float>(kTwipsPerPixel));
+  const float left = inset, top = inset, right = window.width - inset, bottom = window.height - inset;
+  constexpr int kDots = 12;  // along each side
+  auto square = [&](float x, float y) { canvas.fillRectangle({x - dot / 2, y - dot / 2}, {x + dot / 2, y + dot / 2}, kFrameGrey); };
+  for (int i = 0; i < kDots; ++i) {
+    const float t = static_cast<float>(i) / kDots;
+    square(left + (right - left) * t, top), square(right, top + (bottom - top) * t);
+    square(right - (right - left) * t, bottom), square(left, bottom - (bottom - top) * t);
+  }
+}
+
 }  // namespace
+
+Framing framingOf(Framing laid, const CharacterStrokes& strokes) {
+  return laid == Framing::EmBox && !strokes.onEmBox ? Framing::Centred : laid;
+}
 
 void drawCharacterInCell(const CharacterStrokes& strokes, PixelRect cell, Framing framing, CellCanvas& canvas,
                          const DrawingStyle& style, StrokeSelection selection, const RecordWatch& watch) {
@@ -59,12 +109,18 @@ void drawComposition(const Composition& composition, CellCanvas& canvas, const D
                      DrawingWatch* watch) {
   for (std::size_t i = 0; i < composition.characters.size(); ++i) {
     const PlacedCharacter& c = composition.characters[i];
-    if (!c.strokes) continue;
+    if (!c.strokes) {
+      const bool unwritten = c.state == CharacterState::Missing || c.state == CharacterState::Damaged;
+      if (unwritten && composition.framesUnwritten) drawDottedFrame(c.cell, canvas);
+      continue;
+    }
     if (watch) watch->characterBegins(i);
     const RecordWatch slots = [&](int slot) {
       if (watch) watch->slotReached(i, slot);
     };
-    drawCharacterInCell(*c.strokes, c.cell, composition.framing, canvas, style, {}, slots);
+    const Framing framing = framingOf(composition.framing, *c.strokes);
+    const ScopedCallCost cost(canvas.clock(), scaled(canvas.clock().callCost(), costFactor(*c.strokes, c.cell, framing, style)));
+    drawCharacterInCell(*c.strokes, c.cell, framing, canvas, style, {}, slots);
     if (watch) watch->characterEnds(i);
   }
 }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <limits>
+#include <optional>
 
 #include "composition.h"
 #include "data_files/settings_file.h"
@@ -24,9 +25,24 @@ class CellCanvas : public virtual Canvas {
 };
 
 struct DrawingStyle {
+  DrawingStyle() = default;
+  DrawingStyle(double speed, InkColour ink, std::optional<PictureSize> tempoScreen = std::nullopt, double pace = 1)
+      : speed(speed), ink(ink), tempoScreen(tempoScreen), pace(pace) {}
+
   double speed = 0;
   InkColour ink;
+  // When set, each character's calls are charged so that its writing lasts
+  // as long as it does drawn alone in the main window on a screen of this
+  // size: a bigger picture has more rings, and only draws finer, not
+  // slower. None: every call at the canvas's own cost (a window, or the
+  // save key, which keeps the tempo of the screen it saves).
+  std::optional<PictureSize> tempoScreen;
+  // Every call's cost is multiplied by this (a writing fitted into a given length).
+  double pace = 1;
 };
+
+// The screen whose tempo the tools keep.
+inline constexpr PictureSize kTempoScreen{1920, 1080};
 
 // Which strokes of a character are drawn: strokes first..last, counted
 // from 1 (strokeSpans). The character is always fitted whole, so that a
@@ -48,11 +64,16 @@ class DrawingWatch {
   virtual void characterEnds(std::size_t index) {}
 };
 
-// Draws the written characters in order (blank and unwritten cells stay
-// empty). The canvas of each cell is its window 30 twips larger
+// Draws the written characters in order, each charged at the style's
+// tempo. Blank cells stay empty, and so do unwritten ones, in a dotted frame
+// when the composition says so. The canvas of each cell is its window 30 twips larger
 // (renderer/window_canvas.h).
 void drawComposition(const Composition& composition, CellCanvas& canvas, const DrawingStyle& style,
                      DrawingWatch* watch = nullptr);
+
+// How a character is framed in a composition framed as `laid`: strokes
+// that are not on the design box are centred on their ink instead.
+Framing framingOf(Framing laid, const CharacterStrokes& strokes);
 
 // One character in a cell: placed, fitted, cleared and drawn (the selected
 // strokes of it).

@@ -1,11 +1,31 @@
 #include "character_strokes.h"
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "data_files/stroke_file.h"
 
 namespace sumimai {
+namespace {
+
+// The converter and our punctuation name themselves in the first line.
+bool headerSaysEmBox(std::istream& in) {
+  std::string header;
+  std::getline(in, header);
+  return header.rfind("sumimai-strokes U+", 0) == 0 || header.rfind("sumimai punctuation", 0) == 0;
+}
+
+bool standsOnEmBox(const StrokeSource& source) {
+  if (source.file) {
+    std::ifstream in(*source.file, std::ios::binary);
+    return headerSaysEmBox(in);
+  }
+  std::istringstream in(source.text);
+  return headerSaysEmBox(in);
+}
+
+}  // namespace
 
 StrokesLoaded loadStrokes(const StrokeSource& source) {
   if (!source.problem.empty()) return {std::nullopt, source.problem};
@@ -17,7 +37,10 @@ StrokesLoaded loadStrokes(const StrokeSource& source) {
     std::istringstream text(source.text);
     read = readStrokeStream(text, strokes.table, strokes.count);
   }
-  if (read.ok()) return {std::move(strokes), ""};
+  if (read.ok()) {
+    strokes.onEmBox = standsOnEmBox(source);
+    return {std::move(strokes), ""};
+  }
   const std::string problem = read.status == StrokeFileStatus::Missing ? "no such file" : read.problem;
   return {std::nullopt, source.origin + ": " + problem};
 }

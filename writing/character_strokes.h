@@ -17,6 +17,11 @@ struct CharacterStrokes {
   StrokeSource::Kind kind = StrokeSource::Kind::StrokeFile;
   StrokeTable table{};
   StrokeCountValue count;  // the slot of the end mark
+  // Whether the records stand on the converted characters' design box
+  // (kEmBox, renderer/drawing_sequence.h), so that text can be set on it:
+  // the library's characters, our punctuation and the stroke files the
+  // converter wrote. Stroke files recorded otherwise are fitted to their ink.
+  bool onEmBox = false;
 };
 
 struct [[nodiscard]] StrokesLoaded {

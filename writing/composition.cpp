@@ -1,5 +1,7 @@
 #include "composition.h"
 
+#include "vertical_forms.h"
+
 namespace sumimai {
 namespace {
 
@@ -24,7 +26,12 @@ PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lo
     for (const std::string& note : lookup.notes()) problem += "; " + note;
     return {character.text, character.offset, {}, CharacterState::Missing, {}, std::move(problem)};
   }
-  return placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+  PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+  // Our punctuation comes in the direction's own form already.
+  if (placed.strokes && direction == WritingDirection::Columns && source->kind != StrokeSource::Kind::Punctuation) {
+    setForColumns(character.text, *placed.strokes);
+  }
+  return placed;
 }
 
 Composed arranged(Composition composition, const LayoutRequest& layout) {
@@ -32,11 +39,29 @@ Composed arranged(Composition composition, const LayoutRequest& layout) {
   return {std::move(composition), std::move(problem)};
 }
 
+bool unwritten(const PlacedCharacter& c) {
+  return c.state == CharacterState::Missing || c.state == CharacterState::Damaged;
+}
+
 }  // namespace
+
+std::string settleUnwritten(Composition& composition, UnwrittenCharacters what, const LayoutRequest& layout) {
+  if (what == UnwrittenCharacters::Refused) return "";
+  const char* how = what == UnwrittenCharacters::Boxed ? " (an empty box in its place)" : " (left out)";
+  for (const PlacedCharacter& c : composition.characters) {
+    if (unwritten(c)) composition.notes.push_back(c.problem + how);
+  }
+  if (what == UnwrittenCharacters::Boxed) {
+    composition.framesUnwritten = true;
+    return "";
+  }
+  std::erase_if(composition.characters, unwritten);
+  return arrange(composition, layout);
+}
 
 const PlacedCharacter* Composition::firstUnwritten() const {
   for (const PlacedCharacter& c : characters) {
-    if (c.state == CharacterState::Missing || c.state == CharacterState::Damaged) return &c;
+    if (unwritten(c)) return &c;
   }
   return nullptr;
 }
@@ -64,7 +89,9 @@ Composed composeSources(const std::vector<StrokeSource>& sources, const LayoutRe
 }
 
 std::string arrange(Composition& composition, const LayoutRequest& layout) {
-  LayoutResult result = layOut(static_cast<int>(composition.characters.size()), layout);
+  std::vector<std::string> texts;
+  for (const PlacedCharacter& c : composition.characters) texts.push_back(c.text);
+  LayoutResult result = layOutText(texts, layout);
   if (!result.ok()) return result.problem;
   composition.picture = result.laid.picture;
   composition.framing = result.laid.framing;

@@ -36,6 +36,9 @@ struct PlacedCharacter {
 
 struct Composition {
   PictureSize picture;
+  // Whether the cells of Missing and Damaged characters are drawn as an
+  // empty cell in a dotted frame (settleUnwritten).
+  bool framesUnwritten = false;
   Framing framing = Framing::AsTheMainWindow;  // how each character sits in its cell
   std::vector<PlacedCharacter> characters;
   std::vector<std::string> notes;  // what the look-up had to leave out, for the user
@@ -67,5 +70,16 @@ Composed composeSources(const std::vector<StrokeSource>& sources, const LayoutRe
 // Places the characters anew (another size or direction): the picture, the
 // cells and the framing. "" or why they do not fit (then nothing changes).
 std::string arrange(Composition& composition, const LayoutRequest& layout);
+
+// What becomes of the characters that cannot be written.
+enum class UnwrittenCharacters {
+  Refused,  // kept as they are: the caller refuses the text, naming the first
+  Boxed,    // each keeps its cell, drawn empty in a dotted frame, and is named in a note
+  Skipped,  // each is left out, named in a note, and the rest are placed anew
+};
+
+// Settles the characters that cannot be written as asked. "" or why the
+// characters left do not fit (Skipped).
+std::string settleUnwritten(Composition& composition, UnwrittenCharacters what, const LayoutRequest& layout);
 
 }  // namespace sumimai

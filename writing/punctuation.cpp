@@ -5,116 +5,111 @@
 #include <numbers>
 #include <vector>
 
-#include "data_files/stroke_file_text.h"
+#include "drawn_marks.h"
 
 namespace sumimai {
 namespace {
 
-// A point of a stroke in the character box (0..1024, y down) and the brush
-// radius there, in the same units.
-struct Point {
-  double x, y, radius;
+// What a mark does in columns (vertical writing).
+enum class InColumns {
+  Stays,               // ・ ！ ？ and the digits
+  MovesToTheTopRight,  // 、 。 ， ．: from the bottom left of the box to its top right
+  Turns,               // brackets, 〜 and the leaders: a quarter turn clockwise about the centre
 };
-using Stroke = std::vector<Point>;
 
-enum class Mark { Comma, Stop, Open, Close, DoubleOpen, DoubleClose, Dot };
+struct Mark {
+  std::vector<MarkStroke> strokes;  // as the mark stands in a row
+  InColumns inColumns = InColumns::Stays;
+};
 
-constexpr double kBox = 1024;
-constexpr double kFileUnits = 10;  // file units per box unit, as the converter writes characters
-// The corner records' thickness: about the widest brush of a character, so
-// that the fitting leaves the margin it leaves around a character.
-constexpr int kCornerThickness = 300;
-constexpr double kCornerInset = 10;
+MarkStroke mirrored(MarkStroke s) {
+  for (MarkPoint& p : s) p.x = kMarkBox - p.x;
+  return s;
+}
 
-Stroke circle(double cx, double cy, double r, double radius) {
-  Stroke s;
+std::vector<MarkStroke> mirrored(std::vector<MarkStroke> strokes) {
+  for (MarkStroke& s : strokes) s = mirrored(std::move(s));
+  return strokes;
+}
+
+// A wave across the box's middle: one period, from the left.
+MarkStroke wave() {
+  MarkStroke s;
   for (int i = 0; i <= 16; ++i) {
-    const double a = -std::numbers::pi / 2 + i * 2 * std::numbers::pi / 16;
-    s.push_back({cx + r * std::cos(a), cy + r * std::sin(a), radius});
+    const double t = i / 16.0;
+    s.push_back({150 + 724 * t, 512 - 70 * std::sin(2 * std::numbers::pi * t), 22});
   }
   return s;
 }
 
-// The marks as they stand in a row of horizontal writing.
-std::vector<Stroke> horizontalStrokes(Mark mark) {
-  switch (mark) {
-    case Mark::Comma:
-      return {{{165, 735, 12}, {200, 790, 32}, {240, 850, 34}, {262, 888, 16}}};
-    case Mark::Stop:
-      return {circle(220, 810, 78, 17)};
-    case Mark::Dot:
-      return {{{500, 500, 16}, {512, 515, 36}}};
-    case Mark::Open:
-      return {{{880, 130, 18}, {580, 130, 22}, {580, 640, 18}}};
-    case Mark::Close:
-      return {{{144, 894, 18}, {444, 894, 22}, {444, 384, 18}}};
-    case Mark::DoubleOpen:
-      return {{{880, 110, 14}, {560, 110, 16}, {560, 660, 14}}, {{880, 210, 14}, {660, 210, 16}, {660, 660, 14}}};
-    case Mark::DoubleClose:
-      return {{{144, 914, 14}, {464, 914, 16}, {464, 364, 14}}, {{144, 814, 14}, {364, 814, 16}, {364, 364, 14}}};
-  }
-  return {};
-}
-
-// In vertical writing: 、 and 。 move to the top right; brackets turn a
-// quarter turn clockwise about the box's centre.
-Stroke vertical(Mark mark, Stroke s) {
-  const bool moves = mark == Mark::Comma || mark == Mark::Stop;
-  for (Point& p : s) {
-    if (moves) p = {p.x + 580, p.y - 600, p.radius};
-    else if (mark != Mark::Dot) p = {kBox - p.y, p.x, p.radius};
-  }
-  return s;
-}
-
-std::optional<Mark> markOf(std::string_view c) {
-  static const std::map<std::string_view, Mark> marks = {
-      {"、", Mark::Comma}, {"，", Mark::Comma}, {"､", Mark::Comma},    {"。", Mark::Stop},
-      {"．", Mark::Stop},  {"｡", Mark::Stop},  {"「", Mark::Open},     {"」", Mark::Close},
-      {"『", Mark::DoubleOpen}, {"』", Mark::DoubleClose}, {"・", Mark::Dot}, {"･", Mark::Dot},
+// The marks as they stand in a row: closing marks in the left half of the
+// box, opening ones in the right half, 、。，． at the bottom left.
+const std::map<std::string_view, Mark>& marks() {
+  static const std::vector<MarkStroke> comma = {{{165, 735, 12}, {200, 790, 32}, {240, 850, 34}, {262, 888, 16}}};
+  static const std::vector<MarkStroke> stop = {arc(220, 810, 78, 78, -90, 270, 17)};
+  static const std::vector<MarkStroke> fullComma = {{{215, 795, 34}, {228, 840, 30}, {190, 905, 12}}};
+  static const std::vector<MarkStroke> fullStop = {dot(222, 842, 36)};
+  static const std::vector<MarkStroke> middleDot = {dot(512, 515, 36)};
+  static const std::vector<MarkStroke> open = {{{880, 130, 18}, {580, 130, 22}, {580, 640, 18}}};
+  static const std::vector<MarkStroke> close = {{{144, 894, 18}, {444, 894, 22}, {444, 384, 18}}};
+  static const std::vector<MarkStroke> doubleOpen = {{{880, 110, 14}, {560, 110, 16}, {560, 660, 14}},
+                                                     {{880, 210, 14}, {660, 210, 16}, {660, 660, 14}}};
+  static const std::vector<MarkStroke> doubleClose = {{{144, 914, 14}, {464, 914, 16}, {464, 364, 14}},
+                                                      {{144, 814, 14}, {364, 814, 16}, {364, 364, 14}}};
+  static const std::vector<MarkStroke> paren = {arc(880, 512, 180, 400, 240, 120, 20)};
+  static const std::vector<MarkStroke> lenticular = {
+      {{850, 120, 22}, {640, 120, 40}, {600, 300, 55}, {600, 724, 55}, {640, 904, 40}, {850, 904, 22}}};
+  static const std::vector<MarkStroke> shell = {{{860, 140, 18}, {720, 240, 22}, {720, 784, 22}, {860, 884, 18}}};
+  static const std::vector<MarkStroke> exclamation = {{{512, 150, 34}, {512, 420, 26}, {512, 650, 14}},
+                                                      dot(512, 830, 36)};
+  static const std::vector<MarkStroke> question = {
+      joined(arc(512, 330, 190, 170, 200, 420, 26), {{520, 560, 22}, {512, 650, 16}}), dot(512, 830, 36)};
+  static const std::vector<MarkStroke> ellipsis = {dot(170, 515, 30), dot(512, 515, 30), dot(854, 515, 30)};
+  static const std::vector<MarkStroke> twoDots = {dot(340, 515, 30), dot(684, 515, 30)};
+  using enum InColumns;
+  static const std::map<std::string_view, Mark> all = {
+      {"、", {comma, MovesToTheTopRight}},   {"､", {comma, MovesToTheTopRight}},
+      {"。", {stop, MovesToTheTopRight}},    {"｡", {stop, MovesToTheTopRight}},
+      {"，", {fullComma, MovesToTheTopRight}}, {",", {fullComma, MovesToTheTopRight}},
+      {"．", {fullStop, MovesToTheTopRight}},  {".", {fullStop, MovesToTheTopRight}},
+      {"・", {middleDot, Stays}},            {"･", {middleDot, Stays}},
+      {"「", {open, Turns}},                 {"」", {close, Turns}},
+      {"『", {doubleOpen, Turns}},           {"』", {doubleClose, Turns}},
+      {"（", {paren, Turns}},                {"）", {mirrored(paren), Turns}},
+      {"(", {paren, Turns}},                 {")", {mirrored(paren), Turns}},
+      {"【", {lenticular, Turns}},           {"】", {mirrored(lenticular), Turns}},
+      {"〔", {shell, Turns}},                {"〕", {mirrored(shell), Turns}},
+      {"〜", {{wave()}, Turns}},             {"～", {{wave()}, Turns}},
+      {"…", {ellipsis, Turns}},              {"‥", {twoDots, Turns}},
+      {"！", {exclamation, Stays}},          {"!", {exclamation, Stays}},
+      {"？", {question, Stays}},             {"?", {question, Stays}},
   };
-  auto found = marks.find(c);
-  if (found == marks.end()) return std::nullopt;
-  return found->second;
+  return all;
 }
 
-std::int32_t fileValue(double boxUnits) { return strokeFileValue(boxUnits * kFileUnits); }
-
-// A record that is never drawn (Kind 3), of no length, at (at, at) of the box.
-StrokeRecord cornerRecord(double at) {
-  const std::int32_t p = fileValue(at);
-  return {p, p, p, p, kUndrawnRecord, kCornerThickness};
-}
-
-// The stroke file: each stroke a Kind 1 record of no length, then Kind 2
-// records; then the box's corners as records that are never drawn (Kind 3).
-std::string strokeFileOf(const std::vector<Stroke>& strokes) {
-  std::vector<StrokeRecord> records;
-  for (const Stroke& s : strokes) {
-    for (std::size_t i = 0; i < s.size(); ++i) {
-      const Point& from = s[i == 0 ? 0 : i - 1];
-      records.push_back({fileValue(from.x), fileValue(from.y), fileValue(s[i].x), fileValue(s[i].y),
-                         i == 0 ? kNewStroke : kStrokeGoesOn, fileValue(s[i].radius)});
-    }
+MarkStroke inColumns(InColumns rule, MarkStroke s) {
+  for (MarkPoint& p : s) {
+    if (rule == InColumns::MovesToTheTopRight) p = {p.x + 580, p.y - 600, p.radius};
+    else if (rule == InColumns::Turns) p = {kMarkBox - p.y, p.x, p.radius};
   }
-  // A little inside the box, so that the fitting's rounding never brings a
-  // corner to 0, which would count as absent.
-  records.push_back(cornerRecord(kCornerInset));
-  records.push_back(cornerRecord(kBox - kCornerInset));
-  return strokeFileText("sumimai punctuation", records);
+  return s;
 }
 
 }  // namespace
 
 std::optional<StrokeSource> PunctuationSource::find(std::string_view character, WritingDirection direction) const {
-  const std::optional<Mark> mark = markOf(character);
-  if (!mark) return std::nullopt;
-  std::vector<Stroke> strokes = horizontalStrokes(*mark);
+  std::vector<MarkStroke> strokes = digitStrokes(character);
+  InColumns rule = InColumns::Stays;
+  if (strokes.empty()) {
+    const auto found = marks().find(character);
+    if (found == marks().end()) return std::nullopt;
+    strokes = found->second.strokes, rule = found->second.inColumns;
+  }
   if (direction == WritingDirection::Columns) {
-    for (Stroke& s : strokes) s = vertical(*mark, std::move(s));
+    for (MarkStroke& s : strokes) s = inColumns(rule, std::move(s));
   }
   return StrokeSource{StrokeSource::Kind::Punctuation, "punctuation " + std::string(character), std::nullopt,
-                      strokeFileOf(strokes), {}};
+                      markStrokeFile(character, strokes), {}};
 }
 
 }  // namespace sumimai

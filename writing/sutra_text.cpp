@@ -18,6 +18,8 @@ SutraCharacters sutraCharacters(const DataPlaces& places, SutraRange range) {
   SutraCharacters sutra;
   for (int i = std::max(range.first, 1); i <= std::min(range.last, kSutraCharacters); ++i) {
     sutra.characters.push_back({text[static_cast<std::size_t>(i)], 0});
+    // The title stands in its own column, the body begins the next.
+    if (i == kSutraTitleCharacters && i < range.last) sutra.characters.push_back({"\n", 0});
   }
   return sutra;
 }

@@ -20,7 +20,12 @@ struct [[nodiscard]] SutraCharacters {
   std::string problem;  // "" or what is missing or wrong, naming the file
 };
 
-// The characters first..last of the first character list the places have.
+// The title's characters: 摩訶般若波羅蜜多心経.
+inline constexpr int kSutraTitleCharacters = 10;
+
+// The characters first..last of the first character list the places have,
+// with a line feed after the title when the body follows it, so that the
+// title stands in a line of its own.
 SutraCharacters sutraCharacters(const DataPlaces& places, SutraRange range);
 
 // "no 般若心経\NAME in the working folder or the shipped data".

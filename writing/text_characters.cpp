@@ -29,7 +29,7 @@ TextCharacters charactersOf(std::string_view text) {
 }
 
 bool isBlank(std::string_view character) {
-  return character == " " || character == "\t" || character == "\n" || character == "\u3000";
+  return character == " " || character == "\t" || character == "\n" || character == "\r" || character == "\u3000";
 }
 
 }  // namespace sumimai

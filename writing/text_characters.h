@@ -24,7 +24,7 @@ struct [[nodiscard]] TextCharacters {
 TextCharacters charactersOf(std::string_view text);
 
 // Whether a character leaves its cell empty: a space, an ideographic
-// space, a tab or a line feed.
+// space, a tab or a line feed (or carriage return).
 bool isBlank(std::string_view character);
 
 }  // namespace sumimai

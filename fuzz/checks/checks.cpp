@@ -5,6 +5,7 @@
 #include "settings_checks.h"
 #include "stroke_checks.h"
 #include "text_checks.h"
+#include "trace_checks.h"
 
 namespace sumimai::fuzz {
 
@@ -12,6 +13,7 @@ std::span<const FuzzTarget> fuzzTargets() {
   static constexpr FuzzTarget kTargets[] = {
       {"text_items", checkTextItems}, {"number_forms", checkNumberForms},   {"stroke_file", checkStrokeFile},
       {"page_file", checkPageFile},   {"settings_file", checkSettingsFile}, {"library", checkLibrary},
+      {"trace", checkTrace},
   };
   return kTargets;
 }

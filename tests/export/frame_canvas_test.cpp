@@ -94,8 +94,8 @@ TEST(FrameCanvas, CellsKeepWhatWasWrittenBeforeAndDrawOnlyInTheirWindow) {
       requestFor({smallCharacter(), smallCharacter()}, {100, 48}, "unused.webp", WritingDirection::Rows);
   ASSERT_EQ(request.composition.characters.size(), 2u);
   const PixelRect left = request.composition.characters[0].cell, right = request.composition.characters[1].cell;
-  EXPECT_EQ(left, (PixelRect{2, 0, 50, 48}));
-  EXPECT_EQ(right, (PixelRect{50, 0, 98, 48}));
+  EXPECT_EQ(left, (PixelRect{10, 4, 50, 44}));  // 40-pixel cells, a tenth of one around them
+  EXPECT_EQ(right, (PixelRect{50, 4, 90, 44}));
   KeepingWriter writer;
   const RgbImage ground(100, 48);
   FrameCanvas canvas(ground, 30, writer);

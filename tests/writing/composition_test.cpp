@@ -8,6 +8,7 @@
 
 #include "library/library_writer.h"
 #include "renderer/drawing_sequence.h"
+#include "writing/cell_drawing.h"
 #include "test_files.h"
 
 namespace sumimai {
@@ -50,8 +51,8 @@ TEST_F(Composing, EachCharacterComesFromTheFirstPlaceThatHasIt) {
   EXPECT_EQ(got[5].problem, "no strokes for the character ☃");
   EXPECT_EQ(c.composition.firstUnwritten(), &got[5]);
   EXPECT_EQ(got[3].offset, 7u);  // 色 空 and the blank take 3 + 3 + 1 bytes
-  EXPECT_EQ(got[1].cell, (PixelRect{240, 0, 480, 240}));  // a row of 240-pixel cells
-  EXPECT_EQ(c.composition.picture, (PictureSize{1440, 240}));
+  EXPECT_EQ(got[1].cell, (PixelRect{264, 24, 504, 264}));  // a row of 240-pixel cells, 24 around
+  EXPECT_EQ(c.composition.picture, (PictureSize{1488, 288}));
 }
 
 TEST_F(Composing, DamagedDataIsKeptWithItsReasonAndABadLibraryIsLeftOutWithANote) {
@@ -139,6 +140,49 @@ TEST_F(Composing, StrokeFilesGivenByNameAreNamedInTheirProblems) {
   const Composed c = composeSources({strokeFileSource("般若心経/色.mem"), strokeFileSource("gone.mem", "shown.mem")}, {});
   EXPECT_EQ(c.composition.characters[0].state, CharacterState::Written);
   EXPECT_EQ(c.composition.characters[1].problem, "shown.mem: no such file");
+}
+
+class FillCounting : public CellCanvas {
+ public:
+  SizeF outerSize() const override { return size_; }
+  void setSize(SizeF size) override { size_ = size; }
+  void drawRing(const Ring&) override {}
+  void drawLine(PointF, PointF, Rgb) override {}
+  void drawRectangle(PointF, PointF, Rgb) override {}
+  void fillRectangle(PointF a, PointF, Rgb) override { fills.push_back({cell, a}); }
+  void clear() override {}
+  void place(SizeF canvas, PixelRect window) override { size_ = canvas, cell = window; }
+  std::vector<std::pair<PixelRect, PointF>> fills;
+  PixelRect cell;
+
+ private:
+  SizeF size_;
+};
+
+TEST_F(Composing, AMissingCharacterIsBoxedInADottedFrameOrLeftOutEachWithANote) {
+  const CharacterLookup lookup = standardLookup(places);
+  const LayoutRequest rows{WritingDirection::Rows, std::nullopt, std::nullopt};
+  Composed boxed = composeText("空☃空", lookup, rows);
+  ASSERT_TRUE(settleUnwritten(boxed.composition, UnwrittenCharacters::Boxed, rows).empty());
+  EXPECT_EQ(boxed.composition.characters.size(), 3u);
+  EXPECT_EQ(boxed.composition.notes, (std::vector<std::string>{"no strokes for the character ☃ (an empty box in its place)"}));
+  FillCounting canvas;
+  drawComposition(boxed.composition, canvas, {});
+  ASSERT_EQ(canvas.fills.size(), 48u);  // twelve squares a side, all in the empty cell
+  for (const auto& [cell, at] : canvas.fills) EXPECT_EQ(cell, boxed.composition.characters[1].cell);
+  EXPECT_FLOAT_EQ(canvas.fills[0].second.x, 240 * 15 / 10 - 240 * 15 / 60 / 2);  // a tenth of the cell inside
+
+  Composed skipped = composeText("空☃空", lookup, rows);
+  ASSERT_TRUE(settleUnwritten(skipped.composition, UnwrittenCharacters::Skipped, rows).empty());
+  ASSERT_EQ(skipped.composition.characters.size(), 2u);
+  EXPECT_EQ(skipped.composition.firstUnwritten(), nullptr);
+  EXPECT_EQ(skipped.composition.notes, (std::vector<std::string>{"no strokes for the character ☃ (left out)"}));
+  EXPECT_EQ(skipped.composition.picture, (PictureSize{528, 288}));  // two cells now
+
+  Composed refused = composeText("空☃", lookup, rows);
+  ASSERT_TRUE(settleUnwritten(refused.composition, UnwrittenCharacters::Refused, rows).empty());
+  EXPECT_NE(refused.composition.firstUnwritten(), nullptr);
+  EXPECT_TRUE(refused.composition.notes.empty());
 }
 
 }  // namespace

@@ -68,8 +68,45 @@ TEST(Punctuation, BracketsTurnAQuarterTurnInColumns) {
   for (const char* mark : {"『", "』", "・"}) fittedInk(rows, mark);
 }
 
+// The strokes of a mark: how many records each begins with.
+std::vector<int> strokeLengths(const char* mark, WritingDirection direction = WritingDirection::Rows) {
+  std::optional<StrokeSource> found = PunctuationSource().find(mark, direction);
+  if (!found) return {};
+  std::istringstream in(found->text);
+  StrokeTable table{};
+  StrokeCountValue count;
+  (void)readStrokeStream(in, table, count);
+  std::vector<int> lengths;
+  for (int i = 1; i < slotOf(count); ++i) {
+    if (table[i].Kind == kNewStroke) lengths.push_back(0);
+    if (table[i].Kind == kNewStroke || table[i].Kind == kStrokeGoesOn) ++lengths.back();
+  }
+  return lengths;
+}
+
+TEST(Punctuation, DigitsAndLessonMarksAreWrittenInTheirStrokes) {
+  for (const char* one : {"0", "1", "2", "3", "6", "7", "8", "9", "（", "）", "〜", "【", "〔"}) {
+    EXPECT_EQ(strokeLengths(one).size(), 1u) << one;
+  }
+  for (const char* two : {"4", "5", "！", "？", "‥"}) EXPECT_EQ(strokeLengths(two).size(), 2u) << two;
+  EXPECT_EQ(strokeLengths("…").size(), 3u);
+  EXPECT_EQ(strokeLengths("５"), strokeLengths("5"));  // full-width and ASCII alike
+  // 5: the stem and its belly in one stroke, the bar last and short.
+  const std::vector<int> five = strokeLengths("5");
+  EXPECT_GT(five[0], five[1]);
+  // A digit and ！ stay upright in columns; （ turns, opening downwards on the lower half.
+  EXPECT_EQ(fittedInk(WritingDirection::Columns, "7").top, fittedInk(WritingDirection::Rows, "7").top);
+  const Box paren = fittedInk(WritingDirection::Rows, "（"), turned = fittedInk(WritingDirection::Columns, "（");
+  EXPECT_GT(paren.bottom - paren.top, paren.right - paren.left);
+  EXPECT_GT(turned.right - turned.left, turned.bottom - turned.top);
+  EXPECT_GT(turned.top, kMiddleY);
+  const Box stop = fittedInk(WritingDirection::Columns, "．");
+  EXPECT_GT(stop.left, kMiddleX);
+  EXPECT_LT(stop.bottom, kMiddleY);
+}
+
 TEST(Punctuation, OtherCharactersAreNotPunctuation) {
-  for (const char* c : {"海", "あ", "A", "！", ""}) {
+  for (const char* c : {"海", "あ", "A", "ー", ""}) {
     EXPECT_FALSE(PunctuationSource().find(c, WritingDirection::Columns).has_value()) << c;
   }
 }

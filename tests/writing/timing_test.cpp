@@ -63,9 +63,9 @@ TEST(Timing, StrokesFollowEachOtherWithinTheirCharacter) {
 }
 
 TEST(Timing, CharactersFollowEachOtherAndOneNotDrawnTakesNoTime) {
-  // Three 64-pixel cells in a row, the characters centred in them.
+  // Three 64-pixel cells in a row and their margin, the characters centred in them.
   const Composed c = composeSources({twoStrokes(), strokeFileSource("missing.mem"), twoStrokes()},
-                                    {WritingDirection::Rows, std::nullopt, PictureSize{192, 64}});
+                                    {WritingDirection::Rows, std::nullopt, PictureSize{206, 78}});
   const CompositionTiming t = timed(c.composition);
   ASSERT_EQ(t.characters.size(), 3u);
   EXPECT_EQ(t.characters[0].end, 3757ns);
@@ -76,6 +76,46 @@ TEST(Timing, CharactersFollowEachOtherAndOneNotDrawnTakesNoTime) {
   ASSERT_EQ(t.characters[2].strokes.size(), 2u);
   EXPECT_EQ(t.characters[2].strokes[1].start, 3757ns + 620ns);
   EXPECT_EQ(t.total, 7514ns);
+}
+
+}  // namespace
+}  // namespace sumimai
+
+namespace sumimai {
+namespace {
+
+using namespace std::chrono_literals;
+
+const DataPlaces kShippedData{{}, {std::filesystem::path(SUMIMAI_REPOSITORY) / "data"}};
+
+Composition composedAt(std::string_view text, PictureSize size) {
+  const CharacterLookup lookup = standardLookup(kShippedData);
+  Composed c = composeText(text, lookup, {WritingDirection::Columns, std::nullopt, size});
+  EXPECT_TRUE(c.ok()) << c.problem;
+  return std::move(c.composition);
+}
+
+TEST(Tempo, ACharacterLastsAsLongAtEverySizeAsOnTheReferenceScreen) {
+  const DrawingStyle onScreen(0, {}, kTempoScreen);
+  const CompositionTiming small = timeComposition(composedAt("永", {720, 720}), onScreen);
+  const CompositionTiming large = timeComposition(composedAt("永", {1080, 1080}), onScreen);
+  const CompositionTiming huge = timeComposition(composedAt("永", {4096, 4096}), onScreen);
+  const CompositionTiming screen = timeComposition(composedAt("永", {1920, 1080}), DrawingStyle(0, {}));
+  EXPECT_GT(screen.total, 1s);
+  for (const CompositionTiming* t : {&small, &large, &huge}) {
+    EXPECT_LT(std::chrono::abs(t->total - screen.total), 1ms) << t->total.count();
+  }
+  // Without the reference, a bigger picture has more rings and takes longer.
+  EXPECT_GT(timeComposition(composedAt("永", {4096, 4096}), DrawingStyle(0, {})).total, 2 * screen.total);
+}
+
+TEST(Tempo, EachCharacterOfATextTakesItsTimeOnScreenAndThePaceScalesIt) {
+  const CompositionTiming alone = timeComposition(composedAt("永", {1920, 1080}), DrawingStyle(0, {}));
+  const CompositionTiming text = timeComposition(composedAt("永永永", {300, 900}), DrawingStyle(0, {}, kTempoScreen));
+  ASSERT_EQ(text.characters.size(), 3u);
+  for (const CharacterTiming& c : text.characters) EXPECT_LT(std::chrono::abs(c.end - c.start - alone.total), 1ms);
+  const CompositionTiming half = timeComposition(composedAt("永永永", {300, 900}), DrawingStyle(0, {}, kTempoScreen, 0.5));
+  EXPECT_LT(std::chrono::abs(2 * half.total - text.total), 1ms);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ constexpr PictureSize kDefaultPageSize{1280, 720};
 // options do.
 DrawingStyle styleFrom(const ExportOptions& o, std::vector<std::string>& notes) {
   DrawingStyle style;
+  style.tempoScreen = kTempoScreen;  // as long at every size as on a 1920 x 1080 screen
   if (fileExists(kSettingsFileName)) {
     SettingsRead read = readSettingsFile(findFile(kSettingsFileName));
     if (read.ok) {
