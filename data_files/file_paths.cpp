@@ -8,6 +8,7 @@
 #include <ext/stdio_filebuf.h>
 #include <system_error>
 
+#include "core/printable.h"
 #include "file_writing.h"
 
 namespace sumimai {
@@ -49,7 +50,7 @@ class DescriptorStream : public std::istream {
 }  // namespace
 
 std::string dataFileDisplayName(std::string_view fileName) {
-  return std::string(kDataFolder) + "\\" + std::string(fileName);
+  return std::string(kDataFolder) + "\\" + printable(fileName);
 }
 
 // The name is appended to the folder as text, not joined as a path: a name

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/printable.h"
 #include "number_forms.h"
 #include "stroke_file.h"
 #include "text_items.h"
@@ -32,7 +33,7 @@ std::optional<Value> readField(TextItemReader& reader, int record, int itemNumbe
   }
   std::optional<Value> value = convert(*number.value);
   if (!value) {
-    problem = recordProblem(record, field + "「" + utf8Prefix(item->text, 40) + "」は扱える範囲を超えています。");
+    problem = recordProblem(record, field + "「" + printable(utf8Prefix(item->text, 40)) + "」は扱える範囲を超えています。");
   }
   return value;
 }

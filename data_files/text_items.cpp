@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/printable.h"
 #include "core/utf8.h"
 #include "number_forms.h"
 
@@ -137,7 +138,7 @@ std::string utf8Prefix(const std::string& text, std::size_t maxBytes) {
 
 NumberItem numberOfItem(const TextItem& item) {
   constexpr std::size_t kQuoted = 40;  // bytes of the item a message quotes
-  const std::string quoted = "「" + utf8Prefix(item.text, kQuoted);
+  const std::string quoted = "「" + printable(utf8Prefix(item.text, kQuoted));
   if (item.truncated) {
     return {std::nullopt, quoted + "…」は長すぎます（" + std::to_string(TextItemReader::kMaxItemBytes) +
                               " バイトを超えています）。"};

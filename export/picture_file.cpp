@@ -12,6 +12,21 @@ using namespace ffmpeg;
   throw ExportError("cannot read the picture " + path.string() + ": " + why);
 }
 
+// Options that keep FFmpeg to the one file named and to picture formats:
+// playlists and concatenation lists (which name other files to read) are
+// not among the formats, no protocol but plain files is allowed, and the
+// image reader takes the name as it is, never as a numbered sequence.
+AVDictionary* pictureOnlyOptions() {
+  AVDictionary* options = nullptr;
+  av_dict_set(&options, "format_whitelist",
+              "image2,bmp_pipe,gif,gif_pipe,jpeg_pipe,jpegls_pipe,png_pipe,webp_pipe,tiff_pipe,ppm_pipe,pgm_pipe,"
+              "pbm_pipe,pam_pipe,qoi_pipe,j2k_pipe,psd_pipe,sgi_pipe,pcx_pipe,sunrast_pipe,xbm_pipe,xpm_pipe",
+              0);
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  av_dict_set(&options, "pattern_type", "none", 0);
+  return options;
+}
+
 // The first frame the file decodes to.
 FramePtr firstFrame(const std::filesystem::path& path) {
   quiet();
@@ -19,9 +34,10 @@ FramePtr firstFrame(const std::filesystem::path& path) {
   if (!std::filesystem::exists(path, error)) fail(path, "no such file");
   if (!std::filesystem::is_regular_file(path, error)) fail(path, "not a regular file");
   AVFormatContext* opened = nullptr;
-  if (int e = avformat_open_input(&opened, localUrl(path.string()).c_str(), nullptr, nullptr); e < 0) {
-    fail(path, errorText(e));
-  }
+  AVDictionary* options = pictureOnlyOptions();
+  const int e = avformat_open_input(&opened, localUrl(path.string()).c_str(), nullptr, &options);
+  av_dict_free(&options);
+  if (e < 0) fail(path, e == AVERROR(EINVAL) ? "not a picture" : errorText(e));
   InputPtr input(opened);
   const AVCodec* codec = nullptr;
   const int stream = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, &codec, 0);

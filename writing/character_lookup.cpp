@@ -1,5 +1,6 @@
 #include "character_lookup.h"
 
+#include "core/printable.h"
 #include "core/utf8.h"
 #include "data_files/file_paths.h"
 #include "punctuation.h"
@@ -11,12 +12,12 @@ std::optional<StrokeSource> StrokeFolder::find(std::string_view character, Writi
   const std::string name = std::string(character) + ".mem";
   if (!staysInFolder(name)) {
     return StrokeSource{StrokeSource::Kind::StrokeFile, name, {}, {},
-                        "the character " + std::string(character) + " would name a file outside the stroke folder " +
+                        "the character " + printable(character) + " would name a file outside the stroke folder " +
                             folder_.string() + "; it is not read"};
   }
   const fs::path file = findFile(folder_ / (std::string(character) + ".mem"));
   if (!fileExists(file)) return std::nullopt;
-  return StrokeSource{StrokeSource::Kind::StrokeFile, file.string(), file, {}, {}};
+  return StrokeSource{StrokeSource::Kind::StrokeFile, printable(file.string()), file, {}, {}};
 }
 
 std::optional<StrokeSource> LibrarySource::find(std::string_view character, WritingDirection) const {
@@ -25,7 +26,7 @@ std::optional<StrokeSource> LibrarySource::find(std::string_view character, Writ
   const LibraryEntryRead entry = library_.entry(decoded.codePoints.front());
   if (!entry.problem.empty()) return StrokeSource{StrokeSource::Kind::Library, origin_, {}, {}, entry.problem};
   if (!entry.text) return std::nullopt;
-  return StrokeSource{StrokeSource::Kind::Library, origin_ + " (" + std::string(character) + ")", {}, *entry.text, {}};
+  return StrokeSource{StrokeSource::Kind::Library, origin_ + " (" + printable(character) + ")", {}, *entry.text, {}};
 }
 
 std::optional<StrokeSource> CharacterLookup::find(std::string_view character, WritingDirection direction) const {

@@ -1,5 +1,6 @@
 #include "composition.h"
 
+#include "core/printable.h"
 #include "vertical_forms.h"
 
 namespace sumimai {
@@ -22,7 +23,7 @@ PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lo
   if (!source) {
     // A library left out (damaged, cut short) may be why: it is named with
     // what is wrong with it.
-    std::string problem = "no strokes for the character " + character.text;
+    std::string problem = "no strokes for the character " + printable(character.text);
     for (const std::string& note : lookup.notes()) problem += "; " + note;
     return {character.text, character.offset, {}, CharacterState::Missing, {}, std::move(problem)};
   }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/printable.h"
+#include "data_files/file_paths.h"
+#include "data_files/stroke_file.h"
+
 #include <sstream>
 #include <vector>
 
@@ -63,6 +67,25 @@ TEST(TextItems, AHugeItemIsCutAndFlagged) {
   EXPECT_TRUE(first->truncated);
   EXPECT_EQ(first->text.size(), TextItemReader::kMaxItemBytes);
   EXPECT_EQ(reader.next()->text, "8");
+}
+
+}  // namespace
+}  // namespace sumimai
+
+namespace sumimai {
+namespace {
+
+// Bytes from a file or a name that would act on a terminal or a message box
+// are shown as escapes wherever a message quotes them.
+TEST(TextItems, ControlCharactersAreShownEscapedInMessages) {
+  EXPECT_EQ(numberOfItem({"1\x1b[2J\a", false, false}).problem, "「1\\x1B[2J\\x07」は数値ではありません。");
+  std::istringstream file("h\r\n1,1e300\x7f,0,0,0,1,1,,,,\r\n99999\r\n");
+  StrokeTable table;
+  StrokeCountValue count = 0;
+  EXPECT_EQ(readStrokeStream(file, table, count).problem, "記録 1 の項目 2「1e300\\x7F」は数値ではありません。");
+  EXPECT_EQ(dataFileDisplayName("\x1b]0;title\a.mem"), "般若心経\\\\x1B]0;title\\x07.mem");
+  // C1 controls too; other characters and invalid bytes stay as they are.
+  EXPECT_EQ(printable("色\u009b2J\xff" "a"), "色\\u009B2J\xff" "a");
 }
 
 }  // namespace

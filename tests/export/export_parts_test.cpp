@@ -6,7 +6,10 @@
 
 #include "drawing/raster/pixel_arithmetic.h"
 #include "export/gif_palette.h"
+#include "export/export_error.h"
 #include "export/output_file.h"
+#include "export/picture_file.h"
+#include "export/png_writer.h"
 #include "export/yuv_frame.h"
 #include "test_files.h"
 
@@ -37,6 +40,26 @@ TEST(YuvConversion, WhiteAndBlackAtTheirLevelsOnlyWithinTheWidenedRectangle) {
   EXPECT_EQ(cr[1 * 2 + 1], 128);
   EXPECT_EQ(y[0], 0);  // outside: untouched
   EXPECT_EQ(cb[0], 0);
+}
+
+// A picture is read from its own file only: a playlist under a picture's
+// name (which FFmpeg would follow to another file) is refused, as is a file
+// name that FFmpeg would take as a numbered sequence of files.
+TEST(PictureFile, APlaylistOrASequenceUnderAPicturesNameIsNotFollowed) {
+  testing::ScratchFolder folder;
+  writePng(RgbImage(4, 4, 0xFFFF0000), "secret.png");
+  writePng(RgbImage(4, 4, 0xFFFF0000), "ground1.png");
+  EXPECT_EQ(readPicture("secret.png", 4, 4).pixels.front(), 0xFFFF0000u);
+  testing::writeFile("ground.jpg", "ffconcat version 1.0\nfile secret.png\n");
+  testing::writeFile("ground%d.png", "not a picture");
+  for (const char* name : {"ground.jpg", "ground%d.png"}) {
+    try {
+      (void)readPicture(name, 4, 4);
+      ADD_FAILURE() << name << " was read";
+    } catch (const ExportError& e) {
+      EXPECT_EQ(std::string(e.what()).rfind(std::string("cannot read the picture ") + name + ": ", 0), 0u) << e.what();
+    }
+  }
 }
 
 TEST(OutputFile, TheFileAppearsOnlyWhenCommittedAndNothingIsLeftOtherwise) {

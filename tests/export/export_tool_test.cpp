@@ -73,6 +73,7 @@ TEST_F(ExportTool, BadInputIsRefusedNamingTheProblemAndLeavesNoFile) {
       {{"/dev/zero", "out.webp"}, "/dev/zero: 普通のファイルではありません", 1},
       {{"broken.mem", "out.mp4"}, "broken.mem: ", 1},
       {{"--text", "☃", "out.webp"}, "no strokes for the character ☃", 1},
+      {{"--text", "\x1b[31m", "out.webp"}, "no strokes for the character \\x1B", 1},
       {{"--background", "missing.jpg", "small.mem", "out.webp"}, "cannot read the picture missing.jpg", 1},
       {{"--speed", "11", "small.mem", "out.webp"}, "the speed 11 is outside 0..10", 2},
       {{"--size", "0x100", "small.mem", "out.webp"}, "the size 0x100 has no pixels", 2},
