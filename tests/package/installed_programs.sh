@@ -15,7 +15,9 @@
 #    program ends with status 1;
 #  - the command-line tools, found through PATH, find the installed data from
 #    any folder; the user's folder holds no copy of the character library;
-#  - a hand copyist's ~/般若心経 does not make the home folder a working folder.
+#  - a hand copyist's ~/般若心経 does not make the home folder a working folder;
+#  - sumimai-grade judges a trace from standard input with the installed
+#    character library.
 #   installed_programs.sh SUMIMAI_DEB
 source "$(dirname "$0")/../e2e/lib.sh"
 deb=$1
@@ -137,4 +139,9 @@ e2e_screenshot installed-folder-problem >/dev/null
 e2e_key_to 起動できません Return
 e2e_wait_exit "$E2E_PID" 10
 [ "$E2E_STATUS" -eq 1 ] || e2e_fail "with no user folder sumimai ended with status $E2E_STATUS, not 1"
+
+# --- the grader with the installed data ------------------------------------------------
+judged=$(cd "$E2E_WORK" && echo '{"character": "十", "strokes": [[[1, 2]], [[3, 4]]]}' | "$bin/sumimai-grade" -) ||
+  e2e_fail "sumimai-grade did not judge a trace of 十"
+case $judged in '{"character":"十","score":'*'"strokes":[{"stroke":1,'*) ;; *) e2e_fail "sumimai-grade wrote $judged" ;; esac
 echo "installed_programs: ok"

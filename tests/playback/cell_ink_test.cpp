@@ -31,7 +31,7 @@ Written written(int characters) {
   std::vector<StrokeSource> sources(static_cast<std::size_t>(characters), twoStrokes());
   sources.insert(sources.begin() + 1, strokeFileSource("missing.mem"));
   Composed c = composeSources(sources, {WritingDirection::Rows, std::nullopt,
-                                        PictureSize{64 * (characters + 1), 64}});
+                                        PictureSize{256 * (characters + 1), 256}});
   EXPECT_TRUE(c.ok()) << c.problem;
   CompositionTiming t = timeComposition(c.composition, {});
   return {std::move(c.composition), std::move(t)};
@@ -60,7 +60,9 @@ class CellInkTest : public testing::Test {
 
 TEST_F(CellInkTest, AnyTimeGivesTheSamePixelsByAnyRoute) {
   const DrawingClock::Duration second = t.strokes[1].start;
-  const DrawingClock::Duration within = t.end - (t.end - second) / 4;  // past the pen-lift pause
+  // Past the pen-lift pause, within the drawing of the second stroke (the
+  // character's closing hold follows it).
+  const DrawingClock::Duration within = second + (t.end - second) / 8;
   CellInk played = fresh();
   for (DrawingClock::Duration at = 0ns; at <= t.end; at += (t.end - t.start) / 40) (void)played.at(at);
   const auto forwards = coverageOf(played.at(within));
