@@ -6,13 +6,10 @@
 
 #include "common/working_folder_start.h"
 #include "studio_window.h"
-#include "window/qt/display_guard.h"
 #include "window/qt/qt_message_boxes.h"
 
 int main(int argc, char** argv) {
-  sumimai::DisplayGuard display("sumimai-studio");  // no display: a sentence, status 1
   QApplication app(argc, argv);
-  display.release();
   QApplication::setApplicationName("sumimai-studio");
   QApplication::setApplicationDisplayName(QObject::tr("墨舞スタジオ"));
   QApplication::setOrganizationName("sumimai");
