@@ -9,6 +9,8 @@
 //   般若心経.bmp         the page picture the main window writes
 //   海（墨翁）.MEM       the sample character (in the stroke folder)
 //   文字集.smlib         the character library (in the shipped data)
+//   translations/        the catalogues of the programs' messages (installed
+//                        beside the shipped data)
 #pragma once
 
 #include <string>
@@ -24,6 +26,7 @@ inline constexpr char kStartPicture[] = "Picture.jpg";
 inline constexpr char kBackgroundPicture[] = "Picture2.jpg";
 inline constexpr char kPagePicture[] = "般若心経.bmp";
 inline constexpr char kLibraryFileName[] = "文字集.smlib";
+inline constexpr char kTranslationsFolder[] = "translations";
 // The sample character the main window starts with, in the stroke folder.
 inline constexpr char kSampleStrokeFile[] = "海（墨翁）.MEM";
 

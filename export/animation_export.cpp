@@ -67,7 +67,7 @@ ExportSummary exportWriting(const ExportRequest& request) {
   WriterSettings settings{size.width, size.height, request.fps, request.loop, request.quality, std::nullopt};
   if (kind == FileKind::Gif) settings.palette = paletteFor(request);
   ExportSummary summary;
-  {
+  try {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());
     ReportingWriter reporting(*writer, request.progress);
     FrameCanvas canvas(ground, request.fps, reporting);
@@ -76,6 +76,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
     drawRequest(request, canvas);
     summary.drawing = canvas.clock().charged();
     summary.frames = canvas.finish(request.hold);
+  } catch (const ExportError& e) {
+    throw ExportError(output.namingTarget(e.what()));
   }
   output.commit();
   return summary;

@@ -41,8 +41,9 @@ inline std::string errorText(int code) {
   return text;
 }
 
-// Only errors reach stderr: the libraries' notes would mix with ours.
-inline void quiet() { av_log_set_level(AV_LOG_ERROR); }
+// Nothing of the libraries reaches stderr: every failure comes back as an
+// error code, which our own message names with the file.
+inline void quiet() { av_log_set_level(AV_LOG_QUIET); }
 
 // A file name FFmpeg takes as a local file whatever it contains (a colon
 // would otherwise name a protocol).

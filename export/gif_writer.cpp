@@ -3,6 +3,8 @@
 #include <gif_lib.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,12 @@ constexpr int kPaletteSize = 256;
 // Delays are 16-bit counts of hundredths of a second.
 constexpr std::int64_t kLongestDelay = 0xFFFF;
 
-std::string gifError(int code) {
+// giflib's text for its error code; for a failed write or close (a full
+// disk), the system's reason it leaves in errno, which says more.
+std::string gifError(int code, int systemError) {
+  if ((code == E_GIF_ERR_WRITE_FAILED || code == E_GIF_ERR_DISK_IS_FULL || code == E_GIF_ERR_CLOSE_FAILED) &&
+      systemError != 0)
+    return std::strerror(systemError);
   const char* text = GifErrorString(code);
   return text ? text : "error " + std::to_string(code);
 }
@@ -32,7 +39,8 @@ GifWriter::GifWriter(const WriterSettings& settings, const std::filesystem::path
     : TimedFrameWriter(settings.fps, {100, 2, false}), path_(file), palette_(paletteOf(settings)) {
   int error = 0;
   gif_ = EGifOpenFileName(file.c_str(), false, &error);
-  if (!gif_) throw ExportError("cannot write " + path_.string() + ": " + gifError(error));
+  const int systemError = errno;
+  if (!gif_) throw ExportError("cannot write " + path_.string() + ": " + gifError(error, systemError));
   writeHeader(settings);
 }
 
@@ -41,8 +49,9 @@ GifWriter::~GifWriter() {
 }
 
 void GifWriter::check(int result, const char* what) {
+  const int systemError = errno;  // before anything else can change it
   if (result == GIF_OK) return;
-  throw ExportError("cannot write " + path_.string() + " (" + what + "): " + gifError(gif_->Error));
+  throw ExportError("cannot write " + path_.string() + " (" + what + "): " + gifError(gif_->Error, systemError));
 }
 
 void GifWriter::writeHeader(const WriterSettings& settings) {
@@ -91,7 +100,8 @@ void GifWriter::finish(std::int64_t frameCount) {
   GifFileType* gif = gif_;
   gif_ = nullptr;
   if (EGifCloseFile(gif, &error) != GIF_OK) {
-    throw ExportError("cannot write " + path_.string() + ": " + gifError(error));
+    const int systemError = errno;
+    throw ExportError("cannot write " + path_.string() + ": " + gifError(error, systemError));
   }
 }
 

@@ -19,6 +19,15 @@ void OutputFile::write(const std::string& bytes) {
   if (!file_.write(bytes)) throw ExportError("cannot write " + target().string() + ": " + std::strerror(file_.error()));
 }
 
+std::string OutputFile::namingTarget(std::string message) const {
+  const std::string hidden = temporary().string();
+  const std::string shown = target().string();
+  if (hidden.empty()) return message;
+  for (std::size_t at = message.find(hidden); at != std::string::npos; at = message.find(hidden, at + shown.size()))
+    message.replace(at, hidden.size(), shown);
+  return message;
+}
+
 void OutputFile::commit() {
   if (!file_.commit()) throw ExportError("cannot write " + target().string() + ": " + std::strerror(file_.error()));
 }

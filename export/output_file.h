@@ -24,6 +24,10 @@ class OutputFile {
   // Appends bytes to the temporary file. Throws ExportError naming the target.
   void write(const std::string& bytes);
 
+  // A message about the temporary file as the user is to read it: the
+  // temporary's name (which the user never sees) replaced by the target's.
+  std::string namingTarget(std::string message) const;
+
   // Flushes the temporary file to disk and renames it onto the target.
   // Throws ExportError naming the target.
   void commit();

@@ -1,6 +1,8 @@
 #include "png_writer.h"
 
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "export_error.h"
 #include "ffmpeg_support.h"
@@ -35,10 +37,13 @@ void writePng(const RgbImage& picture, const std::filesystem::path& file) {
   PacketPtr packet(av_packet_alloc());
   if (int e = avcodec_send_frame(codec.get(), frame.get()); e < 0) fail(errorText(e));
   if (int e = avcodec_receive_packet(codec.get(), packet.get()); e < 0) fail(errorText(e));
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(packet->data), packet->size);
-  out.close();
-  if (!out) fail("the file could not be written whole");
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (!out) fail(std::strerror(errno));
+  const std::size_t size = static_cast<std::size_t>(packet->size);
+  const bool whole = std::fwrite(packet->data, 1, size, out) == size;
+  const int writeError = errno;
+  // A full disk may show only when the last buffer goes out, at fclose.
+  if (std::fclose(out) != 0 || !whole) fail(std::strerror(whole ? errno : writeError));
 }
 
 }  // namespace sumimai

@@ -128,7 +128,9 @@ void WebPWriter::finish(std::int64_t frameCount) {
   if (size - 8 > 0xFFFFFFFFL) throw ExportError("the animation is too long for a WebP file (4 GB at most)");
   Bytes riffSize;
   putLittle(riffSize, static_cast<std::uint32_t>(size - 8), 4);
-  if (size < 0 || std::fseek(file_, 4, SEEK_SET) != 0) throw ExportError("cannot write " + path_.string());
+  // Seeking writes out what the buffer holds: a full disk shows here.
+  if (size < 0 || std::fseek(file_, 4, SEEK_SET) != 0)
+    throw ExportError("cannot write " + path_.string() + ": " + std::strerror(errno));
   write(riffSize.data(), riffSize.size());
   std::FILE* file = file_;
   file_ = nullptr;

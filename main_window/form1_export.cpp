@@ -1,6 +1,7 @@
 // The S key: the writing of the character on screen saved as an animated
 // WebP through the export layer, on a canvas of its own, so that nothing on
-// screen changes.
+// screen changes. An earlier save of the same character is kept: the new
+// file gets the next number.
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -17,6 +18,21 @@ namespace {
 
 int pixels(float twips) { return std::max(1, static_cast<int>(std::lround(twips / kTwipsPerPixel))); }
 
+bool taken(const std::string& name) {
+  std::error_code ignored;
+  return std::filesystem::exists(std::filesystem::symlink_status(name, ignored));
+}
+
+// "12_自.webp", or when that is taken (by an earlier save, or anything else
+// standing there) the first free of "12_自-2.webp", "12_自-3.webp", ...: a
+// save never replaces an earlier one.
+std::string freeName(int number, const std::string& character) {
+  const std::string stem = std::to_string(number) + "_" + character;
+  std::string name = stem + ".webp";
+  for (int next = 2; taken(name); ++next) name = stem + "-" + std::to_string(next) + ".webp";
+  return name;
+}
+
 }  // namespace
 
 void Form1::SaveWriting() {
@@ -24,7 +40,7 @@ void Form1::SaveWriting() {
     messages_.show(Form1Texts::kNothingToSave, Form1Texts::kSaveTitle, MessageBoxStyle::kOk);
     return;
   }
-  const std::string name = std::to_string(shown_->number) + "_" + shown_->character + ".webp";
+  const std::string name = freeName(shown_->number, shown_->character);
   try {
     const std::string file = strokeFileName(shown_->character);
     if (!staysInFolder(file)) throw ExportError(Form1Texts::kOutsideFolder);

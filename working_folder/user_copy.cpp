@@ -11,8 +11,10 @@
 #include <iterator>
 #include <thread>
 
+#include "copy_record.h"
 #include "data_files/file_paths.h"
 #include "data_files/file_writing.h"
+#include "data_files/folder_files.h"
 #include "data_files/settings_file.h"
 
 namespace sumimai {
@@ -27,6 +29,13 @@ bool isUsersFile(const fs::path& relative) {
   for (const fs::path& name : kUsersFiles)
     if (relative == name) return true;
   return false;
+}
+
+// What the programs read from the installed data itself, never copied: the
+// character library (8 MB the user's folder need not hold) and the
+// catalogues of their messages.
+bool isReadInPlace(const fs::path& relative) {
+  return relative == fs::path(kLibraryFileName) || *relative.begin() == fs::path(kTranslationsFolder);
 }
 
 std::optional<CopyProblem> problemAt(const fs::path& path, int error) {
@@ -104,37 +113,92 @@ std::optional<CopyProblem> writeFile(const fs::path& target, const std::string& 
   return CopyProblem{target, written.problem};
 }
 
-std::optional<CopyProblem> copyFile(const fs::path& from, const fs::path& to) {
-  OpenedFile in = openDataFile(from);
-  if (in.status != OpenedFile::Status::Opened) return CopyProblem{from, in.problem()};
+// A file's whole content, read only from a regular file (a named pipe or a
+// device under its name is refused); the problem otherwise.
+struct FileContent {
+  std::optional<std::string> content;
+  std::optional<CopyProblem> problem;
+};
+
+FileContent readWhole(const fs::path& file) {
+  OpenedFile in = openDataFile(file);
+  if (in.status != OpenedFile::Status::Opened) return {std::nullopt, CopyProblem{file, in.problem()}};
   std::string content{std::istreambuf_iterator<char>(*in.stream), std::istreambuf_iterator<char>()};
-  if (in.stream->bad()) return problemAt(from, EIO);
-  return writeFile(to, content);
+  if (in.stream->bad()) return {std::nullopt, problemAt(file, EIO)};
+  return {std::move(content), std::nullopt};
 }
 
-std::optional<CopyProblem> copyEntry(const fs::directory_entry& entry, const fs::path& shipped,
-                                     const fs::path& folder) {
-  fs::path relative = entry.path().lexically_relative(shipped);
-  fs::path target = folder / relative;
-  std::error_code error;
-  if (entry.is_directory(error)) relative /= "";  // the folder itself is on the way
-  if (std::optional<fs::path> link = linkOnTheWay(folder, relative)) return CopyProblem{*link, kLinkRefused};
-  if (entry.is_directory(error)) {
-    if (!fs::is_directory(target, error)) fs::create_directory(target, error);
-    return error ? problemAt(target, error.value()) : std::nullopt;
-  }
-  if (!entry.is_regular_file(error)) return std::nullopt;
-  if (isUsersFile(relative) && fs::exists(target, error)) return std::nullopt;
-  return copyFile(entry.path(), target);
-}
+// One pass over the shipped data: what it is to do and what it did.
+struct CopyPass {
+  const fs::path& shipped;
+  const fs::path& folder;
+  bool upgrade;             // the folder's stamp names another version
+  const CopyRecord& before;  // what earlier passes copied
+  CopyRecord after;
 
-std::optional<CopyProblem> copyAll(const fs::path& shipped, const fs::path& folder) {
-  std::error_code error;
-  fs::recursive_directory_iterator it(shipped, error), end;
-  for (; !error && it != end; it.increment(error)) {
-    if (auto problem = copyEntry(*it, shipped, folder)) return problem;
+  // Whether an upgrade may replace the file: it still holds what was copied
+  // (a folder from before the record counts as untouched).
+  bool untouched(const fs::path& target, const fs::path& relative) const {
+    std::optional<std::uint64_t> copied = before.find(relative);
+    if (!copied) return true;
+    const FileContent read = readWhole(target);
+    return read.content && contentFingerprint(*read.content) == *copied;
   }
-  return error ? problemAt(shipped, error.value()) : std::nullopt;
+
+  std::optional<CopyProblem> copyFile(const fs::path& from, const fs::path& to, const fs::path& relative) {
+    const FileContent read = readWhole(from);
+    if (!read.content) return read.problem;
+    if (auto problem = writeFile(to, *read.content)) return problem;
+    after.set(relative, contentFingerprint(*read.content));
+    return std::nullopt;
+  }
+
+  // A missing file is always copied (a shipped file the user deleted comes
+  // back); an existing one only by an upgrade, and only while untouched.
+  std::optional<CopyProblem> file(const fs::path& from, const fs::path& relative) {
+    const fs::path target = folder / relative;
+    std::error_code error;
+    const bool exists = fs::exists(fs::symlink_status(target, error));
+    if (exists && (!upgrade || isUsersFile(relative) || !untouched(target, relative))) {
+      if (std::optional<std::uint64_t> copied = before.find(relative)) after.set(relative, *copied);
+      return std::nullopt;
+    }
+    return copyFile(from, target, relative);
+  }
+
+  std::optional<CopyProblem> entry(const fs::directory_entry& entry) {
+    fs::path relative = entry.path().lexically_relative(shipped);
+    std::error_code error;
+    const bool isFolder = entry.is_directory(error);
+    // Never through a link: writing there would write outside the folder.
+    if (std::optional<fs::path> link = linkOnTheWay(folder, isFolder ? relative / "" : relative))
+      return CopyProblem{*link, kLinkRefused};
+    if (isReadInPlace(relative)) return std::nullopt;
+    if (isFolder) {
+      fs::path target = folder / relative;
+      if (!fs::is_directory(target, error)) fs::create_directory(target, error);
+      return error ? problemAt(target, error.value()) : std::nullopt;
+    }
+    if (!entry.is_regular_file(error)) return std::nullopt;
+    return file(entry.path(), relative);
+  }
+
+  std::optional<CopyProblem> all() {
+    std::error_code error;
+    fs::recursive_directory_iterator it(shipped, error), end;
+    for (; !error && it != end; it.increment(error)) {
+      if (auto problem = entry(*it)) return problem;
+    }
+    return error ? problemAt(shipped, error.value()) : std::nullopt;
+  }
+};
+
+// The copy of the character library that earlier versions made: the
+// programs read the shipped one now.
+void removeOldLibraryCopy(const fs::path& folder) {
+  std::error_code error;
+  const fs::path copy = folder / kLibraryFileName;
+  if (fs::is_regular_file(fs::symlink_status(copy, error))) fs::remove(copy, error);
 }
 
 }  // namespace
@@ -143,8 +207,14 @@ std::optional<CopyProblem> updateUserCopy(const fs::path& shipped, const fs::pat
                                           std::chrono::milliseconds patience) {
   FolderLock lock(folder, patience);
   if (auto problem = lock.problem()) return problem;
-  if (stampIn(folder) == version) return std::nullopt;
-  if (auto problem = copyAll(shipped, folder)) return problem;
+  const CopyRecord before = CopyRecord::readFrom(folder);
+  CopyPass pass{shipped, folder, stampIn(folder) != version, before, {}};
+  if (auto problem = pass.all()) return problem;
+  if (pass.after.text() != before.text()) {
+    if (auto problem = writeFile(folder / kCopyRecordName, pass.after.text())) return problem;
+  }
+  if (!pass.upgrade) return std::nullopt;
+  removeOldLibraryCopy(folder);
   return writeFile(folder / kVersionStampName, std::string(version) + "\n");
 }
 

@@ -1,7 +1,11 @@
 // A user's copy of the shipped data. The shipped folder (installed with the
 // programs, read-only) is copied into the user's working folder at the first
-// start, and again whenever the stamp in the working folder names another
-// version than the running programs', so that an upgrade brings new data.
+// start. Every start copies again what is missing, so a shipped file the
+// user deleted comes back. When the stamp in the working folder names
+// another version than the running programs', an upgrade also replaces the
+// files that still hold what was copied (copy_record.h); one the user
+// changed is left alone. The character library is not copied: the programs
+// read it from the shipped data.
 //
 // The files the programs write (設定.dat and 般若心経.bmp) are the user's:
 // once they exist they are never replaced. Every other file is written to a

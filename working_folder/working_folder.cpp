@@ -2,6 +2,7 @@
 
 #include "data_files/file_paths.h"
 #include "data_files/file_writing.h"
+#include "data_files/folder_files.h"
 #include "user_copy.h"
 #include "user_folder.h"
 
@@ -28,7 +29,19 @@ std::string copyProblemReason(const fs::path& folder, const CopyProblem& problem
   return file + problem.reason;
 }
 
-bool holdsDataFolder(const fs::path& folder) {
+bool isFile(const fs::path& path) { return fileExists(findFile(path)); }
+
+// A working folder holds the whole set the main window reads: the stroke
+// folder with its character list and page file, and both pictures. A folder
+// that merely holds a 般若心経 (as people who copy the sutra by hand keep)
+// is not one.
+bool holdsWholeSet(const fs::path& folder) {
+  const fs::path strokes = folder / kDataFolder;
+  return isFile(strokes / kCharacterListName) && isFile(strokes / kPageStrokeFile) &&
+         isFile(folder / kStartPicture) && isFile(folder / kBackgroundPicture);
+}
+
+bool holdsStrokeFolder(const fs::path& folder) {
   std::error_code ignored;
   return fs::is_directory(folder / kDataFolder, ignored);
 }
@@ -43,7 +56,7 @@ WorkingFolderEntered enterWorkingFolder(const WorkingFolderStart& start) {
   std::error_code error;
   fs::path here = fs::current_path(error);
   fs::path shipped = shippedDataFolder(start.executableFolder);
-  if ((!error && holdsDataFolder(here)) || !holdsDataFolder(shipped)) return {here, ""};
+  if (!holdsStrokeFolder(shipped) || (!error && !start.userFolderAlways && holdsWholeSet(here))) return {here, ""};
 
   fs::path folder = userWorkingFolder(start.xdgDataHome, start.home);
   if (folder.empty())

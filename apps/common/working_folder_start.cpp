@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <cstdlib>
+#include <string_view>
 
 #include "working_folder/working_folder.h"
 
@@ -15,6 +16,8 @@ bool enterWorkingFolderOrTell(MessageBoxes& messages) {
   start.version = SUMIMAI_VERSION;
   start.xdgDataHome = std::getenv("XDG_DATA_HOME");
   start.home = std::getenv("HOME");
+  const char* folder = std::getenv(kFolderVariable);
+  start.userFolderAlways = folder && std::string_view(folder) == "user";
   WorkingFolderEntered entered = enterWorkingFolder(start);
   if (!entered.ok()) messages.show(entered.problem, kWorkingFolderProblemTitle, MessageBoxStyle::kOk);
   return entered.ok();

@@ -65,7 +65,7 @@ TEST_F(ExportTool, BadInputIsRefusedNamingTheProblemAndLeavesNoFile) {
     int status;
   };
   const Case cases[] = {
-      {{"small.mem", "out.avi"}, "cannot tell what kind of file to write from the name out.avi", 1},
+      {{"small.mem", "out.avi"}, "cannot tell what kind of file to write from the name out.avi", 2},
       {{"small.mem", "no-folder/out.webp"}, "cannot write into the folder no-folder: No such file", 1},
       {{"small.mem", "afile/out.gif"}, "cannot write into the folder afile: Not a directory", 1},
       {{"small.mem", "taken.webp"}, "cannot write taken.webp: Is a directory", 1},

@@ -1,7 +1,11 @@
 // Each kind of file the exporter writes, read back with decoders we did not
 // write: frame counts and durations from the drawing clock, the pictures of
-// the lossless formats, the video formats' layout.
+// the lossless formats, the video formats' layout; a write that fails.
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 
 #include "decoders.h"
 #include "drawing/drawing_pace.h"
@@ -151,6 +155,30 @@ TEST_F(FileFormats, LossyWebPStaysCloseToTheStill) {
   }
   EXPECT_GT(worst, 0);
   EXPECT_LT(worst, 96);
+}
+
+}  // namespace
+}  // namespace sumimai::testing
+
+namespace sumimai::testing {
+namespace {
+
+TEST_F(FileFormats, AWriteThatFailsNamesTheOutputAndTheReasonAndLeavesNoFile) {
+  for (const char* name : {"full.webp", "full.gif", "full.mp4", "full.webm", "full.png"}) {
+    std::string message;
+    {
+      FileSizeLimit full(200);
+      try {
+        exportWriting(request(name));
+      } catch (const ExportError& e) {
+        message = e.what();
+      }
+    }
+    EXPECT_NE(message.find(std::string("cannot write ") + name), std::string::npos) << message;
+    EXPECT_NE(message.find(std::strerror(EFBIG)), std::string::npos) << message;
+    EXPECT_EQ(message.find(std::string(".") + name + "."), std::string::npos) << "names the temporary: " << message;
+    EXPECT_TRUE(std::filesystem::is_empty(".")) << name;
+  }
 }
 
 }  // namespace

@@ -62,16 +62,32 @@ TEST_F(SaveKey, ActsOnlyInTheDrawingView) {
   EXPECT_TRUE(log.lines.empty());
 }
 
+TEST_F(SaveKey, AnEarlierFileIsKeptAndTheNextSaveGetsANumber) {
+  enterDrawingViewWithoutBackground(13);
+  writeFile("13_字13.webp", "an earlier save");
+  fs::create_directory("13_字13-2.webp");  // anything standing there counts as taken
+  form1.Picture1_KeyDown(kS, 0);
+  EXPECT_EQ(readFile("13_字13.webp"), "an earlier save");
+  ASSERT_TRUE(isWebP("13_字13-3.webp"));
+  form1.Picture1_KeyDown(kS, 0);
+  ASSERT_TRUE(isWebP("13_字13-4.webp"));
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_NE(messages.shown[1].prompt.find("「13_字13-4.webp」を作業フォルダに保存しました。"), std::string::npos);
+}
+
 TEST_F(SaveKey, AFileThatCannotBeWrittenIsNamedWithTheReason) {
   enterDrawingViewWithoutBackground(13);
-  fs::create_directory("13_字13.webp");  // a folder stands where the file would go
   const std::vector<std::string> before = filesHere();
-  form1.Picture1_KeyDown(kS, 0);
+  {
+    FileSizeLimit full(100);
+    form1.Picture1_KeyDown(kS, 0);
+  }
   ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_NE(messages.shown[0].prompt.find("「13_字13.webp」を保存できません。"), std::string::npos);
-  EXPECT_NE(messages.shown[0].prompt.find("Is a directory"), std::string::npos);
+  const std::string& told = messages.shown[0].prompt;
+  EXPECT_NE(told.find("「13_字13.webp」を保存できません。"), std::string::npos) << told;
+  EXPECT_NE(told.find("cannot write 13_字13.webp: File too large"), std::string::npos) << told;
+  EXPECT_EQ(told.find(".13_字13.webp."), std::string::npos) << "names the temporary file: " << told;
   EXPECT_EQ(filesHere(), before);  // no temporary file left
-  EXPECT_TRUE(fs::is_directory("13_字13.webp"));
 }
 
 }  // namespace

@@ -13,6 +13,9 @@
 #    back, 設定.dat stays the user's;
 #  - a user folder that cannot be made is told in a message box, and the
 #    program ends with status 1;
+#  - the command-line tools, found through PATH, find the installed data from
+#    any folder; the user's folder holds no copy of the character library;
+#  - a hand copyist's ~/般若心経 does not make the home folder a working folder;
 #  - sumimai-grade judges a trace from standard input with the installed
 #    character library.
 #   installed_programs.sh SUMIMAI_DEB
@@ -110,6 +113,22 @@ cmp -s "$user/般若心経/心.mem" "$tmp/root/usr/share/sumimai/般若心経/�
   e2e_fail "the upgrade did not bring back the deleted 心.mem"
 [ "$(cat "$user/.sumimai-version")" != 0.9.0 ] || e2e_fail "the version stamp was not renewed"
 [ "$(settings_bytes)" = "$saved" ] || e2e_fail "the upgrade replaced the user's 設定.dat"
+
+# --- the tools by their bare names, from an unrelated folder -----------------------
+[ ! -e "$user/文字集.smlib" ] && [ ! -e "$user/translations" ] ||
+  e2e_fail "the user's folder holds a copy of the character library or of the messages"
+(cd "$HOME" && PATH="$bin:$PATH" sumimai-export --text 色 iro.webp && PATH="$bin:$PATH" sumimai-render --text 色 iro.png) ||
+  e2e_fail "the tools started by name from the home folder do not find the installed data"
+[ -s "$HOME/iro.webp" ] && [ -s "$HOME/iro.png" ] || e2e_fail "the tools wrote no iro.webp and iro.png"
+
+# --- a folder named 般若心経 in the home folder ---------------------------------------
+mkdir "$HOME/般若心経"
+echo 観自在菩薩 >"$HOME/般若心経/写経.txt"
+E2E_WORK=$HOME e2e_start "$bin/sumimai-setup"
+e2e_wait_window 設定 30 >/dev/null
+[ "$(readlink "/proc/$E2E_PID/cwd")" = "$user" ] || e2e_fail "a ~/般若心経 made the home folder sumimai-setup's working folder"
+end_program "sumimai-setup beside ~/般若心経"
+rm -r "$HOME/般若心経" "$HOME/program.log"
 
 # --- a user folder that cannot be made -----------------------------------------------
 mkdir -p "$tmp/other-home/.local/share"

@@ -4,7 +4,7 @@
 # explained in debian/sumimai.lintian-overrides), the desktop entries and
 # the metainfo validate, every program in usr/bin has its manual page, every
 # entry's program and icon (in at least three sizes) are there, all of data/
-# is installed, and the versions agree.
+# is installed beside the catalogues of messages, and the versions agree.
 #   package_contents.sh SUMIMAI_DEB
 set -euo pipefail
 top=$(cd "$(dirname "$0")/../.." && pwd)
@@ -26,6 +26,7 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail
 for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
   [ -f "$root/usr/share/man/man1/$name.1.gz" ] || fail "$name has no manual page"
+  [ -f "$root/usr/share/man/ja/man1/$name.1.gz" ] || echo "note: $name has no Japanese manual page" >&2
 done
 
 # The value of a key of a desktop entry.
@@ -33,7 +34,13 @@ entry_value() { sed -n "s/^$2=//p" "$1"; }
 entries=("$root"/usr/share/applications/*.desktop)
 [ ${#entries[@]} -eq 3 ] || fail "${#entries[@]} desktop entries, not one for each program"
 for entry in "${entries[@]}"; do
-  exec_name=$(entry_value "$entry" Exec)
+  exec_line=$(entry_value "$entry" Exec)
+  case $exec_line in
+    *SUMIMAI_FOLDER=user*) ;;
+    *) fail "$(basename "$entry") does not start its program in the user's folder" ;;
+  esac
+  exec_name=$(entry_value "$entry" TryExec)
+  [[ $exec_line == *"exec $exec_name\"" ]] || fail "$(basename "$entry") starts another program than $exec_name"
   [ -x "$root/usr/bin/$exec_name" ] || fail "$(basename "$entry") starts $exec_name, which is not installed"
   icon=$(entry_value "$entry" Icon)
   sizes=$(find "$root/usr/share/icons/hicolor" -name "$icon.png" | wc -l)
@@ -41,8 +48,9 @@ for entry in "${entries[@]}"; do
   [ -n "$(entry_value "$entry" StartupWMClass)" ] || fail "$(basename "$entry") names no window class"
 done
 
-diff <(cd "$top/data" && find . | sort) <(cd "$root/usr/share/sumimai" && find . | sort) ||
+diff <(cd "$top/data" && find . | sort) <(cd "$root/usr/share/sumimai" && find . -path ./translations -prune -o -print | sort) ||
   fail "usr/share/sumimai does not hold all of data/"
+[ -f "$root/usr/share/sumimai/translations/sumimai_ja.qm" ] || fail "the Japanese messages are not installed"
 
 package_version=$(dpkg-deb -f "$deb" Version)
 project_version=$(sed -n 's/^project(Sumimai VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")

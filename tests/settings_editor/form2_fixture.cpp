@@ -1,6 +1,5 @@
 #include "form2_fixture.h"
 
-#include <csignal>
 #include <variant>
 
 namespace sumimai::testing {
@@ -27,15 +26,5 @@ std::vector<Rgb> Form2Test::previewFills() const {
   }
   return fills;
 }
-
-FileSizeLimit::FileSizeLimit(rlim_t bytes) {
-  ::getrlimit(RLIMIT_FSIZE, &saved_);
-  struct rlimit small = saved_;
-  small.rlim_cur = bytes;
-  ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails instead of ending the process
-  ::setrlimit(RLIMIT_FSIZE, &small);
-}
-
-FileSizeLimit::~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
 
 }  // namespace sumimai::testing

@@ -3,8 +3,6 @@
 // the test to read.
 #pragma once
 
-#include <sys/resource.h>
-
 #include <string>
 #include <vector>
 
@@ -37,17 +35,6 @@ class Form2Test : public ::testing::Test {
   ScriptedMessageBoxes messages;
   Form2 form2{Form2Services{preview, messages}};
   ControlLog log;
-};
-
-// Limits the size of files this process writes, as a full disk would, until
-// it goes out of scope.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes);
-  ~FileSizeLimit();
-
- private:
-  struct rlimit saved_ {};
 };
 
 }  // namespace sumimai::testing

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # sumimai-render draws a sound stroke file, and refuses one whose records
 # cannot be seen at the size asked for: a message naming the record, a
-# non-zero exit status and no picture.   render_refuses_blank.sh PATH_TO_SUMIMAI_RENDER
+# non-zero exit status and no picture; an output that is not a PNG is a
+# usage error.   render_refuses_blank.sh PATH_TO_SUMIMAI_RENDER
 set -euo pipefail
 render=$1
 work=$(mktemp -d)
@@ -18,4 +19,8 @@ status=0
 [ "$status" -ne 0 ] || fail "a file that cannot be seen ended with status 0"
 grep -q '記録 2 の値 2147483647' "$work/err" || fail "the message does not name the record: $(cat "$work/err")"
 [ ! -e "$work/bad.png" ] || fail "a blank picture was written"
+status=0
+"$render" --size 200x200 "$work/ok.mem" "$work/ok.jpg" 2>"$work/err" || status=$?
+[ "$status" -eq 2 ] || fail "a picture that is not a .png ended with status $status, not 2 as other usage errors"
+grep -q 'must be a .png file' "$work/err" || fail "the message does not say why: $(cat "$work/err")"
 echo "render_refuses_blank: ok"

@@ -42,13 +42,40 @@ TEST_F(UserCopy, TheFirstStartCopiesEverythingAndStampsTheVersion) {
     EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
-TEST_F(UserCopy, TheSameVersionLeavesTheFolderAlone) {
+TEST_F(UserCopy, TheSameVersionRestoresDeletedFilesAndKeepsChangedOnes) {
   ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
   fs::remove(user / "Picture.jpg");
+  fs::remove(user / "般若心経" / "文字2.csv");
   writeFile(user / "般若心経" / "一.mem", "edited by hand");
   EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
-  EXPECT_FALSE(fs::exists(user / "Picture.jpg"));
+  EXPECT_EQ(readFile(user / "Picture.jpg"), "picture");
+  EXPECT_EQ(readFile(user / "般若心経" / "文字2.csv"), "list");
   EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "edited by hand");
+}
+
+TEST_F(UserCopy, AnUpgradeLeavesAFileTheUserChangedAlone) {
+  writeFile(shipped / "般若心経" / "二.mem", "stroke two");
+  ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  writeFile(user / "般若心経" / "一.mem", "the user's own strokes");
+  writeFile(shipped / "般若心経" / "一.mem", "stroke one, redrawn");
+  writeFile(shipped / "般若心経" / "二.mem", "stroke two, redrawn");
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.1.0"));
+  EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "the user's own strokes");
+  EXPECT_EQ(readFile(user / "般若心経" / "二.mem"), "stroke two, redrawn");
+  // Still the user's at the upgrade after.
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.2.0"));
+  EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "the user's own strokes");
+}
+
+TEST_F(UserCopy, TheCharacterLibraryAndTheMessagesAreReadInPlaceNotCopied) {
+  writeFile(shipped / "文字集.smlib", "library");
+  writeFile(shipped / "translations" / "sumimai_ja.qm", "messages");
+  writeFile(user / "文字集.smlib", "an earlier version's copy");
+  ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  EXPECT_FALSE(fs::exists(user / "文字集.smlib"));
+  EXPECT_FALSE(fs::exists(user / "translations"));
+  EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
+  EXPECT_FALSE(fs::exists(user / "文字集.smlib"));
 }
 
 TEST_F(UserCopy, AnotherVersionRefreshesTheShippedFilesAndKeepsTheUsers) {

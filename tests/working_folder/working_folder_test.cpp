@@ -57,12 +57,41 @@ TEST_F(EnterWorkingFolder, InstalledProgramsStartedElsewhereRunInTheUsersFolder)
   EXPECT_EQ(readFile(user / kVersionStampName), "1.0.0\n");
 }
 
-TEST_F(EnterWorkingFolder, AFolderHoldingTheSutraFolderIsUsedAsItIs) {
-  fs::create_directories(empty / "般若心経");
+// The files a working folder holds, written into folder.
+void writeWholeSet(const fs::path& folder) {
+  writeFile(folder / "般若心経" / "文字2.csv", "list");
+  writeFile(folder / "般若心経" / "般若心経.mem", "page");
+  writeFile(folder / "Picture.jpg", "start");
+  writeFile(folder / "Picture2.jpg", "background");
+}
+
+TEST_F(EnterWorkingFolder, AFolderHoldingTheWholeSetIsUsedAsItIs) {
+  writeWholeSet(empty);
   WorkingFolderEntered entered = enterWorkingFolder(installed());
   ASSERT_TRUE(entered.ok());
   EXPECT_EQ(fs::current_path(), empty);
   EXPECT_FALSE(fs::exists(home / ".local"));
+}
+
+TEST_F(EnterWorkingFolder, AnIncompleteSetIsNotAWorkingFolder) {
+  // A hand copyist's folder of the sutra, then each file of the set missing in turn.
+  fs::create_directories(empty / "般若心経");
+  writeFile(empty / "般若心経" / "写経.txt", "観自在菩薩");
+  const fs::path user = home / ".local" / "share" / "sumimai";
+  EXPECT_EQ(enterWorkingFolder(installed()).folder, user);
+  for (const char* missing : {"般若心経/文字2.csv", "般若心経/般若心経.mem", "Picture.jpg", "Picture2.jpg"}) {
+    writeWholeSet(empty);
+    fs::remove(empty / missing);
+    fs::current_path(empty);
+    EXPECT_EQ(enterWorkingFolder(installed()).folder, user) << missing;
+  }
+}
+
+TEST_F(EnterWorkingFolder, TheMenusStartUsesTheUsersFolderEvenBesideAWholeSet) {
+  writeWholeSet(empty);
+  WorkingFolderStart fromMenu = installed();
+  fromMenu.userFolderAlways = true;
+  EXPECT_EQ(enterWorkingFolder(fromMenu).folder, home / ".local" / "share" / "sumimai");
 }
 
 TEST_F(EnterWorkingFolder, ProgramsWithoutShippedDataBesideThemStayWhereTheyAre) {

@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <optional>
 
-#include "export/export_error.h"
 #include "data_files/replacing_file.h"
+#include "export/export_error.h"
+#include "export/writers.h"
 #include "export_inputs.h"
 #include "progress_bar.h"
 
@@ -45,6 +46,13 @@ int main(int argc, char** argv) {
   removeTemporaryFilesOnSignals();
   const ParsedOptions parsed = parseOptions({argv + 1, argv + argc});
   if (const std::optional<int> status = finishCommandLine(kExportProgram, helpText(), parsed.read)) return *status;
+  if (!fileKindOf(parsed.options.output)) {
+    try {
+      (void)requireFileKind(parsed.options.output);
+    } catch (const ExportError& e) {
+      return fail(std::string(e.what()) + " (see --help)", 2);  // a usage error, as the others
+    }
+  }
   try {
     return run(parsed.options);
   } catch (const ExportError& e) {

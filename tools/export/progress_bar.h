@@ -11,6 +11,10 @@ namespace sumimai {
 class ProgressBar {
  public:
   ProgressBar(std::FILE* out, std::int64_t total);
+  // Ends the line too, so that a message after a failure starts on its own.
+  ~ProgressBar() { close(); }
+  ProgressBar(const ProgressBar&) = delete;
+  ProgressBar& operator=(const ProgressBar&) = delete;
   // Frame `index` has been written.
   void update(std::int64_t index);
   // Ends the bar's line.

@@ -5,6 +5,7 @@
 // characters of a text, found by name (render_text.h). --help tells the
 // options. The ground and the ink are composed as sumimai-export composes
 // its frames, so that its last frame and this picture agree pixel for pixel.
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <cstdio>
@@ -20,6 +21,7 @@
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/ground.h"
+#include "export/output_file.h"
 #include "render_text.h"
 #include "renderer/trace/trace_runs.h"
 
@@ -164,7 +166,16 @@ int save(QImage image, const RenderOptions& o) {
     image = image.scaled(QSize(o.outputSize->width, o.outputSize->height), Qt::IgnoreAspectRatio,
                          Qt::SmoothTransformation);
   }
-  if (!image.save(o.out)) return fail("cannot write " + o.out.toStdString());
+  // Encoded whole in memory and written through a replacing file: a full
+  // disk leaves the old picture as it was, never a broken one.
+  OutputFile output(o.out.toStdString());
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+    return fail("cannot encode the picture for " + o.out.toStdString());
+  }
+  output.write(bytes.toStdString());
+  output.commit();
   return 0;
 }
 
@@ -198,6 +209,7 @@ int renderFile(const RenderOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  removeTemporaryFilesOnSignals();
   QCoreApplication app(argc, argv);
   RenderOptions o;
   std::vector<std::string> positional;

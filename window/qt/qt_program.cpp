@@ -32,7 +32,8 @@ QIcon iconFrom(const QString& folder) {
 }  // namespace
 
 QtProgram::QtProgram(int& argc, char** argv, const ProgramIdentity& identity)
-    : app_(argc, argv), signals_([this] { endOnRequest(); }) {
+    : display_(identity.command), app_(argc, argv), signals_([this] { endOnRequest(); }) {
+  display_.release();
   QApplication::setApplicationName(QString::fromUtf8(identity.name));
   QGuiApplication::setDesktopFileName(QString::fromUtf8(identity.desktopId));
   QApplication::setWindowIcon(iconFrom(QString::fromUtf8(identity.iconFolder)));

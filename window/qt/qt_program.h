@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "display_guard.h"
 #include "held_input.h"
 #include "qt_canvas.h"
 #include "qt_form_view.h"
@@ -32,6 +33,8 @@ struct ProgramIdentity {
   const char* desktopId;
   // The windows' icon: a Qt resource folder holding <size>.png files.
   const char* iconFolder;
+  // The installed command, which leads the program's messages on a terminal.
+  const char* command;
 };
 
 class QtProgram {
@@ -54,6 +57,7 @@ class QtProgram {
   void betweenFrames();
   void endOnRequest();
 
+  DisplayGuard display_;  // while app_ starts
   QApplication app_;
   HeldInput heldInput_;
   TerminationSignals signals_;

@@ -1,0 +1,53 @@
+#include "translations.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace sumimai {
+
+namespace {
+
+constexpr char kCatalogue[] = "sumimai_ja.qm";
+
+// From the program's own folder (its real file, whatever name or link it was
+// started by) upwards: prefix/share/sumimai/translations beside an
+// installed bin folder, or the translations folder at the top of a build.
+QString findFolder() {
+  QDir at = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).dir();
+  for (int up = 0; up < 8; ++up) {
+    for (const QString& below : {QStringLiteral("share/sumimai/translations"), QStringLiteral("translations")}) {
+      if (QFileInfo::exists(at.filePath(below + "/" + kCatalogue))) return at.filePath(below);
+    }
+    if (!at.cdUp()) break;
+  }
+  return {};
+}
+
+}  // namespace
+
+Translations::Translations() {
+  const QString from = folder();
+  if (!from.isEmpty())
+    loaded_ = translator_.load(QLocale::system(), QStringLiteral("sumimai"), QStringLiteral("_"), from);
+}
+
+const Translations& Translations::forUser() {
+  static const Translations translations;
+  return translations;
+}
+
+QString Translations::folder() {
+  static const QString found = findFolder();
+  return found;
+}
+
+QString Translations::text(const char* context, const char* source) const {
+  if (loaded_) {
+    QString translated = translator_.translate(context, source);
+    if (!translated.isEmpty()) return translated;
+  }
+  return QString::fromUtf8(source);
+}
+
+}  // namespace sumimai
