@@ -101,7 +101,7 @@ TEST(ShippedStrokeQuality, TheInkBrushKeepsASampleOfTheSutraLegible) {
   for (std::size_t i = 0; i < names.size(); i += 5) {
     char32_t c = strokes::sutraCharacters(names[i]).front();
     strokes::GlyphRead glyph = strokes::readGlyphSvg(sourceFolder() / "svg" / (std::to_string(unsigned(c)) + ".svg"));
-    ASSERT_TRUE(glyph.ok) << glyph.problem;
+    ASSERT_TRUE(glyph.ok()) << glyph.problem;
     totals.add(names[i], strokes::measureFidelity(glyph, testing::readFile(testing::shippedStrokes() / names[i]),
                                                   kCanvas, nullptr, {BrushKind::Ink, 1}));
   }
