@@ -60,9 +60,7 @@ class CellInkTest : public testing::Test {
 
 TEST_F(CellInkTest, AnyTimeGivesTheSamePixelsByAnyRoute) {
   const DrawingClock::Duration second = t.strokes[1].start;
-  // Past the pen-lift pause, within the drawing of the second stroke (the
-  // character's closing hold follows it).
-  const DrawingClock::Duration within = second + (t.end - second) / 8;
+  const DrawingClock::Duration within = t.end - (t.end - second) / 4;  // past the pen-lift pause
   CellInk played = fresh();
   for (DrawingClock::Duration at = 0ns; at <= t.end; at += (t.end - t.start) / 40) (void)played.at(at);
   const auto forwards = coverageOf(played.at(within));
