@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
 
 #include "drawing/drawing_pace.h"
@@ -70,6 +72,15 @@ std::size_t callsShownBy(std::int64_t index, int fps, DrawingClock::Duration cos
   const std::int64_t time = index * 1'000'000'000;  // times fps
   const std::int64_t perCall = cost.count() * fps;
   return static_cast<std::size_t>((time + perCall - 1) / perCall);
+}
+
+std::int64_t framesCovering(DrawingClock::Duration length, int fps) {
+  const long double frames = std::ceil(static_cast<long double>(length.count()) * fps / 1e9L);
+  return std::max<std::int64_t>(1, static_cast<std::int64_t>(frames));
+}
+
+std::int64_t frameTime(std::int64_t index, int fps, int unitsPerSecond) {
+  return std::llround(static_cast<long double>(index) * unitsPerSecond / fps);
 }
 
 ::testing::AssertionResult samePicture(const RgbImage& a, const RgbImage& b) {

@@ -41,6 +41,13 @@ RgbImage pictureAfter(const RecordedDrawing& drawing, std::size_t n, const RgbIm
 // charge reaches its time.
 std::size_t callsShownBy(std::int64_t index, int fps, DrawingClock::Duration cost);
 
+// The frames at `fps` that cover `length` (a drawing and its hold), at least
+// one; and the time frame `index` begins, in units of 1 / unitsPerSecond
+// seconds, to the nearest unit. Worked out in floating point, apart from the
+// exporter's own integer arithmetic, so that the two check each other.
+std::int64_t framesCovering(DrawingClock::Duration length, int fps);
+std::int64_t frameTime(std::int64_t index, int fps, int unitsPerSecond);
+
 // Whether two pictures are the same; on a difference, where the first is.
 ::testing::AssertionResult samePicture(const RgbImage& a, const RgbImage& b);
 

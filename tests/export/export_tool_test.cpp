@@ -142,8 +142,8 @@ TEST_F(ExportTool, SpeedFiveLastsAsMuchLongerAsItsDrawingChargesMoreCalls) {
     calls[i] = static_cast<std::int64_t>(recordDrawing(request).calls.size()) - 1;  // less the clearing
     const std::string out = "speed" + std::to_string(5 * i) + ".webp";
     ASSERT_EQ(exportWith({"--size", "64x64", "--hold", "0.5", "--speed", std::to_string(5 * i), "small.mem", out}).status, 0);
-    const std::int64_t frames = framesFor(calls[i] * kDrawingCallCost, 500ms, 30);
-    EXPECT_EQ(decodeWebP(out).frames.back().end, frameStart(frames, 30, 1000)) << out;
+    const std::int64_t frames = framesCovering(calls[i] * kDrawingCallCost + 500ms, 30);
+    EXPECT_EQ(decodeWebP(out).frames.back().end, frameTime(frames, 30, 1000)) << out;
   }
   EXPECT_GT(calls[1], 3 * calls[0]);
 }

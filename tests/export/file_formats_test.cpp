@@ -47,11 +47,11 @@ TEST_F(FileFormats, LosslessWebPShowsTheCanvasAtEveryFrameTimeAndEndsOnTheStill)
   EXPECT_EQ(webp.loopCount, 0);
   ASSERT_GT(summary.frames, 10);
   ASSERT_FALSE(webp.frames.empty());
-  EXPECT_EQ(webp.frames.back().end, frameStart(summary.frames, 30, 1000));
+  EXPECT_EQ(webp.frames.back().end, frameTime(summary.frames, 30, 1000));
   // Frame k is shown from round(k / 30 s) ms: the decoded frame then.
   std::size_t at = 0;
   for (std::int64_t k = 0; k < summary.frames; ++k) {
-    const std::int64_t ms = frameStart(k, 30, 1000);
+    const std::int64_t ms = frameTime(k, 30, 1000);
     while (webp.frames[at].end <= ms) ++at;
     const std::size_t shown = std::min(callsShownBy(k, 30, kDrawingCallCost), recorded.calls.size());
     ASSERT_TRUE(samePicture(webp.frames[at].picture, pictureAfter(recorded, shown, ground()))) << "frame " << k;
@@ -61,7 +61,7 @@ TEST_F(FileFormats, LosslessWebPShowsTheCanvasAtEveryFrameTimeAndEndsOnTheStill)
 
 TEST_F(FileFormats, AllFormatsLastAsLongAsTheDrawingAndTheHold) {
   const ExportSummary webp = exportWriting(request("small.webp"));
-  const std::int64_t frames = framesFor(webp.drawing, 200ms, 30);
+  const std::int64_t frames = framesCovering(webp.drawing + 200ms, 30);
   EXPECT_EQ(webp.frames, frames);
   EXPECT_EQ(exportWriting(request("small.gif")).frames, frames);
   EXPECT_EQ(exportWriting(request("small.mp4")).frames, frames);
@@ -110,7 +110,7 @@ TEST_F(FileFormats, GifOverAPlainGroundHasExactColoursAndFramesOfAtLeastTwoHundr
     EXPECT_GE(frame.end - before, 2);
     before = frame.end;
   }
-  EXPECT_EQ(gif.frames.back().end, frameStart(summary.frames, 60, 100));
+  EXPECT_EQ(gif.frames.back().end, frameTime(summary.frames, 60, 100));
   const RecordedDrawing recorded = recordDrawing(r);
   EXPECT_TRUE(samePicture(gif.frames.back().picture, pictureAfter(recorded, recorded.calls.size(), ground())));
 }

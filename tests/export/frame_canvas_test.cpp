@@ -57,7 +57,7 @@ TEST(FrameCanvas, EachFrameShowsTheDrawingAfterTheCallWhoseChargeReachesItsTime)
   const std::int64_t count = canvas.finish(100ms);
   const std::size_t calls = canvas.clock().calls();
   ASSERT_GT(count, 10);
-  EXPECT_EQ(count, framesFor(canvas.clock().charged(), 100ms, 30));
+  EXPECT_EQ(count, framesCovering(canvas.clock().charged() + 100ms, 30));
   ASSERT_EQ(writer.frames.size(), static_cast<std::size_t>(count));
   EXPECT_EQ(writer.finishedWith, count);
   EXPECT_EQ(writer.frames.front().changed, ground.bounds());
@@ -85,6 +85,51 @@ TEST(FrameCanvas, TheFinishedDrawingIsShownEvenWithoutHold) {
   ASSERT_EQ(writer.frames.size(), 3u);
   EXPECT_FALSE(writer.frames[2].changed.empty());
   EXPECT_NE(writer.frames[2].picture, writer.frames[1].picture);
+}
+
+TEST(FrameCanvas, TheHoldLengthensTheAnimationByWholeFrames) {
+  // Five calls of 30 ms at 10 frames a second: the drawing ends at 150 ms,
+  // the last call is first shown by frame 2 (from 200 ms). The hold counts
+  // from 150 ms, and a frame that begins before the end of the hold is
+  // shown whole.
+  struct Case {
+    std::chrono::milliseconds hold;
+    std::int64_t frames;
+  };
+  for (const Case c : {Case{0ms, 3}, Case{50ms, 3}, Case{150ms, 3}, Case{151ms, 4}, Case{250ms, 4}, Case{251ms, 5},
+                       Case{1850ms, 20}}) {
+    KeepingWriter writer;
+    FrameCanvas canvas(RgbImage(20, 20), 10, writer);
+    canvas.clock().setCallCost(30ms);
+    canvas.place(canvasOfWindow({300, 300}), {0, 0, 20, 20});
+    for (int i = 0; i < 5; ++i) canvas.drawRing({{30.0f + 40 * i, 100}, 20, {0, 0, 0}});
+    EXPECT_EQ(canvas.finish(c.hold), c.frames) << c.hold.count() << " ms";
+    EXPECT_EQ(writer.finishedWith, c.frames) << c.hold.count() << " ms";
+  }
+}
+
+TEST(FrameTimes, FramesCoverTheDrawingAndItsHoldAndBeginAtRoundedTimes) {
+  // How many frames an animation has: the drawing and the hold rounded up
+  // to whole frames, never none.
+  EXPECT_EQ(framesFor(0ns, 0ns, 30), 1);
+  EXPECT_EQ(framesFor(1ns, 0ns, 30), 1);
+  EXPECT_EQ(framesFor(33'333'333ns, 0ns, 30), 1);
+  EXPECT_EQ(framesFor(33'333'334ns, 0ns, 30), 2);
+  EXPECT_EQ(framesFor(900ms, 100ms, 30), 30);
+  EXPECT_EQ(framesFor(900ms, 100ms + 1ns, 30), 31);
+  EXPECT_EQ(framesFor(2s, 500ms, 24), 60);
+  EXPECT_EQ(framesFor(40ms, 0ns, 25), 1);
+  EXPECT_EQ(framesFor(41ms, 0ns, 25), 2);
+  EXPECT_EQ(framesFor(10min, 0ns, 60), 36000);
+  // When a frame begins, to the nearest unit (halves up).
+  EXPECT_EQ(frameStart(0, 30, 1000), 0);
+  EXPECT_EQ(frameStart(1, 30, 1000), 33);
+  EXPECT_EQ(frameStart(2, 30, 1000), 67);
+  EXPECT_EQ(frameStart(30, 30, 1000), 1000);
+  EXPECT_EQ(frameStart(1, 16, 1000), 63);  // 62.5
+  EXPECT_EQ(frameStart(3, 60, 100), 5);
+  EXPECT_EQ(frameStart(14, 60, 100), 23);
+  EXPECT_EQ(frameStart(36000, 60, 1000), 600000);
 }
 
 TEST(FrameCanvas, CellsKeepWhatWasWrittenBeforeAndDrawOnlyInTheirWindow) {
@@ -159,7 +204,7 @@ TEST(FrameTimeline, DurationsAddUpAndNoFrameIsShorterThanTheFormatAllows) {
   timeline.finish(14);
   ASSERT_FALSE(stored.empty());
   EXPECT_EQ(stored.front().start, 0);
-  EXPECT_EQ(stored.back().end, frameStart(14, 60, 100));  // 23
+  EXPECT_EQ(stored.back().end, 23);  // 14 frames of 1/60 s: 0.2333 s
   for (std::size_t i = 0; i < stored.size(); ++i) {
     EXPECT_GE(stored[i].end - stored[i].start, 2) << i;
     if (i > 0) {
