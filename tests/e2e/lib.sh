@@ -7,6 +7,13 @@
 #   e2e_key_to TITLE KEY...             focus the window titled TITLE and press keys there
 #   e2e_screenshot NAME                 the whole screen as $E2E_OUT/NAME.png; prints the path
 #   e2e_wait_exit PID [SECONDS]         wait for a process to end; its exit status goes to $E2E_STATUS
+#   e2e_wait_until WHAT SECONDS CMD...  wait until CMD succeeds; fails saying WHAT did not happen
+#   e2e_wait_gone TITLE [SECONDS]       wait until no window titled TITLE is shown
+#   e2e_wait_file FILE [SECONDS]        wait until FILE exists and is not empty
+#   e2e_wait_window_manager [SECONDS]   wait until a window manager has taken the screen
+#   e2e_settled_screenshot NAME         a screenshot once the screen has stopped changing; prints the path
+#   e2e_screen_crop CROP FILE           the screen within CROP (WxH+X+Y) into FILE
+#   e2e_wait_change CROP FILE [SECONDS] wait until the screen within CROP differs from FILE (a crop too)
 #   e2e_fail MESSAGE                    print and exit 1
 # Everything started is ended when the script exits. Screenshots go to
 # $E2E_OUT (default: e2e-screenshots in the current folder).
@@ -125,4 +132,70 @@ e2e_wait_exit() {
     sleep 0.1
   done
   e2e_fail "process $pid still running after $seconds s"
+}
+
+e2e_wait_until() {
+  local what=$1 seconds=$2 until
+  shift 2
+  until=$((SECONDS + seconds))
+  until "$@"; do
+    [ $SECONDS -lt $until ] || e2e_fail "$what within $seconds s"
+    sleep 0.1
+  done
+}
+
+e2e_no_window() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+e2e_wait_gone() {
+  e2e_wait_until "the window '$1' did not close" "${2:-10}" e2e_no_window "$1"
+}
+
+e2e_wait_file() {
+  e2e_wait_until "$1 was not written" "${2:-30}" test -s "$1"
+}
+
+# A window manager announces itself on the root window.
+e2e_window_manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+e2e_wait_window_manager() {
+  e2e_wait_until "no window manager came up" "${1:-10}" e2e_window_manager_up
+}
+
+# Two screenshots in a row, 0.2 s apart, that do not differ.
+e2e_settled_screenshot() {
+  local shot previous until=$((SECONDS + 15))
+  previous=$(mktemp --suffix=.png)
+  import -window root "$previous"
+  while [ $SECONDS -lt $until ]; do
+    sleep 0.2
+    shot=$(e2e_screenshot "$1")
+    if [ "$(compare -metric AE "$previous" "$shot" null: 2>&1 | awk '{ printf "%d", $1 }')" = 0 ]; then
+      rm -f "$previous"
+      echo "$shot"
+      return 0
+    fi
+    cp "$shot" "$previous"
+  done
+  rm -f "$previous"
+  e2e_fail "the screen did not settle for $1"
+}
+
+# The screen within CROP (WxH+X+Y) as a picture file.
+e2e_screen_crop() {
+  local whole
+  whole=$(mktemp --suffix=.png)
+  import -window root "$whole"
+  convert "$whole" -crop "$1" +repage "$2"
+  rm -f "$whole"
+}
+
+# Whether the screen within CROP differs from a picture of it.
+e2e_screen_differs() {
+  local now differ
+  now=$(mktemp --suffix=.png)
+  e2e_screen_crop "$1" "$now"
+  differ=$(compare -metric AE "$2" "$now" null: 2>&1 | awk '{ printf "%d", $1 }') || true
+  rm -f "$now"
+  [ "${differ:-0}" -gt 0 ]
+}
+e2e_wait_change() {
+  e2e_wait_until "the screen within $1 did not change" "${3:-10}" e2e_screen_differs "$1" "$2"
 }

@@ -43,10 +43,9 @@ click_at 3010 1807  # the right arrow of HScroll2 (frame 360, 1320 + 840, 360; 1
 click_at 3547 2175  # Text3 (frame + 2880, 720; 615 x 270)
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 100 77
-sleep 0.3
-shot=$(e2e_screenshot settings-editor)
-preview=$(colour_at "$shot" 2227 2947)  # Picture1: frame + 720, 1440; 2295 x 375
-[ "$preview" = "srgb(201,77,40)" ] || e2e_fail "the preview shows $preview, not srgb(201,77,40)"
+# Picture1: frame + 720, 1440; 2295 x 375
+previews() { preview=$(colour_at "$(e2e_screenshot settings-editor)" 2227 2947); [ "$preview" = "srgb(201,77,40)" ]; }
+e2e_wait_until "the preview did not show srgb(201,77,40)" 10 previews
 
 click_at 1627 3847  # Command1 "登　　録" (960, 3600; 1335 x 495)
 e2e_wait_exit "$E2E_PID" 10

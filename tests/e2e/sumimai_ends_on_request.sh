@@ -14,6 +14,8 @@ close_request=$2
 start_drawing() {
   e2e_start "$sumimai"
   window=$(e2e_wait_window Form1 20)
+  # The start-up runs for seconds and pauses with nothing changing on screen,
+  # so no picture tells that it is drawing: a second in, it is.
   sleep 1
   if xdotool search --name '^文字選択$' >/dev/null 2>&1; then e2e_fail "the start-up drawing was over too soon"; fi
 }

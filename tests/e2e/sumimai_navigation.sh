@@ -50,19 +50,6 @@ difference() {
 }
 drawing_difference() { difference "$1" "$2" $drawing_area; }
 
-# A screenshot once the screen has stopped changing.
-settled_screenshot() {
-  local shot previous="$tmp/previous.png" until=$((SECONDS + 10))
-  import -window root "$previous"
-  while [ $SECONDS -lt $until ]; do
-    sleep 0.2
-    shot=$(e2e_screenshot "$1")
-    [ "$(difference "$previous" "$shot")" -eq 0 ] && echo "$shot" && return 0
-    cp "$shot" "$previous"
-  done
-  e2e_fail "the screen did not settle for $1"
-}
-
 # Positions along a line of the page picture where the grid is (yellow:
 # red and green well above blue): "row Y" scans across, "column X" down.
 grid_lines() {
@@ -77,9 +64,9 @@ e2e_prepare_workdir
 e2e_start "$sumimai"
 e2e_wait_window 文字選択 120 >/dev/null
 e2e_key_to 文字選択 Return
-for i in $(seq 1 300); do [ -s "$E2E_WORK/般若心経.bmp" ] && break; sleep 0.1; done
+e2e_wait_file "$E2E_WORK/般若心経.bmp"
 [ "$(identify -format '%wx%h' "$E2E_WORK/般若心経.bmp")" = 1922x1082 ] || e2e_fail "般若心経.bmp is not 1922x1082"
-page=$(settled_screenshot navigation-page)
+page=$(e2e_settled_screenshot navigation-page)
 
 # The cell in the middle of the fourth row, where every column holds a character.
 read -r -a rows <<<"$(grid_lines column 960)"
@@ -117,8 +104,8 @@ saved=$(find "$E2E_WORK" -maxdepth 1 -name '[0-9]*_*.webp' | head -n 1)
 [ -n "$saved" ] || e2e_fail "S saved no <number>_<character>.webp"
 [ "$(head -c 4 "$saved")$(tail -c +9 "$saved" | head -c 4)" = RIFFWEBP ] || e2e_fail "$saved is not a WebP file"
 e2e_key_to 書き順の保存 Return
-sleep 0.5
-[ "$(drawing_difference "$drawn" "$(e2e_screenshot navigation-saved)")" -eq 0 ] ||
+e2e_wait_gone 書き順の保存
+[ "$(drawing_difference "$drawn" "$(e2e_settled_screenshot navigation-saved)")" -eq 0 ] ||
   e2e_fail "saving the writing changed the drawing on screen"
 
 e2e_key_to Form1 Right
@@ -148,7 +135,7 @@ sleep 0.5
 if buttons_shown; then e2e_fail "Right did not start a drawing"; fi
 e2e_key_to Form1 Left
 wait_for_drawing "Right, then Left during its drawing"
-[ "$(drawing_difference "$drawn" "$(settled_screenshot navigation-held-left)")" -eq 0 ] ||
+[ "$(drawing_difference "$drawn" "$(e2e_settled_screenshot navigation-held-left)")" -eq 0 ] ||
   e2e_fail "Left pressed during a drawing did not draw the picked character after it"
 
 # Ctrl: the page view again, as it was after start-up. The pointer leaves

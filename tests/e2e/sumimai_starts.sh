@@ -19,11 +19,10 @@ colours=$(convert "$shot" -crop 1920x900+0+0 +repage -scale 192x90 -format '%k' 
 [ "$colours" -gt 50 ] || e2e_fail "the page shows only $colours colours"
 e2e_key_to 文字選択 Return
 
-for i in $(seq 1 300); do [ -s "$E2E_WORK/般若心経.bmp" ] && break; sleep 0.1; done
+e2e_wait_file "$E2E_WORK/般若心経.bmp"
 size=$(identify -format '%wx%h' "$E2E_WORK/般若心経.bmp") || e2e_fail "般若心経.bmp was not written"
 [ "$size" = "1922x1082" ] || e2e_fail "般若心経.bmp is $size, not the canvas's 1922x1082"
-sleep 0.5
-e2e_screenshot sumimai-page-view >/dev/null
+e2e_settled_screenshot sumimai-page-view >/dev/null
 
 # Image5, the exit button at the top-right corner: a farewell box, then the end.
 xdotool mousemove 1900 15 click 1

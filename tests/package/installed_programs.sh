@@ -64,8 +64,7 @@ class_is_the_entrys "$main" io.github.sumimai.Sumimai
 e2e_wait_window 文字選択 120 >/dev/null
 e2e_screenshot installed-sumimai-page >/dev/null
 e2e_key_to 文字選択 Return
-for i in $(seq 1 300); do [ -s "$user/般若心経.bmp" ] && break; sleep 0.1; done
-[ -s "$user/般若心経.bmp" ] || e2e_fail "the page picture was not written into $user"
+e2e_wait_file "$user/般若心経.bmp"
 end_program sumimai
 [ "$(ls -A "$E2E_WORK")" = program.log ] || e2e_fail "sumimai wrote into the folder it was started from"
 
@@ -85,8 +84,13 @@ click_at 3190 900   # the right arrow of the speed bar: speed 1
 click_at 3547 2175  # the green text box
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 100 77
-sleep 0.3
-e2e_screenshot installed-settings-editor >/dev/null
+# The preview (Picture1, 2227 x 2947 twips in) shows the new colour once the typing is handled.
+previews() {
+  local shot
+  shot=$(e2e_screenshot installed-settings-editor)
+  [ "$(convert "$shot" -format "%[pixel:p{$((wx + 2227 / 15)),$((wy + 2947 / 15))}]" info:)" = "srgb(0,77,0)" ]
+}
+e2e_wait_until "the editor's preview did not show srgb(0,77,0)" 10 previews
 click_at 1627 3847  # 登　　録
 e2e_wait_exit "$E2E_PID" 10
 [ "$(settings_bytes)" = "$(printf '1\r\n 0 \r\n 77 \r\n 0 \r\n' | od -c)" ] ||
@@ -135,7 +139,7 @@ mkdir -p "$tmp/other-home/.local/share"
 echo "a file in the way" >"$tmp/other-home/.local/share/sumimai"
 e2e_start env HOME="$tmp/other-home" "$bin/sumimai"
 e2e_wait_window 起動できません 30 >/dev/null
-e2e_screenshot installed-folder-problem >/dev/null
+e2e_settled_screenshot installed-folder-problem >/dev/null
 e2e_key_to 起動できません Return
 e2e_wait_exit "$E2E_PID" 10
 [ "$E2E_STATUS" -eq 1 ] || e2e_fail "with no user folder sumimai ended with status $E2E_STATUS, not 1"
