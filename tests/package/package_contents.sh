@@ -40,7 +40,7 @@ for entry in "${entries[@]}"; do
     *) fail "$(basename "$entry") does not start its program in the user's folder" ;;
   esac
   exec_name=$(entry_value "$entry" TryExec)
-  [[ $exec_line == *"exec $exec_name\"" ]] || fail "$(basename "$entry") starts another program than $exec_name"
+  [[ $exec_line == *"exec $exec_name\"" || $exec_line == *"exec $exec_name "* ]] || fail "$(basename "$entry") starts another program than $exec_name"
   [ -x "$root/usr/bin/$exec_name" ] || fail "$(basename "$entry") starts $exec_name, which is not installed"
   icon=$(entry_value "$entry" Icon)
   sizes=$(find "$root/usr/share/icons/hicolor" -name "$icon.png" | wc -l)
