@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <pthread.h>
+
 #include <csignal>
 #include <cstring>
 #include <mutex>
@@ -48,6 +50,26 @@ extern "C" void removeTemporariesAndEnd(int signal) {
   std::signal(signal, SIG_DFL);
   std::raise(signal);
 }
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+
+// Holds the ending signals back while alive: a temporary file created and
+// recorded under it is never left behind by a signal that comes in between.
+class EndingSignalsHeld {
+ public:
+  EndingSignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (int signal : kEndingSignals) sigaddset(&held, signal);
+    pthread_sigmask(SIG_BLOCK, &held, &before_);
+  }
+  ~EndingSignalsHeld() { pthread_sigmask(SIG_SETMASK, &before_, nullptr); }
+  EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+  EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+ private:
+  sigset_t before_{};
+};
 
 std::string hiddenPrefix(const fs::path& target) {
   std::string prefix(".");
@@ -100,13 +122,16 @@ ReplacingFile::ReplacingFile(fs::path target) : target_(std::move(target)) {
   const std::string pattern = (folder / hidden).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
-  descriptor_ = ::mkostemp(name.data(), O_CLOEXEC);
-  if (descriptor_ < 0) {
-    fail(Step::Create, errno);
-    return;
+  {
+    const EndingSignalsHeld held;
+    descriptor_ = ::mkostemp(name.data(), O_CLOEXEC);
+    if (descriptor_ < 0) {
+      fail(Step::Create, errno);
+      return;
+    }
+    temporary_ = name.data();
+    slot_ = claimSlot(temporary_);
   }
-  temporary_ = name.data();
-  slot_ = claimSlot(temporary_);
   if (::fchmod(descriptor_, modeFor(target_)) != 0) fail(Step::Create, errno);
 }
 
@@ -149,7 +174,7 @@ bool ReplacingFile::commit() {
 }
 
 void removeTemporaryFilesOnSignals() {
-  for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) std::signal(signal, removeTemporariesAndEnd);
+  for (int signal : kEndingSignals) std::signal(signal, removeTemporariesAndEnd);
 }
 
 }  // namespace sumimai
