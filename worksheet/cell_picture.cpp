@@ -22,7 +22,7 @@ class LayeredCanvas : public InkOnlyCanvas, public CellCanvas {
 constexpr int kMeasureSide = 1000;
 
 // How far along a stroke its direction is taken, in the unit square.
-constexpr double kArrowReach = 0.08;
+constexpr double kArrowReach = 0.15;
 
 PointF unit(const StrokeRecord& r, bool end) {
   const double side = kMeasureSide * kTwipsPerPixel;
