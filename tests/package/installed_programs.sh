@@ -15,6 +15,8 @@
 #    program ends with status 1;
 #  - the command-line tools, found through PATH, find the installed data from
 #    any folder; the user's folder holds no copy of the character library;
+#  - every installed program, by its bare name, answers --help and --version;
+#    the Studio opens its window in the user's folder;
 #  - a hand copyist's ~/般若心経 does not make the home folder a working folder;
 #  - sumimai-grade judges a trace from standard input with the installed
 #    character library.
@@ -124,6 +126,20 @@ cmp -s "$user/般若心経/心.mem" "$tmp/root/usr/share/sumimai/般若心経/�
 (cd "$HOME" && PATH="$bin:$PATH" sumimai-export --text 色 iro.webp && PATH="$bin:$PATH" sumimai-render --text 色 iro.png) ||
   e2e_fail "the tools started by name from the home folder do not find the installed data"
 [ -s "$HOME/iro.webp" ] && [ -s "$HOME/iro.png" ] || e2e_fail "the tools wrote no iro.webp and iro.png"
+
+# --- every program's --help and --version; the Studio's window -------------------------
+for program in sumimai sumimai-setup sumimai-studio sumimai-export sumimai-render sumimai-trace sumimai-grade; do
+  (cd "$E2E_WORK" && PATH="$bin:$PATH" "$program" --help >/dev/null) || e2e_fail "$program --help failed"
+  (cd "$E2E_WORK" && PATH="$bin:$PATH" "$program" --version | grep -q "^$program [0-9]") ||
+    e2e_fail "$program --version does not say its name and version"
+done
+e2e_start env LANG=ja_JP.UTF-8 "$bin/sumimai-studio"
+studio=$(e2e_wait_window 墨舞スタジオ 30)
+class_is_the_entrys "$studio" io.github.sumimai.SumimaiStudio
+[ "$(readlink "/proc/$E2E_PID/cwd")" = "$user" ] || e2e_fail "sumimai-studio does not run in $user"
+e2e_settled_screenshot installed-studio >/dev/null
+kill -TERM "$E2E_PID"
+e2e_wait_exit "$E2E_PID" 10
 
 # --- a folder named 般若心経 in the home folder ---------------------------------------
 mkdir "$HOME/般若心経"

@@ -50,6 +50,21 @@ status=0
 echo '[' | "$grade" - 2>err || status=$?
 [ "$status" -eq 1 ] && grep -qF "sumimai-grade: standard input: not JSON" err || fail "bad standard input: $status $(cat err)"
 
+# What is not a trace file is refused at once, never waited on or read
+# without end: a folder, a named pipe, a file or an input beyond the bound.
+mkdir folder.json
+refused folder.json "cannot be read: it is a folder"
+mkfifo pipe.json
+status=0
+timeout 10 "$grade" pipe.json 2>err || status=$?
+[ "$status" -eq 1 ] && grep -qF "pipe.json: cannot be read: it is not a regular file" err ||
+  fail "a named pipe: status $status, $(cat err)"
+truncate -s 17M huge.json
+refused huge.json "is larger than 16 MB"
+status=0
+timeout 20 "$grade" - </dev/zero 2>err || status=$?
+[ "$status" -eq 1 ] && grep -qF "standard input: is larger than 16 MB" err || fail "endless input: status $status, $(cat err)"
+
 # The command line.
 status=0
 "$grade" --locale zh right.json 2>err || status=$?

@@ -4,7 +4,8 @@
 # without a display; any other argument is a usage error (status 2) naming
 # it; without a display the program says so in one sentence and ends with
 # status 1, not with Qt's abort.
-#   window_programs_command_line.sh SUMIMAI SUMIMAI_SETUP
+# The Studio's help is Qt's own form, with its texts in the user's language.
+#   window_programs_command_line.sh SUMIMAI SUMIMAI_SETUP SUMIMAI_STUDIO
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -21,14 +22,18 @@ run() {
 
 for program in "$@"; do
   name=$(basename "$program")
+  case $name in
+    sumimai-studio) japanese_help='入力した文字を筆で書く窓' ;;
+    *) japanese_help='^使い方: ' ;;
+  esac
   LANG=C.UTF-8 run "$name --help" 0 "$program" --help
   grep -q -- '--version' "$work/out" && grep -q '^Usage: ' "$work/out" || fail "$name --help: $(cat "$work/out")"
   LANG=ja_JP.UTF-8 run "$name --help" 0 "$program" --help
-  grep -q '^使い方: ' "$work/out" || fail "$name --help in Japanese: $(cat "$work/out")"
+  grep -q "$japanese_help" "$work/out" || fail "$name --help in Japanese: $(cat "$work/out")"
   LANG=C.UTF-8 run "$name --version" 0 "$program" --version
-  grep -Eq '^sumimai(-setup)? [0-9]+\.[0-9]+\.[0-9]+$' "$work/out" || fail "$name --version: $(cat "$work/out")"
+  grep -Eq '^sumimai(-setup|-studio)? [0-9]+\.[0-9]+\.[0-9]+$' "$work/out" || fail "$name --version: $(cat "$work/out")"
   LANG=C.UTF-8 run "$name an argument" 2 "$program" --speed
-  grep -q -- '"--speed"' "$work/err" || fail "$name does not name the argument: $(cat "$work/err")"
+  grep -Eq -- "[\"'](--)?speed[\"']" "$work/err" || fail "$name does not name the argument: $(cat "$work/err")"
   LANG=C.UTF-8 run "$name without a display" 1 "$program"
   [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q 'no display' "$work/err" ||
     fail "$name without a display: $(cat "$work/err")"

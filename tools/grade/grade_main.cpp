@@ -5,13 +5,12 @@
 // for a command line that cannot be followed.
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 
+#include "data_files/file_paths.h"
 #include "grading/grader.h"
 #include "grading/model_character.h"
 #include "grading/trace_json.h"
@@ -29,21 +28,44 @@ int fail(const std::string& message, int status) {
   return status;
 }
 
-std::optional<std::string> readAll(const std::string& name) {
-  if (name == "-") return std::string(std::istreambuf_iterator<char>(std::cin), {});
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return bytes.str();
+// A trace is a few kilobytes; a bound keeps a huge or endless input (a
+// device, /dev/zero behind "-") from filling the memory.
+constexpr std::size_t kMostBytes = 16 << 20;
+
+struct Input {
+  std::string bytes;
+  std::string problem;  // why it was not read, "" when it was
+};
+
+Input readBounded(std::istream& in) {
+  Input input{std::string(kMostBytes + 1, '\0'), ""};
+  in.read(input.bytes.data(), static_cast<std::streamsize>(input.bytes.size()));
+  const auto got = static_cast<std::size_t>(in.gcount());
+  if (in.bad()) return {"", "cannot be read"};
+  if (got > kMostBytes) return {"", "is larger than 16 MB, far more than a trace holds"};
+  input.bytes.resize(got);
+  return input;
+}
+
+// Only a regular file is read (a named pipe or a device could block the
+// program or never end), or standard input for "-".
+Input readInput(const std::string& name) {
+  if (name == "-") return readBounded(std::cin);
+  OpenedFile file = openDataFile(name);
+  if (file.stream) return readBounded(*file.stream);
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(name, error);
+  if (std::filesystem::is_directory(status)) return {"", "cannot be read: it is a folder, not a file"};
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+    return {"", "cannot be read: it is not a regular file (a named pipe or a device is not read)"};
+  return {"", "cannot be read"};
 }
 
 int judge(const std::string& name) {
   const std::string shown = name == "-" ? "standard input" : name;
-  const std::optional<std::string> text = readAll(name);
-  if (!text) return fail(shown + ": cannot be read", 1);
-  const grading::TraceRead read = grading::readTrace(*text);
+  const Input input = readInput(name);
+  if (!input.problem.empty()) return fail(shown + ": " + input.problem, 1);
+  const grading::TraceRead read = grading::readTrace(input.bytes);
   if (!read.ok()) return fail(shown + ": " + read.problem, 1);
   const grading::ModelFound found = grading::findModel(standardLookup(programDataPlaces()), read.trace.character);
   if (!found.ok()) return fail(shown + ": " + found.problem, 1);
