@@ -1,5 +1,6 @@
 #include "cell_picture.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "drawing/raster/ink_only_canvas.h"
@@ -31,28 +32,43 @@ PointF unit(const StrokeRecord& r, bool end) {
 
 double distance(PointF a, PointF b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
+void draw(const CharacterStrokes& strokes, int side, LayeredCanvas& canvas, const InkedStrokes& layer) {
+  if (layer.strokes.last < layer.strokes.first) return;
+  const InkColour ink{double(layer.colour.red), double(layer.colour.green), double(layer.colour.blue)};
+  drawCharacterInCell(strokes, {0, 0, side, side}, framingOf(Framing::EmBox, strokes), canvas, {0, ink}, layer.strokes);
+}
+
+CellPicture pictureOf(const InkLayer& ink, int side) {
+  CellPicture picture{std::min({side, ink.width(), ink.height()}), ink.width(),
+                      std::vector<std::uint32_t>(static_cast<std::size_t>(ink.width()) * ink.height(), 0xFFFFFFFFu)};
+  ink.compositeOnto(picture.pixels.data(), ink.width(), {0, 0, ink.width(), ink.height()});
+  return picture;
+}
+
 }  // namespace
 
 CellPicture cellPicture(const CharacterStrokes& strokes, int side, const std::vector<InkedStrokes>& layers) {
   LayeredCanvas canvas;
-  const PixelRect cell{0, 0, side, side};
-  const Framing framing = framingOf(Framing::EmBox, strokes);
-  for (const InkedStrokes& layer : layers) {
-    if (layer.strokes.last < layer.strokes.first) continue;
-    const InkColour ink{double(layer.colour.red), double(layer.colour.green), double(layer.colour.blue)};
-    drawCharacterInCell(strokes, cell, framing, canvas, {0, ink}, layer.strokes);
-  }
+  canvas.setSize(canvasOfWindow(twipsOf({side, side})));
+  for (const InkedStrokes& layer : layers) draw(strokes, side, canvas, layer);
   canvas.settleInk();
-  const InkLayer& ink = canvas.ink();
-  std::vector<std::uint32_t> layer(static_cast<std::size_t>(ink.width()) * ink.height(), 0xFFFFFFFFu);
-  ink.compositeOnto(layer.data(), ink.width(), {0, 0, ink.width(), ink.height()});
-  CellPicture picture{side, std::vector<std::uint32_t>(static_cast<std::size_t>(side) * side, 0xFFFFFFFFu)};
-  const int rows = std::min(side, ink.height()), columns = std::min(side, ink.width());
-  for (int y = 0; y < rows; ++y) {
-    std::copy_n(layer.begin() + static_cast<std::ptrdiff_t>(y) * ink.width(), columns,
-                picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * side);
+  return pictureOf(canvas.ink(), side);
+}
+
+std::vector<CellPicture> sequencePictures(const CharacterStrokes& strokes, int side, Rgb earlier, Rgb ink) {
+  const int count = static_cast<int>(strokeSpans(strokes).size());
+  std::vector<CellPicture> pictures;
+  const SizeF size = canvasOfWindow(twipsOf({side, side}));
+  LayeredCanvas done, canvas;  // the strokes before the next, in `earlier`; then the next over them
+  done.setSize(size);
+  canvas.setSize(size);
+  for (int k = 1; k <= count; ++k) {
+    canvas.ink() = done.ink();
+    draw(strokes, side, canvas, {StrokeSelection::only(k), ink});
+    pictures.push_back(pictureOf(canvas.ink(), side));
+    draw(strokes, side, done, {StrokeSelection::only(k), earlier});
   }
-  return picture;
+  return pictures;
 }
 
 StrokeStart strokeStartOf(const CharacterStrokes& strokes, int stroke) {

@@ -14,10 +14,13 @@
 namespace sumimai {
 
 // Opaque pixels over white, 0xAARRGGBB (as QImage's RGB32 holds them), row
-// by row.
+// by row, `stride` pixels apart (the ink's own rows, a little wider than
+// the picture, which is the top-left side x side of them).
 struct CellPicture {
   int side = 0;
+  int stride = 0;
   std::vector<std::uint32_t> pixels;
+  std::uint32_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * stride + x]; }
 };
 
 struct InkedStrokes {
@@ -29,6 +32,11 @@ struct InkedStrokes {
 // set on its design box, and the strokes of each layer drawn in its colour,
 // later layers over earlier ones. A layer selecting no stroke draws nothing.
 CellPicture cellPicture(const CharacterStrokes& strokes, int side, const std::vector<InkedStrokes>& layers);
+
+// The pictures of the stroke-by-stroke sequence: picture k (from 0) shows
+// strokes 1..k in `earlier` and stroke k + 1 over them in `ink`; each
+// stroke is drawn twice in all, not once per later picture.
+std::vector<CellPicture> sequencePictures(const CharacterStrokes& strokes, int side, Rgb earlier, Rgb ink);
 
 // Where stroke `stroke` (from 1) begins and a point a little way along it,
 // in the cell's unit square (0..1, y down), as cellPicture fits it; the two

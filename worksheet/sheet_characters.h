@@ -19,9 +19,14 @@ struct SheetCharacter {
   int strokeCount = 0;
 };
 
+// Why a text is refused, for a window to say in its own words.
+enum class SheetRefusal { None, NotText, NoData, NothingToPractise };
+
 struct [[nodiscard]] SheetCharacters {
   std::vector<SheetCharacter> characters;
   std::string problem;  // "" or what refuses the text (also: nothing to practise)
+  SheetRefusal refusal = SheetRefusal::None;
+  std::string character;  // the character refused (NoData)
   bool ok() const { return problem.empty(); }
 };
 

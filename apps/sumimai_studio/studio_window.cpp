@@ -28,6 +28,7 @@
 #include "export/writers.h"
 #include "playback/text_file.h"
 #include "playback/view_layout.h"
+#include "sheet_printing.h"
 #include "working_folder/data_places.h"
 #include "writing/text_characters.h"
 
@@ -179,6 +180,13 @@ void StudioWindow::buildFileMenu() {
   QAction* copyMoving = addCommand(file, tr("アニメーションをコピー(&A)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                                    tr("書く様子を WebP ファイルとしてコピー"));
   connect(copyMoving, &QAction::triggered, this, [this] { copyAnimation(); });
+  file->addSeparator();
+  QAction* print = addCommand(file, tr("練習帳を印刷(&P)…"), QKeySequence::Print, tr("一画ずつの練習帳をプレビューして印刷"));
+  connect(print, &QAction::triggered, this, [this] {
+    const InkColour ink = style().ink;
+    sheetOptions_.ink = {static_cast<int>(ink.red), static_cast<int>(ink.green), static_cast<int>(ink.blue)};
+    previewSheet(this, written_.isEmpty() ? text_->text() : written_, lookup_, sheetOptions_);
+  });
   file->addSeparator();
   QAction* quit = addCommand(file, tr("終了(&Q)"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("墨舞スタジオを終える"));
   connect(quit, &QAction::triggered, this, [this] { close(); });

@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "data_files/settings_file.h"
+#include "worksheet/sheet_options.h"
 #include "writing/character_lookup.h"
 #include "writing_view.h"
 
@@ -91,6 +92,7 @@ class StudioWindow : public QMainWindow {
   QActionGroup* grids_ = nullptr;
   QActionGroup* grounds_ = nullptr;
   QString written_;  // the text on the canvas
+  SheetOptions sheetOptions_;  // as last chosen for printing
   QString lastFolder_;
   QTimer relayout_;
   bool movingTimeline_ = false;

@@ -34,7 +34,11 @@ TEST(SheetCharacters, RefusedTexts) {
 
 // Counts the pixels of a picture that are this colour.
 int pixelsOf(const CellPicture& picture, std::uint32_t colour) {
-  return static_cast<int>(std::count(picture.pixels.begin(), picture.pixels.end(), colour));
+  int n = 0;
+  for (int y = 0; y < picture.side; ++y) {
+    for (int x = 0; x < picture.side; ++x) n += picture.at(x, y) == colour;
+  }
+  return n;
 }
 
 TEST(CellPicture, LaterLayersLieOverEarlierOnesInTheirPlace) {
@@ -44,18 +48,38 @@ TEST(CellPicture, LaterLayersLieOverEarlierOnesInTheirPlace) {
   const Rgb grey{185, 185, 185}, red{200, 0, 0};
   const CellPicture whole = cellPicture(s, 200, {{StrokeSelection{}, grey}});
   const CellPicture second = cellPicture(s, 200, {{StrokeSelection{1, 1}, grey}, {StrokeSelection::only(2), red}});
-  ASSERT_EQ(whole.pixels.size(), 200u * 200u);
+  ASSERT_EQ(whole.side, 200);
   EXPECT_GT(pixelsOf(whole, 0xFFB9B9B9u), 500);
   EXPECT_GT(pixelsOf(second, 0xFFC80000u), 200);
   EXPECT_LT(pixelsOf(second, 0xFFB9B9B9u), pixelsOf(whole, 0xFFB9B9B9u) / 2);
   // Every inked pixel of the part is inked in the whole, fitted alike.
-  for (std::size_t i = 0; i < second.pixels.size(); ++i) {
-    if (second.pixels[i] == 0xFFC80000u) {
-      EXPECT_NE(whole.pixels[i], 0xFFFFFFFFu) << i;
+  for (int y = 0; y < 200; ++y) {
+    for (int x = 0; x < 200; ++x) {
+      if (second.at(x, y) == 0xFFC80000u) {
+        EXPECT_NE(whole.at(x, y), 0xFFFFFFFFu) << x << "," << y;
+      }
     }
   }
   // An empty layer draws nothing.
   EXPECT_EQ(pixelsOf(cellPicture(s, 50, {{StrokeSelection{1, 0}, grey}}), 0xFFFFFFFFu), 2500);
+}
+
+TEST(CellPicture, SequenceAgreesWithItsLayersDrawnAtOnce) {
+  const SheetCharacters found = practised("遠");
+  ASSERT_TRUE(found.ok());
+  const CharacterStrokes& s = found.characters[0].strokes;
+  const Rgb grey{185, 185, 185}, ink{0, 0, 90};
+  const std::vector<CellPicture> sequence = sequencePictures(s, 120, grey, ink);
+  ASSERT_EQ(sequence.size(), 13u);
+  for (int k : {1, 7, 13}) {
+    const CellPicture layered = cellPicture(s, 120, {{StrokeSelection{1, k - 1}, grey}, {StrokeSelection::only(k), ink}});
+    int differ = 0;
+    for (int y = 0; y < 120; ++y) {
+      for (int x = 0; x < 120; ++x) differ += layered.at(x, y) != sequence[k - 1].at(x, y);
+    }
+    EXPECT_LT(differ, 120) << "stroke " << k;
+    EXPECT_GT(pixelsOf(sequence[k - 1], 0xFF00005Au), 20) << "stroke " << k;
+  }
 }
 
 TEST(CellPicture, StrokeStartsInsideTheCell) {

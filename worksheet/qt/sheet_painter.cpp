@@ -6,7 +6,10 @@
 #include <QPdfWriter>
 #include <QtMath>
 #include <cmath>
+#include <algorithm>
+#include <atomic>
 #include <map>
+#include <thread>
 
 #include "worksheet/cell_picture.h"
 #include "worksheet/grid_lines.h"
@@ -28,49 +31,90 @@ int pixelsFor(double points) { return static_cast<int>(std::lround(points / 72.0
 
 bool isGrey(Rgb c) { return c.red == c.green && c.green == c.blue; }
 
+// A grey picture keeps one channel of the three (all are alike).
 QImage imageOf(const CellPicture& picture, bool grey) {
-  QImage image(picture.side, picture.side, QImage::Format_RGB32);
+  QImage image(picture.side, picture.side, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
   for (int y = 0; y < picture.side; ++y) {
-    std::copy_n(picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.side, picture.side,
-                reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    const std::uint32_t* row = picture.pixels.data() + static_cast<std::ptrdiff_t>(y) * picture.stride;
+    if (grey) {
+      std::transform(row, row + picture.side, image.scanLine(y), [](std::uint32_t p) { return static_cast<uchar>(p & 0xFF); });
+    } else {
+      std::copy_n(row, picture.side, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    }
   }
-  return grey ? image.convertToFormat(QImage::Format_Grayscale8) : image;
+  return image;
 }
 
-// The pictures of the sheet, made once each: a trace character's picture is
-// the same image in every one of its cells, so the PDF holds it once.
+// The pictures of a page, made before it is painted, on every core: a
+// trace character's picture is the same image in all its cells of the page,
+// so the PDF holds it once. Kept for one page at a time.
 class Pictures {
  public:
   explicit Pictures(const Worksheet& sheet) : sheet_(sheet), grey_(isGrey(sheet.options.ink)) {}
 
-  const QImage& heading(int character, double side) {
-    return make({character, 0, -1}, side, {{StrokeSelection{}, sheet_.options.ink}});
-  }
-  const QImage& cell(const SheetCell& cell) {
-    const Rgb ink = sheet_.options.ink;
-    switch (cell.kind) {
-      case CellKind::Trace: return make({cell.character, 1, 0}, cell.box.width, {{StrokeSelection{}, kTraceInk}});
-      case CellKind::Sequence:
-        return make({cell.character, 2, cell.stroke}, cell.box.width,
-                    {{StrokeSelection{1, cell.stroke - 1}, kEarlierStrokes}, {StrokeSelection::only(cell.stroke), ink}});
-      case CellKind::Empty: break;
+  void prepare(const SheetPage& page) {
+    made_.clear();
+    std::vector<Job> jobs;
+    auto want = [&](int character, Part part, double side) {
+      const Key key{character, part, 0};
+      if (std::none_of(jobs.begin(), jobs.end(), [&](const Job& j) { return j.key == key; })) jobs.push_back({key, side});
+    };
+    for (const SheetHeading& h : page.headings) want(h.character, Part::Heading, h.box.width);
+    for (const SheetCell& c : page.cells) {
+      if (c.kind == CellKind::Trace) want(c.character, Part::Trace, c.box.width);
+      if (c.kind == CellKind::Sequence) want(c.character, Part::Sequence, c.box.width);
     }
-    return empty_;
+    std::vector<std::vector<CellPicture>> done(jobs.size());
+    std::atomic<std::size_t> next{0};
+    auto work = [&] {
+      for (std::size_t i; (i = next++) < jobs.size();) done[i] = make(jobs[i]);
+    };
+    const unsigned threads = std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+    std::vector<std::thread> workers;
+    for (unsigned t = 1; t < threads; ++t) workers.emplace_back(work);
+    work();
+    for (std::thread& t : workers) t.join();
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+      for (std::size_t k = 0; k < done[i].size(); ++k) {
+        const Key key{jobs[i].key.character, jobs[i].key.part, static_cast<int>(k)};
+        made_[key] = imageOf(done[i][k], grey_);
+      }
+    }
+  }
+
+  const QImage& heading(int character) { return made_[{character, Part::Heading, 0}]; }
+  const QImage& cell(const SheetCell& cell) {
+    if (cell.kind == CellKind::Trace) return made_[{cell.character, Part::Trace, 0}];
+    return made_[{cell.character, Part::Sequence, cell.stroke - 1}];
   }
 
  private:
-  using Key = std::tuple<int, int, int>;  // character, kind, stroke
-  const QImage& make(Key key, double side, const std::vector<InkedStrokes>& layers) {
-    auto found = made_.find(key);
-    if (found != made_.end()) return found->second;
-    const SheetCharacter& c = sheet_.characters[static_cast<std::size_t>(std::get<0>(key))];
-    return made_[key] = imageOf(cellPicture(c.strokes, pixelsFor(side), layers), grey_);
+  enum class Part { Heading, Trace, Sequence };
+  struct Key {
+    int character;
+    Part part;
+    int index;  // a sequence's picture, from 0
+    auto operator<=>(const Key&) const = default;
+  };
+  struct Job {
+    Key key;
+    double side;
+  };
+
+  std::vector<CellPicture> make(const Job& job) const {
+    const SheetCharacter& c = sheet_.characters[static_cast<std::size_t>(job.key.character)];
+    const int side = pixelsFor(job.side);
+    switch (job.key.part) {
+      case Part::Heading: return {cellPicture(c.strokes, side, {{StrokeSelection{}, sheet_.options.ink}})};
+      case Part::Trace: return {cellPicture(c.strokes, side, {{StrokeSelection{}, kTraceInk}})};
+      case Part::Sequence: return sequencePictures(c.strokes, side, kEarlierStrokes, sheet_.options.ink);
+    }
+    return {};
   }
 
   const Worksheet& sheet_;
   bool grey_;
   std::map<Key, QImage> made_;
-  QImage empty_;
 };
 
 void drawGuides(QPainter& painter, const QRectF& box, GridStyle style) {
@@ -114,6 +158,7 @@ class SheetPainting {
       : painter_(painter), sheet_(sheet), pictures_(sheet), fontScale_(fontScale) {}
 
   void page(const SheetPage& page, int number) {
+    pictures_.prepare(page);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::LosslessImageRendering);
     if (!sheet_.options.title.empty()) {
@@ -138,7 +183,7 @@ class SheetPainting {
 
   void heading(const SheetHeading& h) {
     const SheetCharacter& c = character(h.character);
-    painter_.drawImage(rectOf(h.box), pictures_.heading(h.character, h.box.width));
+    painter_.drawImage(rectOf(h.box), pictures_.heading(h.character));
     const QString counts = QString::fromStdString(c.text) + QStringLiteral("  ") + QString::number(c.strokeCount) +
                            QStringLiteral("画");
     text(h.counts, 13, Qt::black, Qt::AlignLeft | Qt::AlignVCenter, counts);
