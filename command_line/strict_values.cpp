@@ -5,18 +5,25 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/user_language.h"
+
 namespace sumimai {
 namespace {
 
+constexpr char kContext[] = "StrictValues";
+
 std::string quoted(std::string_view option, const char* needs, std::string_view text) {
-  return std::string(option) + " needs " + needs + ", not '" + std::string(text) + "'";
+  return filledIn(userText(kContext, "%1 needs %2, not '%3'"), {option, userText(kContext, needs), text});
+}
+
+std::string number(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
 }
 
 std::string outside(std::string_view option, double value, double low, double high) {
-  char text[200];
-  std::snprintf(text, sizeof text, "%.*s %g is outside %g..%g", static_cast<int>(option.size()), option.data(), value,
-                low, high);
-  return text;
+  return filledIn(userText(kContext, "%1 %2 is outside %3..%4"), {option, number(value), number(low), number(high)});
 }
 
 std::vector<std::string_view> partsOf(std::string_view text, char separator) {
@@ -66,10 +73,10 @@ ValueRead<PictureSize> pictureSize(std::string_view option, std::string_view tex
   std::optional<long long> w, h;
   if (parts.size() == 2) w = strictWholeNumber(parts[0]), h = strictWholeNumber(parts[1]);
   if (!w || !h) return {std::nullopt, quoted(option, "WIDTHxHEIGHT in pixels", text)};
-  if (*w < 1 || *h < 1) return {std::nullopt, "the size " + std::string(text) + " has no pixels"};
+  if (*w < 1 || *h < 1) return {std::nullopt, filledIn(userText(kContext, "the size %1 has no pixels"), {text})};
   if (*w > kLargestSide || *h > kLargestSide) {
-    return {std::nullopt,
-            "the size " + std::string(text) + " is too large (at most " + std::to_string(kLargestSide) + " a side)"};
+    return {std::nullopt, filledIn(userText(kContext, "the size %1 is too large (at most %2 a side)"),
+                                   {text, std::to_string(kLargestSide)})};
   }
   return {PictureSize{static_cast<int>(*w), static_cast<int>(*h)}, ""};
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/users_language.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "drawing/raster/ink_only_canvas.h"
@@ -209,6 +210,7 @@ int renderFile(const RenderOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   removeTemporaryFilesOnSignals();
   QCoreApplication app(argc, argv);
   RenderOptions o;
