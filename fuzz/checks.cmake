@@ -17,6 +17,7 @@ if(NOT TARGET sumimai_fuzz_checks)
     ${_checks}/text_checks.cpp
     ${_checks}/trace_checks.cpp
   )
-  target_include_directories(sumimai_fuzz_checks PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+  file(GLOB _headers RELATIVE ${CMAKE_CURRENT_LIST_DIR} ${_checks}/*.h)
+  sumimai_share_headers(sumimai_fuzz_checks ${_headers})
   target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_grading sumimai_renderer sumimai_recording_canvas sumimai_data_files sumimai_library)
 endif()
