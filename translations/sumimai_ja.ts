@@ -159,6 +159,22 @@ written), 2 for a mistake in the command line.
 コマンドラインの誤りのとき 2。
 </translation>
     </message>
+    <message>
+        <source>--text and --page exclude each other</source>
+        <translation>--text と --page は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>give only OUT.png after the options</source>
+        <translation>オプションのあとには OUT.png だけを指定してください</translation>
+    </message>
+    <message>
+        <source>give FILE and OUT.png (the last two arguments)</source>
+        <translation>FILE と OUT.png（最後の 2 つの引数）を指定してください</translation>
+    </message>
+    <message>
+        <source>the picture must be a .png file: %1</source>
+        <translation>画像は .png ファイルでなければなりません: %1</translation>
+    </message>
 </context>
 <context>
     <name>sumimai-grade</name>
@@ -559,6 +575,81 @@ INPUT は次のどれか 1 種類:
     <message>
         <source>R,G,B with each 0..255</source>
         <translation>それぞれ 0..255 の R,G,B</translation>
+    </message>
+    <message>
+        <source>a number 0..10</source>
+        <translation>0..10 の数</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒数</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>the speed</source>
+        <translation>スピード</translation>
+    </message>
+    <message>
+        <source>the duration</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>the hold</source>
+        <translation>書き上がりを見せる長さ</translation>
+    </message>
+    <message>
+        <source>--sutra needs FIRST-LAST, characters 1..%1, not &apos;%2&apos;</source>
+        <translation>--sutra には「%2」ではなく 1..%1 の文字の 最初-最後 を指定してください</translation>
+    </message>
+    <message>
+        <source>the sutra range %1 is not within 1-%2</source>
+        <translation>般若心経の範囲 %1 は 1-%2 に収まっていません</translation>
+    </message>
+    <message>
+        <source>--missing is error, box or skip, not &apos;%1&apos;</source>
+        <translation>--missing は「%1」ではなく error、box、skip のどれかです</translation>
+    </message>
+    <message>
+        <source>--layout is column or row, not &apos;%1&apos;</source>
+        <translation>--layout は「%1」ではなく column か row です</translation>
+    </message>
+    <message>
+        <source>--brush is round or ink, not &apos;%1&apos;</source>
+        <translation>--brush は「%1」ではなく round か ink です</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number 0 or more, not &apos;%1&apos;</source>
+        <translation>--seed には「%1」ではなく 0 以上の整数を指定してください</translation>
+    </message>
+    <message>
+        <source>--text needs characters</source>
+        <translation>--text には文字が要ります</translation>
+    </message>
+    <message>
+        <source>--once and --loop exclude each other</source>
+        <translation>--once と --loop は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>--ground and --background exclude each other</source>
+        <translation>--ground と --background は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>--duration must be longer than --hold</source>
+        <translation>--duration は --hold より長くなければなりません</translation>
+    </message>
+    <message>
+        <source>no output file named (the last argument)</source>
+        <translation>書き出すファイル（最後の引数）がありません</translation>
+    </message>
+    <message>
+        <source>nothing to write: give stroke files, --sutra, --text or --page</source>
+        <translation>書くものがありません: 筆順ファイル、--sutra、--text、--page のどれかを指定してください</translation>
+    </message>
+    <message>
+        <source>give one kind of input: stroke files, --sutra, --text or --page</source>
+        <translation>入力は 1 種類だけにしてください: 筆順ファイル、--sutra、--text、--page</translation>
     </message>
 </context>
 </TS>
