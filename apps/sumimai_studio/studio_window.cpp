@@ -24,11 +24,14 @@
 #include <QVBoxLayout>
 
 #include "animation_saving.h"
+#include "practice_panel.h"
 #include "data_files/file_paths.h"
 #include "export/writers.h"
 #include "playback/text_file.h"
 #include "playback/view_layout.h"
 #include "working_folder/data_places.h"
+#include "core/page_grid.h"
+#include "writing/sutra_text.h"
 #include "writing/text_characters.h"
 
 namespace sumimai {
@@ -144,7 +147,12 @@ void StudioWindow::buildControls() {
   connect(perLine_, &QSpinBox::valueChanged, this, [this] { compose(true); });
   row->addWidget(perLine_);
   column->addLayout(row);
-  setCentralWidget(centre);
+  pages_ = new QStackedWidget(this);
+  pages_->addWidget(centre);
+  practice_ = new PracticePanel(lookup_, pages_);
+  connect(practice_, &PracticePanel::finished, this, [this] { leavePractice(); });
+  pages_->addWidget(practice_);
+  setCentralWidget(pages_);
 
   notice_ = new QLabel(this);
   statusBar()->addWidget(notice_, 1);
@@ -251,6 +259,58 @@ void StudioWindow::buildAidsMenu() {
   QToolBar* bar = addToolBar(tr("学習"));
   bar->setObjectName("aids");
   bar->addActions({ghost_, numbers_, arrow_, colours_});
+  buildPracticeMenu(aids, bar);
+}
+
+void StudioWindow::buildPracticeMenu(QMenu* menu, QToolBar* bar) {
+  menu->addSeparator();
+  practising_ = addCommand(menu, tr("筆で練習(&W)"), QKeySequence(Qt::Key_F2), tr("入力した字を一字ずつ自分で書いて判定を受ける"));
+  practising_->setCheckable(true);
+  connect(practising_, &QAction::triggered, this, [this](bool on) {
+    if (on) showPractice(false);
+    else leavePractice();
+  });
+  QAction* sutra = addCommand(menu, tr("写経(&K)"), {}, tr("般若心経の 276 字を順に書く（前回の続きから）"));
+  connect(sutra, &QAction::triggered, this, [this] { showPractice(true); });
+  bar->addActions({practising_, sutra});
+}
+
+PracticeLook StudioWindow::practiceLook() const {
+  PracticeLook look;
+  const InkColour ink = style().ink;
+  look.ink = {static_cast<int>(ink.red), static_cast<int>(ink.green), static_cast<int>(ink.blue)};
+  const QColor g = ground().colour.alpha() == 0 ? QColor(Qt::white) : ground().colour;
+  look.ground = {g.red(), g.green(), g.blue()};
+  look.grid = aids().grid;
+  return look;
+}
+
+void StudioWindow::showPractice(bool sutra) {
+  practising_->setChecked(true);
+  practice_->setLook(practiceLook());
+  if (sutra) {
+    const SutraCharacters body = sutraCharacters(programDataPlaces(), {1, kSutraCharacters});
+    if (!body.problem.empty()) {
+      tell(QString::fromStdString(body.problem));
+      leavePractice();
+      return;
+    }
+    std::vector<std::string> characters;
+    for (const TextCharacter& c : body.characters) characters.push_back(c.text);
+    practice_->practiseSutra(characters);
+  } else {
+    std::vector<std::string> characters;
+    for (const TextCharacter& c : charactersOf(text_->text().toStdString()).characters) characters.push_back(c.text);
+    practice_->practise(characters, 0);
+  }
+  if (view_->session() && view_->session()->playback().playing()) view_->session()->playback().togglePlaying();
+  pages_->setCurrentWidget(practice_);
+}
+
+void StudioWindow::leavePractice() {
+  practising_->setChecked(false);
+  pages_->setCurrentIndex(0);
+  view_->setFocus(Qt::OtherFocusReason);
 }
 
 void StudioWindow::buildGroundMenu() {

@@ -12,6 +12,7 @@
 #include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTimer>
 #include <filesystem>
 #include <memory>
@@ -19,9 +20,14 @@
 
 #include "data_files/settings_file.h"
 #include "writing/character_lookup.h"
+#include "practice_view.h"
 #include "writing_view.h"
 
+class QToolBar;
+
 namespace sumimai {
+
+class PracticePanel;
 
 class StudioWindow : public QMainWindow {
   Q_OBJECT
@@ -50,6 +56,11 @@ class StudioWindow : public QMainWindow {
   void buildPlaybackMenu();
   void buildAidsMenu();
   void buildGroundMenu();
+  void buildPracticeMenu(QMenu* menu, QToolBar* bar);
+  // Practice of the text in the field (or the sutra), or back to the writing.
+  void showPractice(bool sutra);
+  void leavePractice();
+  PracticeLook practiceLook() const;
   // Lays the text out for the window and writes it; keepPosition: from the
   // stroke the writing had come to (another layout, size, speed or aid).
   void compose(bool keepPosition);
@@ -75,6 +86,9 @@ class StudioWindow : public QMainWindow {
   std::optional<QColor> ink_;  // chosen in the window, instead of 設定.dat's
   QColor groundColour_{Qt::white};
   QLineEdit* text_ = nullptr;
+  QStackedWidget* pages_ = nullptr;  // the writing, or the practice
+  PracticePanel* practice_ = nullptr;
+  QAction* practising_ = nullptr;
   QScrollArea* scroll_ = nullptr;
   WritingView* view_ = nullptr;
   QSlider* timeline_ = nullptr;

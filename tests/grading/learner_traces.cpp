@@ -34,16 +34,24 @@ Along along(const Path& path, double s) {
 
 }  // namespace
 
-ModelCharacter shippedModel(const std::string& character) {
+CharacterStrokes shippedStrokes(const std::string& character) {
   const std::filesystem::path data = SUMIMAI_SHIPPED_DATA;
   CharacterLookup lookup;
   lookup.add(std::make_unique<StrokeFolder>(data / "般若心経"));
   CharacterLibraryOpen library = CharacterLibrary::open(data / "文字集.smlib");
   if (!library.ok()) throw std::runtime_error(library.problem);
   lookup.add(std::make_unique<LibrarySource>(std::move(*library.library), "文字集.smlib"));
-  grading::ModelFound found = grading::findModel(lookup, character);
-  if (!found.ok()) throw std::runtime_error(found.problem);
-  return found.model;
+  const std::optional<StrokeSource> source = lookup.find(character, WritingDirection::Columns);
+  if (!source) throw std::runtime_error("no stroke data for " + character);
+  StrokesLoaded loaded = loadStrokes(*source);
+  if (!loaded.strokes) throw std::runtime_error(loaded.problem);
+  return std::move(*loaded.strokes);
+}
+
+ModelCharacter shippedModel(const std::string& character) {
+  ModelCharacter model = grading::modelOf(shippedStrokes(character));
+  if (model.strokes.empty()) throw std::runtime_error("no strokes drawn for " + character);
+  return model;
 }
 
 double TraceMaker::uniform(double low, double high) {

@@ -17,7 +17,9 @@ using grading::ModelCharacter;
 using grading::Path;
 using grading::Point;
 
-// The character from the shipped data (its stroke files and library).
+// The character from the shipped data (its stroke files and library), as
+// stored and as the judge's model.
+CharacterStrokes shippedStrokes(const std::string& character);
 ModelCharacter shippedModel(const std::string& character);
 
 struct Care {
