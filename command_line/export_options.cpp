@@ -1,26 +1,23 @@
 #include "export_options.h"
 
 #include "core/page_grid.h"
+#include "core/user_language.h"
 #include "strict_values.h"
 
 namespace sumimai {
 namespace {
 
-// The option's own words for a number outside its range: "the speed 11 is
-// outside 0..10".
-std::string renamed(std::string problem, const std::string& option, const char* as) {
-  if (problem.rfind(option + " ", 0) == 0 && problem.find(" is outside ") != std::string::npos) {
-    problem.replace(0, option.size(), as);
-  }
-  return problem;
-}
+constexpr char kContext[] = "ToolOptions";  // shared with sumimai-render
 
+// A number outside its range in the option's own words: "the speed 11 is
+// outside 0..10".
 std::string setReal(const char* option, const char* as, const char* needs, double& to, const std::string& v,
                     double low, double high) {
-  const ValueRead<double> read = realNumberIn(option, v, low, high);
-  if (!strictRealNumber(v)) return std::string(option) + " needs " + needs + ", not '" + v + "'";
-  if (read.value) to = *read.value;
-  return renamed(read.problem, option, as);
+  const std::optional<double> value = strictRealNumber(v);
+  if (!value) return notAValue(option, needs, v);
+  if (*value < low || *value > high) return outsideRange(userText(kContext, as), *value, low, high);
+  to = *value;
+  return "";
 }
 
 std::string setWhole(const char* option, std::optional<int>& to, const std::string& v, int low, int high) {
@@ -34,10 +31,11 @@ std::string setSutra(ExportOptions& o, const std::string& v) {
   const auto first = strictWholeNumber(v.substr(0, dash));
   const auto last = dash == std::string::npos ? first : strictWholeNumber(v.substr(dash + 1));
   if (!first || !last) {
-    return "--sutra needs FIRST-LAST, characters 1.." + std::to_string(kSutraCharacters) + ", not '" + v + "'";
+    return filledIn(userText(kContext, "--sutra needs FIRST-LAST, characters 1..%1, not '%2'"),
+                    {std::to_string(kSutraCharacters), v});
   }
   if (*first < 1 || *last > kSutraCharacters || *first > *last) {
-    return "the sutra range " + v + " is not within 1-" + std::to_string(kSutraCharacters);
+    return filledIn(userText(kContext, "the sutra range %1 is not within 1-%2"), {v, std::to_string(kSutraCharacters)});
   }
   o.sutra = SutraRange{static_cast<int>(*first), static_cast<int>(*last)};
   return "";
@@ -47,7 +45,7 @@ std::string setMissing(ExportOptions& o, const std::string& v) {
   if (v == "error") o.missing = UnwrittenCharacters::Refused;
   else if (v == "box") o.missing = UnwrittenCharacters::Boxed;
   else if (v == "skip") o.missing = UnwrittenCharacters::Skipped;
-  else return "--missing is error, box or skip, not '" + v + "'";
+  else return filledIn(userText(kContext, "--missing is error, box or skip, not '%1'"), {v});
   return "";
 }
 
@@ -67,7 +65,7 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   line.value("--fps", [&o](const std::string& v) { return setWhole("--fps", o.fps, v, 1, 60); });
   line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
   line.value("--layout", [&o](const std::string& v) -> std::string {
-    if (v != "column" && v != "row") return "--layout is column or row, not '" + v + "'";
+    if (v != "column" && v != "row") return filledIn(userText(kContext, "--layout is column or row, not '%1'"), {v});
     o.layout = v == "row" ? WritingDirection::Rows : WritingDirection::Columns;
     return "";
   });
@@ -91,36 +89,36 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   line.value("--quality", [&o](const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); });
   line.value("--brush", [&o](const std::string& v) -> std::string {
     const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return "--brush is round or ink, not '" + v + "'";
+    if (!kind) return filledIn(userText(kContext, "--brush is round or ink, not '%1'"), {v});
     o.brush.kind = *kind;
     return "";
   });
   line.value("--seed", [&o](const std::string& v) -> std::string {
     const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
+    if (!seed || *seed < 0) return filledIn(userText(kContext, "--seed needs a whole number 0 or more, not '%1'"), {v});
     o.brush.seed = static_cast<std::uint64_t>(*seed);
     return "";
   });
   line.value("--sutra", [&o](const std::string& v) { return setSutra(o, v); });
   line.value("--text", [&o](const std::string& v) {
     o.text = v;
-    return v.empty() ? std::string("--text needs characters") : std::string();
+    return v.empty() ? userText(kContext, "--text needs characters") : std::string();
   });
 }
 
 // The checks across options, once all are read.
 std::string checkTogether(ExportOptions& o, std::vector<std::string>& positional, bool once, bool loop) {
-  if (once && loop) return "--once and --loop exclude each other";
+  if (once && loop) return userText(kContext, "--once and --loop exclude each other");
   if (once || loop) o.loop = loop;
-  if (o.ground && o.background) return "--ground and --background exclude each other";
-  if (o.duration && *o.duration <= o.hold) return "--duration must be longer than --hold";
-  if (positional.empty()) return "no output file named (the last argument)";
+  if (o.ground && o.background) return userText(kContext, "--ground and --background exclude each other");
+  if (o.duration && *o.duration <= o.hold) return userText(kContext, "--duration must be longer than --hold");
+  if (positional.empty()) return userText(kContext, "no output file named (the last argument)");
   o.output = positional.back();
   positional.pop_back();
   o.files = positional;
   const int kinds = !o.files.empty() + o.sutra.has_value() + o.text.has_value() + o.page;
-  if (kinds == 0) return "nothing to write: give stroke files, --sutra, --text or --page";
-  if (kinds > 1) return "give one kind of input: stroke files, --sutra, --text or --page";
+  if (kinds == 0) return userText(kContext, "nothing to write: give stroke files, --sutra, --text or --page");
+  if (kinds > 1) return userText(kContext, "give one kind of input: stroke files, --sutra, --text or --page");
   return "";
 }
 

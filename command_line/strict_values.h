@@ -19,6 +19,12 @@ std::optional<long long> strictWholeNumber(std::string_view text);
 // A finite decimal number ("1.5", "-2", "3e2"); no infinity or NaN.
 std::optional<double> strictRealNumber(std::string_view text);
 
+// A value that is not of the kind wanted, or outside its range, said in the
+// user's language: "--fps needs a whole number, not 'x'", "the hold 61 is
+// outside 0..60". needs is one of the English kinds the catalogue knows.
+std::string notAValue(std::string_view option, const char* needs, std::string_view text);
+std::string outsideRange(std::string_view subject, double value, double low, double high);
+
 // The outcome of reading one value: the value, or a sentence saying what is
 // wrong, naming the option ("--size needs WIDTHxHEIGHT in pixels, not 'x5'").
 template <typename T>

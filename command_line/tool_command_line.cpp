@@ -4,7 +4,28 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/user_language.h"
+
 namespace sumimai {
+
+namespace {
+
+constexpr char kContext[] = "ToolCommandLine";
+
+// CLI11's sentence for a mistake, in the tools' words and the user's
+// language; a mistake of our own readers (a ValidationError) is already so.
+std::string mistakeOf(const CLI::ParseError& error) {
+  const std::string what = error.what();
+  const std::size_t colon = what.find(": ");
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) && colon != std::string::npos)
+    return filledIn(userText(kContext, "unknown argument %1"), {what.substr(colon + 2)});
+  if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) && colon != std::string::npos)
+    return filledIn(userText(kContext, "%1 needs a value"), {what.substr(0, colon)});
+  if (what.empty()) return userText(kContext, "a mistake in the command line");
+  return what;
+}
+
+}  // namespace
 
 ToolCommandLine::ToolCommandLine(std::string program, std::string helpText)
     : program_(std::move(program)), helpText_(std::move(helpText)), app_(program_, program_) {
@@ -30,8 +51,7 @@ CommandLineRead ToolCommandLine::read(const std::vector<std::string>& arguments)
   try {
     app_.parse(reversed);
   } catch (const CLI::ParseError& e) {
-    read.problem = e.what();
-    if (read.problem.empty()) read.problem = "a mistake in the command line";
+    read.problem = mistakeOf(e);
   }
   read.help = help_;
   read.version = version_;
@@ -48,7 +68,7 @@ int ToolCommandLine::mistake(const std::string& problem) const { return commandL
 std::optional<int> finishCommandLine(const std::string& program, const std::string& helpText,
                                      const CommandLineRead& read) {
   if (read.help) {
-    std::fputs(helpText.c_str(), stdout);
+    std::fputs(userText(program.c_str(), helpText.c_str()).c_str(), stdout);
     return 0;
   }
   if (read.version) {
@@ -60,7 +80,8 @@ std::optional<int> finishCommandLine(const std::string& program, const std::stri
 }
 
 int commandLineMistake(const std::string& program, const std::string& problem) {
-  std::fprintf(stderr, "%s: %s (see --help)\n", program.c_str(), problem.c_str());
+  const std::string line = filledIn(userText(kContext, "%1: %2 (see --help)"), {program, problem});
+  std::fprintf(stderr, "%s\n", line.c_str());
   return 2;
 }
 

@@ -2,7 +2,8 @@
 # What the built Debian package holds, checked the way Debian and the
 # desktop check it: lintian finds no error and no warning (what is left is
 # explained in debian/sumimai.lintian-overrides), the desktop entries and
-# the metainfo validate, every program in usr/bin has its manual page, every
+# the metainfo validate, every program in usr/bin has its manual page in
+# English and in Japanese, every
 # entry's program and icon (in at least three sizes) are there, all of data/
 # is installed beside the catalogues of messages, and the versions agree.
 #   package_contents.sh SUMIMAI_DEB
@@ -26,7 +27,7 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || fail
 for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
   [ -f "$root/usr/share/man/man1/$name.1.gz" ] || fail "$name has no manual page"
-  [ -f "$root/usr/share/man/ja/man1/$name.1.gz" ] || echo "note: $name has no Japanese manual page" >&2
+  [ -f "$root/usr/share/man/ja/man1/$name.1.gz" ] || fail "$name has no Japanese manual page"
 done
 
 # The value of a key of a desktop entry.

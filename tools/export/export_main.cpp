@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <optional>
 
+#include "common/users_language.h"
+#include "core/user_language.h"
 #include "data_files/replacing_file.h"
 #include "export/export_error.h"
 #include "export/writers.h"
@@ -15,6 +17,7 @@ namespace {
 
 using namespace sumimai;
 
+// A line on stderr; gives status.
 int fail(const std::string& message, int status) {
   std::fprintf(stderr, "sumimai-export: %s\n", message.c_str());
   return status;
@@ -24,7 +27,7 @@ int run(const ExportOptions& options) {
   PreparedExport prepared = prepareExport(options, programDataPlaces());
   ExportRequest& request = prepared.request;
   if (!options.quiet) {
-    for (const std::string& note : prepared.notes) std::fprintf(stderr, "sumimai-export: note: %s\n", note.c_str());
+    for (const std::string& note : prepared.notes) fail(filledIn(userText(kExportProgram, "note: %1"), {note}), 0);
   }
   std::optional<ProgressBar> bar;
   if (!options.quiet && isatty(STDERR_FILENO)) {
@@ -34,8 +37,11 @@ int run(const ExportOptions& options) {
   const ExportSummary summary = exportWriting(request);
   if (bar) bar->close();
   if (!options.quiet) {
-    std::fprintf(stderr, "sumimai-export: wrote %s: %lld frames, %.2f s\n", request.output.c_str(),
-                 static_cast<long long>(summary.frames), static_cast<double>(summary.frames) / request.fps);
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.2f", static_cast<double>(summary.frames) / request.fps);
+    fail(filledIn(userText(kExportProgram, "wrote %1: %2 frames, %3 s"),
+                  {request.output.string(), std::to_string(summary.frames), seconds}),
+         0);
   }
   return 0;
 }
@@ -43,6 +49,7 @@ int run(const ExportOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   removeTemporaryFilesOnSignals();
   const ParsedOptions parsed = parseOptions({argv + 1, argv + argc});
   if (const std::optional<int> status = finishCommandLine(kExportProgram, helpText(), parsed.read)) return *status;
@@ -58,6 +65,6 @@ int main(int argc, char** argv) {
   } catch (const ExportError& e) {
     return fail(e.what(), 1);
   } catch (const std::exception& e) {
-    return fail(std::string("unexpected failure: ") + e.what(), 1);
+    return fail(filledIn(userText(kExportProgram, "unexpected failure: %1"), {e.what()}), 1);
   }
 }

@@ -3,13 +3,16 @@
 // the character's stroke data and writes the judgement as JSON to standard
 // output. Exit status 0 when judged, 1 for input that cannot be judged, 2
 // for a command line that cannot be followed.
-#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "command_line/tool_command_line.h"
+#include "common/users_language.h"
+#include "core/user_language.h"
 #include "data_files/file_paths.h"
 #include "grading/grader.h"
 #include "grading/model_character.h"
@@ -20,11 +23,29 @@ namespace {
 
 using namespace sumimai;
 
+constexpr char kProgram[] = "sumimai-grade";
+constexpr char kHelp[] = R"(usage: sumimai-grade [--locale L] TRACE.json
+
+Judges a learner's strokes of one character against its stroke data and
+writes the judgement as JSON to standard output.
+
+  TRACE.json         the trace as JSON, or - for standard input
+
+Options:
+  --locale L         the writing tradition whose stroke order and shapes
+                     judge the strokes; only ja (Japanese) for now
+  --help             this text
+  --version          the program's name and version
+
+Exit status: 0 when judged, 1 for input that cannot be judged, 2 for a
+mistake in the command line.
+)";
+
 // The writing traditions whose stroke order and shapes the data holds.
 constexpr char kOnlyLocale[] = "ja";
 
 int fail(const std::string& message, int status) {
-  std::fprintf(stderr, "sumimai-grade: %s\n", message.c_str());
+  std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
   return status;
 }
 
@@ -41,8 +62,8 @@ Input readBounded(std::istream& in) {
   Input input{std::string(kMostBytes + 1, '\0'), ""};
   in.read(input.bytes.data(), static_cast<std::streamsize>(input.bytes.size()));
   const auto got = static_cast<std::size_t>(in.gcount());
-  if (in.bad()) return {"", "cannot be read"};
-  if (got > kMostBytes) return {"", "is larger than 16 MB, far more than a trace holds"};
+  if (in.bad()) return {"", userText(kProgram, "cannot be read")};
+  if (got > kMostBytes) return {"", userText(kProgram, "is larger than 16 MB, far more than a trace holds")};
   input.bytes.resize(got);
   return input;
 }
@@ -55,14 +76,14 @@ Input readInput(const std::string& name) {
   if (file.stream) return readBounded(*file.stream);
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(name, error);
-  if (std::filesystem::is_directory(status)) return {"", "cannot be read: it is a folder, not a file"};
+  if (std::filesystem::is_directory(status)) return {"", userText(kProgram, "cannot be read: it is a folder, not a file")};
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
-    return {"", "cannot be read: it is not a regular file (a named pipe or a device is not read)"};
-  return {"", "cannot be read"};
+    return {"", userText(kProgram, "cannot be read: it is not a regular file (a named pipe or a device is not read)")};
+  return {"", userText(kProgram, "cannot be read")};
 }
 
 int judge(const std::string& name) {
-  const std::string shown = name == "-" ? "standard input" : name;
+  const std::string shown = name == "-" ? userText(kProgram, "standard input") : name;
   const Input input = readInput(name);
   if (!input.problem.empty()) return fail(shown + ": " + input.problem, 1);
   const grading::TraceRead read = grading::readTrace(input.bytes);
@@ -71,32 +92,26 @@ int judge(const std::string& name) {
   if (!found.ok()) return fail(shown + ": " + found.problem, 1);
   const grading::Grading grading = grading::grade(found.model, read.trace.strokes);
   std::cout << grading::judgementJson(read.trace.character, grading) << '\n' << std::flush;
-  return std::cout ? 0 : fail("cannot write the judgement", 1);
+  return std::cout ? 0 : fail(userText(kProgram, "cannot write the judgement"), 1);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Judges a learner's strokes of one character against its stroke data; "
-               "writes the judgement as JSON to standard output.",
-               "sumimai-grade"};
-  app.set_version_flag("--version", std::string("sumimai-grade ") + SUMIMAI_VERSION);
-  std::string locale = kOnlyLocale, trace;
-  app.add_option("--locale", locale,
-                 "the writing tradition whose stroke order and shapes judge the strokes; "
-                 "only ja (Japanese) for now")
-      ->capture_default_str();
-  app.add_option("TRACE", trace, "the trace as JSON, or - for standard input")->required();
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp& e) {
-    return app.exit(e);
-  } catch (const CLI::CallForVersion& e) {
-    return app.exit(e);
-  } catch (const CLI::ParseError& e) {
-    return fail(std::string(e.what()) + " (see --help)", 2);
-  }
+  sumimai::speakUsersLanguage();
+  std::string locale = kOnlyLocale;
+  std::vector<std::string> traces;
+  ToolCommandLine line(kProgram, kHelp);
+  line.value("--locale", [&locale](const std::string& v) {
+    locale = v;
+    return "";
+  });
+  line.positionals(traces);
+  const CommandLineRead read = line.read({argv + 1, argv + argc});
+  if (const std::optional<int> status = line.finish(read)) return *status;
+  if (traces.size() != 1) return line.mistake(userText(kProgram, "give one TRACE file, or - for standard input"));
   if (locale != kOnlyLocale)
-    return fail("--locale " + locale + ": only ja (Japanese stroke order and shapes) is available (see --help)", 2);
-  return judge(trace);
+    return line.mistake(filledIn(
+        userText(kProgram, "--locale %1: only ja (Japanese stroke order and shapes) is available"), {locale}));
+  return judge(traces.front());
 }

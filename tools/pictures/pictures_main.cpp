@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cstdio>
 
+#include "common/users_language.h"
 #include "command_line/tool_command_line.h"
 #include "control_pictures.h"
 #include "data_files/folder_files.h"
@@ -43,6 +44,7 @@ bool save(const QImage& image, const QString& path, int quality = -1) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   std::vector<std::string> folders;
   sumimai::ToolCommandLine line("sumimai-pictures", kHelp);
   line.positionals(folders);

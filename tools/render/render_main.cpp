@@ -14,7 +14,9 @@
 #include <string>
 #include <vector>
 
+#include "common/users_language.h"
 #include "command_line/strict_values.h"
+#include "core/user_language.h"
 #include "command_line/tool_command_line.h"
 #include "drawing/raster/ink_only_canvas.h"
 #include "export/animation_export.h"
@@ -30,6 +32,8 @@ namespace {
 using namespace sumimai;
 
 constexpr char kProgram[] = "sumimai-render";
+// The sentences this tool shares with sumimai-export.
+constexpr char kOptions[] = "ToolOptions";
 
 constexpr char kHelp[] = R"(usage: sumimai-render [options] FILE OUT.png
        sumimai-render --text TEXT [options] OUT.png
@@ -89,28 +93,28 @@ std::string take(std::optional<T>& to, ValueRead<T> read) {
 void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string>& positional) {
   line.value("--text", [&o](const std::string& v) {
     o.text = v;
-    return v.empty() ? std::string("--text needs characters") : std::string();
+    return v.empty() ? userText(kOptions, "--text needs characters") : std::string();
   });
   line.value("--layout", [&o](const std::string& v) -> std::string {
-    if (v != "column" && v != "row") return "--layout is column or row, not '" + v + "'";
+    if (v != "column" && v != "row") return filledIn(userText(kOptions, "--layout is column or row, not '%1'"), {v});
     o.layout = v == "row" ? WritingDirection::Rows : WritingDirection::Columns;
     return "";
   });
   line.value("--chars-per-line", [&o](const std::string& v) { return take(o.perLine, wholeNumberIn("--chars-per-line", v, 1, 10000)); });
   line.value("--missing", [&o](const std::string& v) -> std::string {
-    if (v != "error" && v != "box" && v != "skip") return "--missing is error, box or skip, not '" + v + "'";
+    if (v != "error" && v != "box" && v != "skip") return filledIn(userText(kOptions, "--missing is error, box or skip, not '%1'"), {v});
     o.missing = v == "box" ? UnwrittenCharacters::Boxed : v == "skip" ? UnwrittenCharacters::Skipped : UnwrittenCharacters::Refused;
     return "";
   });
   line.value("--brush", [&o](const std::string& v) -> std::string {
     const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return "--brush is round or ink, not '" + v + "'";
+    if (!kind) return filledIn(userText(kOptions, "--brush is round or ink, not '%1'"), {v});
     o.brush.kind = *kind;
     return "";
   });
   line.value("--seed", [&o](const std::string& v) -> std::string {
     const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
+    if (!seed || *seed < 0) return filledIn(userText(kOptions, "--seed needs a whole number 0 or more, not '%1'"), {v});
     o.brush.seed = static_cast<std::uint64_t>(*seed);
     return "";
   });
@@ -136,14 +140,15 @@ void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string
 
 // The checks across options, once all are read.
 std::string checkTogether(RenderOptions& o, const std::vector<std::string>& positional) {
-  if (o.text && o.page) return "--text and --page exclude each other";
-  if (o.groundGiven && !o.ground.plain()) return "--ground and --background exclude each other";
+  if (o.text && o.page) return userText(kProgram, "--text and --page exclude each other");
+  if (o.groundGiven && !o.ground.plain()) return userText(kOptions, "--ground and --background exclude each other");
   const std::size_t wanted = o.text ? 1 : 2;
   if (positional.size() != wanted) {
-    return o.text ? "give only OUT.png after the options" : "give FILE and OUT.png (the last two arguments)";
+    return o.text ? userText(kProgram, "give only OUT.png after the options")
+                  : userText(kProgram, "give FILE and OUT.png (the last two arguments)");
   }
   if (!o.text) o.file = positional[0];
-  if (!positional.back().ends_with(".png")) return "the picture must be a .png file: " + positional.back();
+  if (!positional.back().ends_with(".png")) return filledIn(userText(kProgram, "the picture must be a .png file: %1"), {positional.back()});
   o.out = QString::fromStdString(positional.back());
   return "";
 }
@@ -209,6 +214,7 @@ int renderFile(const RenderOptions& o) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   removeTemporaryFilesOnSignals();
   QCoreApplication app(argc, argv);
   RenderOptions o;

@@ -24,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/users_language.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "core/utf8.h"
@@ -234,6 +235,7 @@ void drawWorst(const Options& o, const std::vector<Item>& items) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   sumimai::removeTemporaryFilesOnSignals();
   Options o;
   if (const std::optional<int> status = parse(argc, argv, o)) return *status;

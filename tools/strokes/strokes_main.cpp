@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/users_language.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "conversion/data_set.h"
@@ -58,6 +59,7 @@ std::string take(std::optional<int>& to, sumimai::ValueRead<int> read) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   namespace fs = std::filesystem;
   using namespace sumimai::strokes;
   sumimai::removeTemporaryFilesOnSignals();

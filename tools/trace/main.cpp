@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/users_language.h"
 #include "command_line/tool_command_line.h"
 #include "data_files/number_forms.h"
 #include "renderer/trace/trace_lines.h"
@@ -83,6 +84,7 @@ std::string checkTogether(Options& o, const std::vector<std::string>& positional
 }  // namespace
 
 int main(int argc, char** argv) {
+  sumimai::speakUsersLanguage();
   Options o;
   std::vector<std::string> positional;
   ToolCommandLine line("sumimai-trace", kHelp);

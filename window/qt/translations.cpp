@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include "core/user_language.h"
+
 namespace sumimai {
 
 namespace {
@@ -40,6 +42,11 @@ const Translations& Translations::forUser() {
 QString Translations::folder() {
   static const QString found = findFolder();
   return found;
+}
+
+void Translations::translateMessages() {
+  setMessageTranslator(
+      [](const char* context, const char* english) { return forUser().utf8(context, english); });
 }
 
 QString Translations::text(const char* context, const char* source) const {

@@ -24,6 +24,10 @@ class Translations {
   QString text(const char* context, const char* source) const;
   std::string utf8(const char* context, const char* source) const { return text(context, source).toStdString(); }
 
+  // Makes the plain layers' messages (core/user_language.h) come from the
+  // catalogue for the user's locale.
+  static void translateMessages();
+
   // The folder the catalogues are read from; empty when none was found.
   static QString folder();
 
