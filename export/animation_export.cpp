@@ -70,8 +70,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
   try {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());
     ReportingWriter reporting(*writer, request.progress);
-    FrameCanvas canvas(ground, request.fps, reporting);
-    useRequestBrush(request, ground, canvas);
+    FrameCanvas canvas(std::move(ground), request.fps, reporting);
+    useRequestBrush(request, canvas.picture(), canvas);  // the picture is the ground until drawn on
     canvas.clock().setCallCost(kDrawingCallCost);
     drawRequest(request, canvas);
     summary.drawing = canvas.clock().charged();

@@ -27,16 +27,26 @@ void copyRect(const RgbImage& from, RgbImage& to, PixelRect rect) {
   }
 }
 
-void composeInk(const InkLayer& ink, PixelRect inkRect, PixelRect window, const RgbImage& ground, RgbImage& image) {
+PixelRect inkArea(PixelRect inkRect, PixelRect window, const RgbImage& image) {
   const int dx = window.left, dy = window.top;
-  PixelRect r{std::max(inkRect.left + dx, window.left), std::max(inkRect.top + dy, window.top),
-              std::min({inkRect.right + dx, window.right, image.width}),
-              std::min({inkRect.bottom + dy, window.bottom, image.height})};
-  if (r.empty()) return;
-  copyRect(ground, image, r);
+  return {std::max(inkRect.left + dx, window.left), std::max(inkRect.top + dy, window.top),
+          std::min({inkRect.right + dx, window.right, image.width}),
+          std::min({inkRect.bottom + dy, window.bottom, image.height})};
+}
+
+void inkOver(const InkLayer& ink, PixelRect area, PixelRect window, RgbImage& image) {
+  if (area.empty()) return;
+  const int dx = window.left, dy = window.top;
   // compositeOnto addresses the ink's pixel (0, 0): the window's corner.
   std::uint32_t* origin = image.row(dy) + dx;
-  ink.compositeOnto(origin, image.width, {r.left - dx, r.top - dy, r.right - dx, r.bottom - dy});
+  ink.compositeOnto(origin, image.width, {area.left - dx, area.top - dy, area.right - dx, area.bottom - dy});
+}
+
+void composeInk(const InkLayer& ink, PixelRect inkRect, PixelRect window, const RgbImage& ground, RgbImage& image) {
+  const PixelRect area = inkArea(inkRect, window, image);
+  if (area.empty()) return;
+  copyRect(ground, image, area);
+  inkOver(ink, area, window, image);
 }
 
 RgbImage composedStill(const InkLayer& ink, const RgbImage& ground) {

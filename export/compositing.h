@@ -7,6 +7,15 @@
 
 namespace sumimai {
 
+// The picture pixels that inkRect (ink pixels) covers, the ink's pixel
+// (0, 0) lying at the top-left corner of window: the part inside window and
+// image.
+PixelRect inkArea(PixelRect inkRect, PixelRect window, const RgbImage& image);
+
+// Composites the ink over what image holds within area (picture pixels, as
+// inkArea gives them), the ink's pixel (0, 0) at window's corner.
+void inkOver(const InkLayer& ink, PixelRect area, PixelRect window, RgbImage& image);
+
 // Composes, within inkRect (ink pixels), the ground and the ink over it
 // into image. The ink's pixel (0, 0) lies at the top-left corner of window
 // (picture pixels), and only the part of inkRect inside window is composed.

@@ -12,11 +12,23 @@ constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
 
 PixelRect moved(PixelRect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
+bool oneColour(const RgbImage& image) {
+  return std::all_of(image.pixels.begin(), image.pixels.end(), [&](std::uint32_t p) { return p == image.pixels[0]; });
+}
+
 }  // namespace
 
 FrameCanvas::FrameCanvas(RgbImage ground, int fps, FrameWriter& writer)
-    : ground_(std::move(ground)), picture_(ground_), window_(ground_.bounds()), changed_(ground_.bounds()),
-      fps_(fps), writer_(writer) {}
+    : picture_(std::move(ground)), window_(picture_.bounds()), changed_(picture_.bounds()), fps_(fps),
+      writer_(writer) {
+  if (picture_.pixels.empty() || !oneColour(picture_)) ground_ = picture_;
+  else plainGround_ = picture_.pixels[0];
+}
+
+void FrameCanvas::restoreGround(PixelRect area) {
+  if (!ground_.pixels.empty()) return copyRect(ground_, picture_, area);
+  for (int y = area.top; y < area.bottom; ++y) std::fill(picture_.row(y) + area.left, picture_.row(y) + area.right, plainGround_);
+}
 
 void FrameCanvas::place(SizeF canvas, PixelRect window) {
   settleInk();
@@ -32,7 +44,9 @@ void FrameCanvas::place(SizeF canvas, PixelRect window) {
 void FrameCanvas::composeChanges() {
   const PixelRect dirty = ink().takeDirty();
   if (dirty.empty()) return;
-  composeInk(ink(), dirty, window_, ground_, picture_);
+  const PixelRect area = inkArea(dirty, window_, picture_);
+  restoreGround(area);
+  inkOver(ink(), area, window_, picture_);
   const PixelRect shown = raster::intersect(moved(dirty, window_.left, window_.top), window_);
   changed_ = raster::unite(changed_, shown);
 }

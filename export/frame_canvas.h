@@ -19,7 +19,8 @@ namespace sumimai {
 
 class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
  public:
-  // ground is the picture's size; the picture starts as the ground.
+  // ground is the picture's size; the picture starts as the ground. A ground
+  // of one colour is kept as that colour alone.
   FrameCanvas(RgbImage ground, int fps, FrameWriter& writer);
 
   // The next drawing's canvas: this size (twips), its window covering
@@ -38,6 +39,7 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
   std::int64_t finish(DrawingClock::Duration hold);
 
   const RgbImage& picture() const { return picture_; }
+  RgbImage takePicture() { return std::move(picture_); }
   int fps() const { return fps_; }
 
  protected:
@@ -46,8 +48,10 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
  private:
   void composeChanges();
   void emitFrame();
+  void restoreGround(PixelRect area);
 
-  RgbImage ground_;
+  RgbImage ground_;  // empty when the ground is one colour
+  std::uint32_t plainGround_ = 0;
   RgbImage picture_;
   PixelRect window_;
   PixelRect changed_;  // picture pixels changed since the last frame

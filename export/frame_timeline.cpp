@@ -6,8 +6,8 @@
 
 namespace sumimai {
 
-FrameTimeline::FrameTimeline(int fps, TimelineUnits units, Store store)
-    : fps_(fps), units_(units), store_(std::move(store)) {}
+FrameTimeline::FrameTimeline(int fps, TimelineUnits units, Prepare prepare, Store store)
+    : fps_(fps), units_(units), prepare_(std::move(prepare)), store_(std::move(store)) {}
 
 void FrameTimeline::add(const Frame& frame) {
   if (frame.changed.empty()) return;
@@ -22,7 +22,8 @@ void FrameTimeline::add(const Frame& frame) {
     pending_->end = start;
     store_(*pending_);
   }
-  pending_ = TimedFrame{rect, cropped(frame.picture, rect), start, start};
+  pending_.reset();  // what it held is not needed while the next part is prepared
+  pending_ = TimedFrame{rect, prepare_(frame.picture, rect), start, start};
 }
 
 void FrameTimeline::finish(std::int64_t frameCount) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,17 @@ void GifWriter::writeHeader(const WriterSettings& settings) {
   check(EGifPutExtensionTrailer(gif_), "loop");
 }
 
+std::vector<std::uint8_t> GifWriter::prepare(const RgbImage& picture, PixelRect rect) {
+  std::vector<std::uint8_t> indices;
+  indices.reserve(static_cast<std::size_t>(rect.right - rect.left) * static_cast<std::size_t>(rect.bottom - rect.top));
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::uint32_t* row = picture.row(y);
+    std::transform(row + rect.left, row + rect.right, std::back_inserter(indices),
+                   [this](std::uint32_t p) { return palette_.indexOf(p); });
+  }
+  return indices;
+}
+
 void GifWriter::store(const TimedFrame& frame) {
   GraphicsControlBlock control{};
   control.DisposalMode = DISPOSE_DO_NOT;
@@ -84,14 +96,11 @@ void GifWriter::store(const TimedFrame& frame) {
   GifByteType extension[4];
   const std::size_t length = EGifGCBToExtension(&control, extension);
   check(EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension), "frame");
-  check(EGifPutImageDesc(gif_, frame.rect.left, frame.rect.top, frame.part.width, frame.part.height, false, nullptr),
-        "frame");
-  std::vector<GifPixelType> line(static_cast<std::size_t>(frame.part.width));
-  for (int y = 0; y < frame.part.height; ++y) {
-    const std::uint32_t* row = frame.part.row(y);
-    std::transform(row, row + frame.part.width, line.begin(), [this](std::uint32_t p) { return palette_.indexOf(p); });
-    check(EGifPutLine(gif_, line.data(), frame.part.width), "frame");
-  }
+  const int width = frame.width();
+  check(EGifPutImageDesc(gif_, frame.rect.left, frame.rect.top, width, frame.height(), false, nullptr), "frame");
+  // giflib takes a line it does not change through a pointer to non-const.
+  auto* line = const_cast<GifPixelType*>(frame.payload.data());
+  for (int y = 0; y < frame.height(); ++y, line += width) check(EGifPutLine(gif_, line, width), "frame");
 }
 
 void GifWriter::finish(std::int64_t frameCount) {

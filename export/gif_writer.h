@@ -22,6 +22,7 @@ class GifWriter : public TimedFrameWriter {
 
  private:
   void writeHeader(const WriterSettings& settings);
+  std::vector<std::uint8_t> prepare(const RgbImage& picture, PixelRect rect) override;
   void store(const TimedFrame& frame) override;
   void check(int result, const char* what);
 

@@ -16,12 +16,11 @@ class DiscardingWriter : public FrameWriter {
 RgbImage stillPicture(const ExportRequest& request) {
   const PictureSize size = request.composition.picture;
   DiscardingWriter none;
-  RgbImage ground = groundImage(request.ground, size.width, size.height);
-  FrameCanvas canvas(ground, 1, none);
-  useRequestBrush(request, ground, canvas);
+  FrameCanvas canvas(groundImage(request.ground, size.width, size.height), 1, none);
+  useRequestBrush(request, canvas.picture(), canvas);  // the picture is the ground until drawn on
   drawRequest(request, canvas);  // the clock costs nothing: no frame but the first and the last
   canvas.finish({});
-  return canvas.picture();
+  return canvas.takePicture();
 }
 
 }  // namespace sumimai

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "export_error.h"
+#include "webp_one_colour.h"
 
 namespace sumimai {
 namespace {
@@ -37,23 +38,24 @@ WebPConfig configFor(std::optional<int> quality) {
   return config;
 }
 
-// The image chunks of one frame encoded alone: the encoder's file without
-// its RIFF header and without any extended-format chunk.
-Bytes encodeAlone(const RgbImage& part, std::optional<int> quality) {
+// The image chunks of the part of an image within rect encoded alone: the
+// encoder's file without its RIFF header and without any extended-format
+// chunk.
+Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> quality) {
   const WebPConfig config = configFor(quality);
   WebPPicture picture;
   WebPPictureInit(&picture);
   picture.use_argb = 1;
-  picture.width = part.width;
-  picture.height = part.height;
+  picture.width = rect.right - rect.left;
+  picture.height = rect.bottom - rect.top;
   WebPMemoryWriter memory;
   WebPMemoryWriterInit(&memory);
   picture.writer = WebPMemoryWrite;
   picture.custom_ptr = &memory;
   bool ok = WebPPictureAlloc(&picture) != 0;
-  for (int y = 0; ok && y < part.height; ++y) {
-    std::memcpy(picture.argb + static_cast<std::ptrdiff_t>(y) * picture.argb_stride, part.row(y),
-                static_cast<std::size_t>(part.width) * 4);
+  for (int y = 0; ok && y < picture.height; ++y) {
+    std::memcpy(picture.argb + static_cast<std::ptrdiff_t>(y) * picture.argb_stride, image.row(rect.top + y) + rect.left,
+                static_cast<std::size_t>(picture.width) * 4);
   }
   ok = ok && WebPEncode(&config, &picture);
   const int error = picture.error_code;
@@ -69,6 +71,15 @@ Bytes encodeAlone(const RgbImage& part, std::optional<int> quality) {
   WebPMemoryWriterClear(&memory);
   if (!ok) throw ExportError("the WebP encoder failed (error " + std::to_string(error) + ")");
   return chunks;
+}
+
+// Whether the part of image within rect is all one colour.
+bool oneColour(const RgbImage& image, PixelRect rect) {
+  const std::uint32_t first = image.row(rect.top)[rect.left];
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (const std::uint32_t* p = image.row(y) + rect.left; p != image.row(y) + rect.right; ++p)
+      if (*p != first) return false;
+  return true;
 }
 
 }  // namespace
@@ -107,15 +118,24 @@ void WebPWriter::writeHeader(const WriterSettings& settings) {
   write(header.data(), header.size());
 }
 
+Bytes WebPWriter::prepare(const RgbImage& picture, PixelRect rect) {
+  // A plain ground's first frame, and any other part of one colour, needs
+  // no encoder.
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width * height > 1000000) std::fprintf(stderr, "DBG %d %d %d %d\n", rect.left, rect.top, width, height);
+  if (oneColour(picture, rect)) return oneColourLosslessChunk(picture.row(rect.top)[rect.left], width, height);
+  return encodeAlone(picture, rect, quality_);
+}
+
 void WebPWriter::store(const TimedFrame& frame) {
-  const Bytes image = encodeAlone(frame.part, quality_);
+  const Bytes& image = frame.payload;
   Bytes head;
   putTag(head, "ANMF");
   putLittle(head, static_cast<std::uint32_t>(16 + image.size()), 4);
   putLittle(head, static_cast<std::uint32_t>(frame.rect.left / 2), 3);
   putLittle(head, static_cast<std::uint32_t>(frame.rect.top / 2), 3);
-  putLittle(head, static_cast<std::uint32_t>(frame.part.width - 1), 3);
-  putLittle(head, static_cast<std::uint32_t>(frame.part.height - 1), 3);
+  putLittle(head, static_cast<std::uint32_t>(frame.width() - 1), 3);
+  putLittle(head, static_cast<std::uint32_t>(frame.height() - 1), 3);
   putLittle(head, static_cast<std::uint32_t>(std::min(frame.end - frame.start, kLongestFrame)), 3);
   head.push_back(0x02);  // no blending: the part replaces what lay there; no disposal
   write(head.data(), head.size());

@@ -22,6 +22,7 @@ class WebPWriter : public TimedFrameWriter {
   void finish(std::int64_t frameCount) override;
 
  private:
+  std::vector<std::uint8_t> prepare(const RgbImage& picture, PixelRect rect) override;
   void store(const TimedFrame& frame) override;
   void write(const void* bytes, std::size_t size);
   void writeHeader(const WriterSettings& settings);

@@ -16,7 +16,9 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
   struct Stop {};
 
   StoppingCanvas(CellInk& owner, const State& from, Duration stop)
-      : InkOnlyCanvas({}, owner.options_.devicePixelsPerTwip), owner_(owner), from_(from), stop_(stop) {}
+      : InkOnlyCanvas({}, owner.options_.devicePixelsPerTwip), owner_(owner), from_(from), stop_(stop) {
+    useStrokeBrush(from.time);
+  }
 
   void place(SizeF canvas, PixelRect window) override {
     setSize(canvas);
@@ -57,8 +59,22 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
     const Duration now = clock().charged();
     const auto& starts = owner_.strokeStarts_;
     const auto crossed = std::lower_bound(starts.begin(), starts.end(), now);
-    if (crossed != starts.end() && *crossed == now && now >= from_.time) owner_.keep(now, ink());
+    if (crossed != starts.end() && *crossed == now && now >= from_.time) {
+      if (now > from_.time) useStrokeBrush(now);
+      owner_.keep(now, ink());
+    }
     return true;
+  }
+  // The brush for the stroke starting at `time`: the ink brush anew, seeded
+  // by the stroke's number (what the stroke before left settles first).
+  void useStrokeBrush(Duration time) {
+    BrushChoice brush = owner_.options_.brush;
+    if (brush.kind == BrushKind::Round) return;
+    settleInk();
+    const auto& starts = owner_.strokeStarts_;
+    const auto stroke = static_cast<std::uint64_t>(std::upper_bound(starts.begin(), starts.end(), time) - starts.begin());
+    brush.seed = brush.seed * 0x9E3779B97F4A7C15ull + stroke;
+    useBrush(*this, brush);
   }
   Rgb colourOf(Rgb colour) {
     const std::vector<Rgb>& colours = owner_.options_.strokeColours;
@@ -97,7 +113,10 @@ const CellInk::State* CellInk::latestBefore(Duration offset) const {
   for (const State& s : kept_) {
     if (s.time <= offset) best = &s;
   }
-  if (drawn_ && current_.time <= offset && (!best || current_.time >= best->time)) best = &current_;
+  // The ink brush carries its load along a stroke: it goes on only from a
+  // stroke's start, where it starts afresh.
+  const bool resumable = options_.brush.kind == BrushKind::Round;
+  if (resumable && drawn_ && current_.time <= offset && (!best || current_.time >= best->time)) best = &current_;
   return best;
 }
 

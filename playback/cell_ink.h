@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "drawing/ink_brush/brush_choice.h"
 #include "drawing/raster/ink_layer.h"
 #include "drawing/drawing_pace.h"
 #include "writing/composition_timing.h"
@@ -22,6 +23,10 @@ struct CellInkOptions {
   // style's ink.
   std::vector<Rgb> strokeColours;
   DrawingClock::Duration callCost = kDrawingCallCost;  // the canvas's cost the timing was made with
+  // The brush the ink is laid with. The ink brush starts afresh at every
+  // stroke, seeded by the stroke's number, so that a stroke looks the same
+  // however the playback came to it.
+  BrushChoice brush;
 };
 
 class CellInk {

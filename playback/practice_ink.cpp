@@ -151,8 +151,9 @@ void PracticeInk::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, Pi
   if (current_) current_->ink().compositeOnto(pixels, stride, rect);
 }
 
-std::unique_ptr<PracticeInk> PracticeInk::redrawnAt(PictureSize cell, double pixelsPerTwip) const {
-  auto again = std::make_unique<PracticeInk>(*strokes_, cell, pixelsPerTwip, style_);
+std::unique_ptr<PracticeInk> PracticeInk::redrawnAt(PictureSize cell, double pixelsPerTwip,
+                                                    PracticeInkStyle style) const {
+  auto again = std::make_unique<PracticeInk>(*strokes_, cell, pixelsPerTwip, style);
   for (const Kept& k : history_) {
     if (const int* model = std::get_if<int>(&k)) {
       again->writeModelStroke(*model);

@@ -21,6 +21,7 @@ struct PracticeInkStyle {
   Rgb ink{0, 0, 0};
   Rgb ghost{230, 230, 230};
   BrushChoice brush;
+  bool operator==(const PracticeInkStyle&) const = default;
 };
 
 class PracticeInk {
@@ -52,8 +53,9 @@ class PracticeInk {
   // pixels (premultiplied ARGB, the cell's size, rows `stride` apart) within rect.
   void compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect, bool ghost) const;
 
-  // The same strokes drawn in a cell of another size.
-  std::unique_ptr<PracticeInk> redrawnAt(PictureSize cell, double pixelsPerTwip) const;
+  // The same strokes drawn in a cell of another size, or in another style.
+  std::unique_ptr<PracticeInk> redrawnAt(PictureSize cell, double pixelsPerTwip, PracticeInkStyle style) const;
+  const PracticeInkStyle& style() const { return style_; }
 
  private:
   class Canvas;

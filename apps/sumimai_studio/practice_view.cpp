@@ -58,11 +58,7 @@ void PracticeView::start(const CharacterStrokes& strokes, PracticeLook look) {
 }
 
 void PracticeView::setLook(PracticeLook look) {
-  const bool redraw = look.ink != look_.ink || look.brush != look_.brush || look.ground != look_.ground;
   look_ = look;
-  if (redraw && strokes_) {
-    ink_.reset();  // strokes kept so far are lost with a new brush: the character starts again
-  }
   layOut();
 }
 
@@ -82,11 +78,12 @@ void PracticeView::layOut() {
   }
   const PictureSize cell{pixels, pixels};
   const double pixelsPerTwip = ratio_ / 15;
+  const PracticeInkStyle style{look_.ink, ghostColour(look_.ink, look_.ground), look_.brush};
   if (!ink_) {
-    const Rgb ghost = ghostColour(look_.ink, look_.ground);
-    ink_ = std::make_unique<PracticeInk>(*strokes_, cell, pixelsPerTwip, PracticeInkStyle{look_.ink, ghost, look_.brush});
-  } else if (!(ink_->cell() == cell)) {
-    ink_ = ink_->redrawnAt(cell, pixelsPerTwip);
+    ink_ = std::make_unique<PracticeInk>(*strokes_, cell, pixelsPerTwip, style);
+  } else if (!(ink_->cell() == cell) || !(ink_->style() == style)) {
+    // The strokes kept so far stay, drawn anew (not while one is written).
+    if (!ink_->writing()) ink_ = ink_->redrawnAt(cell, pixelsPerTwip, style);
   }
   ground_ = QImage(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
   ground_.fill(qColourOf(look_.ground));

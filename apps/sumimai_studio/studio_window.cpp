@@ -29,6 +29,7 @@
 #include "export/writers.h"
 #include "playback/text_file.h"
 #include "playback/view_layout.h"
+#include "sheet_printing.h"
 #include "working_folder/data_places.h"
 #include "core/page_grid.h"
 #include "writing/sutra_text.h"
@@ -188,6 +189,13 @@ void StudioWindow::buildFileMenu() {
                                    tr("書く様子を WebP ファイルとしてコピー"));
   connect(copyMoving, &QAction::triggered, this, [this] { copyAnimation(); });
   file->addSeparator();
+  QAction* print = addCommand(file, tr("練習帳を印刷(&P)…"), QKeySequence::Print, tr("一画ずつの練習帳をプレビューして印刷"));
+  connect(print, &QAction::triggered, this, [this] {
+    const InkColour ink = style().ink;
+    sheetOptions_.ink = {static_cast<int>(ink.red), static_cast<int>(ink.green), static_cast<int>(ink.blue)};
+    previewSheet(this, written_.isEmpty() ? text_->text() : written_, lookup_, sheetOptions_);
+  });
+  file->addSeparator();
   QAction* quit = addCommand(file, tr("終了(&Q)"), QKeySequence(Qt::CTRL | Qt::Key_Q), tr("墨舞スタジオを終える"));
   connect(quit, &QAction::triggered, this, [this] { close(); });
   bar->addActions({open, save, copy});
@@ -282,7 +290,23 @@ PracticeLook StudioWindow::practiceLook() const {
   const QColor g = ground().colour.alpha() == 0 ? QColor(Qt::white) : ground().colour;
   look.ground = {g.red(), g.green(), g.blue()};
   look.grid = aids().grid;
+  look.brush = brush();
   return look;
+}
+
+BrushChoice StudioWindow::brush() const {
+  BrushChoice choice;
+  if (brushes_->checkedAction() && brushes_->checkedAction()->data().toInt() == int(BrushKind::Ink)) {
+    choice.kind = BrushKind::Ink;
+  }
+  return choice;
+}
+
+CellInkOptions StudioWindow::inkOptions() const {
+  CellInkOptions options;
+  if (colours_->isChecked()) options.strokeColours = strokePalette();
+  options.brush = brush();
+  return options;
 }
 
 void StudioWindow::showPractice(bool sutra) {
@@ -323,6 +347,21 @@ void StudioWindow::buildGroundMenu() {
     if (!chosen.isValid()) return;
     ink_ = chosen;
     compose(true);
+  });
+  QMenu* brushes = look->addMenu(tr("筆(&U)"));
+  brushes_ = new QActionGroup(this);
+  const QString brushNames[] = {tr("丸筆（一様な墨）"), tr("墨（かすれ・にじみ）")};
+  for (BrushKind kind : {BrushKind::Round, BrushKind::Ink}) {
+    QAction* action = brushes->addAction(brushNames[int(kind)]);
+    action->setCheckable(true);
+    action->setData(int(kind));
+    action->setChecked(kind == BrushKind::Round);
+    brushes_->addAction(action);
+  }
+  brushes->setToolTipsVisible(true);
+  connect(brushes_, &QActionGroup::triggered, this, [this] {
+    compose(true);
+    practice_->setLook(practiceLook());
   });
   QMenu* grounds = look->addMenu(tr("地(&B)"));
   grounds_ = new QActionGroup(this);
@@ -412,8 +451,7 @@ void StudioWindow::compose(bool keepPosition) {
     notice_->setText(QString::fromStdString(composed.problem));
     return;
   }
-  CellInkOptions options;
-  if (colours_->isChecked()) options.strokeColours = strokePalette();
+  const CellInkOptions options = inkOptions();
   auto session = std::make_unique<WritingSession>(std::move(composed.composition), style(), options);
   session->playback().setLooping(loop_->isChecked());
   if (was) {
@@ -481,8 +519,7 @@ bool StudioWindow::save(const QString& file) {
   request.aids = aids();
   request.groundColour = {ground().colour.red(), ground().colour.green(), ground().colour.blue()};
   request.loop = true;
-  CellInkOptions options;
-  if (colours_->isChecked()) options.strokeColours = strokePalette();
+  const CellInkOptions options = inkOptions();
   const SavingResult result = saveWithProgress(this, {session->composition(), session->style(), options}, request);
   if (result.outcome == SavingResult::Failed) {
     tell(tr("%1 を保存できませんでした: %2").arg(file, result.problem));
@@ -588,6 +625,8 @@ void StudioWindow::restoreSettings() {
   for (QAction* a : grids_->actions()) a->setChecked(a->data().toInt() == grid);
   const int kind = s.value("ground/kind", int(kPlain)).toInt();
   for (QAction* a : grounds_->actions()) a->setChecked(a->data().toInt() == kind);
+  const std::optional<BrushKind> brushKind = brushKindNamed(s.value("brush", "round").toString().toStdString());
+  for (QAction* a : brushes_->actions()) a->setChecked(a->data().toInt() == int(brushKind.value_or(BrushKind::Round)));
   groundColour_ = s.value("ground/colour", QColor(Qt::white)).value<QColor>();
   if (s.contains("ink")) ink_ = s.value("ink").value<QColor>();
   lastFolder_ = s.value("folder").toString();
@@ -611,6 +650,7 @@ void StudioWindow::saveSettings() const {
   s.setValue("aids/grid", static_cast<int>(a.grid));
   s.setValue("ground/kind", grounds_->checkedAction() ? grounds_->checkedAction()->data().toInt() : int(kPlain));
   s.setValue("ground/colour", groundColour_);
+  s.setValue("brush", QString::fromUtf8(brushKindName(brush().kind).data()));
   if (ink_) s.setValue("ink", *ink_);
   s.setValue("folder", lastFolder_);
 }

@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "data_files/settings_file.h"
+#include "worksheet/sheet_options.h"
 #include "writing/character_lookup.h"
 #include "practice_view.h"
 #include "writing_view.h"
@@ -61,6 +62,8 @@ class StudioWindow : public QMainWindow {
   void showPractice(bool sutra);
   void leavePractice();
   PracticeLook practiceLook() const;
+  BrushChoice brush() const;
+  CellInkOptions inkOptions() const;
   // Lays the text out for the window and writes it; keepPosition: from the
   // stroke the writing had come to (another layout, size, speed or aid).
   void compose(bool keepPosition);
@@ -104,7 +107,9 @@ class StudioWindow : public QMainWindow {
   QAction* colours_ = nullptr;
   QActionGroup* grids_ = nullptr;
   QActionGroup* grounds_ = nullptr;
+  QActionGroup* brushes_ = nullptr;
   QString written_;  // the text on the canvas
+  SheetOptions sheetOptions_;  // as last chosen for printing
   QString lastFolder_;
   QTimer relayout_;
   bool movingTimeline_ = false;

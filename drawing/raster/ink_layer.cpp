@@ -22,13 +22,16 @@ void InkLayer::reset(int width, int height) {
   below_.assign(n + raster::kPlanePadding, 0);
   top_.assign(n + raster::kPlanePadding, 0);
   dirty_ = kNothingDirty;
+  inked_ = kNothingDirty;
   area_ = intersect(drawable_, {0, 0, width_, height_});
 }
 
 void InkLayer::clear() {
   std::fill(below_.begin(), below_.end(), 0u);
   std::fill(top_.begin(), top_.end(), 0u);
-  markDirty({0, 0, width_, height_});
+  const PixelRect held = inked_;
+  inked_ = kNothingDirty;
+  if (held.left < held.right && held.top < held.bottom) markDirty(held);
 }
 
 void InkLayer::erase(PixelRect rect) {
@@ -48,6 +51,8 @@ void InkLayer::setDrawableArea(PixelRect rect) {
 
 PixelRect InkLayer::takeDirty() {
   const PixelRect d = dirty_;
+  inked_ = {std::min(d.left, inked_.left), std::min(d.top, inked_.top), std::max(d.right, inked_.right),
+            std::max(d.bottom, inked_.bottom)};
   dirty_ = kNothingDirty;
   return d.empty() ? PixelRect{} : d;
 }

@@ -95,6 +95,9 @@ class InkLayer {
   // widens by plain minimum and maximum.
   static constexpr PixelRect kNothingDirty{kUnlimited, kUnlimited, -kUnlimited, -kUnlimited};
   PixelRect dirty_ = kNothingDirty;
+  // Every pixel that may hold ink: the dirty boxes taken since the last
+  // clear. Clearing changes only these.
+  PixelRect inked_ = kNothingDirty;
   PixelRect drawable_{0, 0, kUnlimited, kUnlimited};
   PixelRect area_;  // drawable_ within the layer
 };

@@ -6,12 +6,16 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <vector>
+
+#include <webp/decode.h>
 
 #include "decoders.h"
 #include "drawing/drawing_pace.h"
 #include "export/compositing.h"
 #include "export/export_error.h"
 #include "export/png_writer.h"
+#include "export/webp_one_colour.h"
 #include "export_fixture.h"
 
 namespace sumimai::testing {
@@ -155,6 +159,34 @@ TEST_F(FileFormats, LossyWebPStaysCloseToTheStill) {
   }
   EXPECT_GT(worst, 0);
   EXPECT_LT(worst, 96);
+}
+
+// libwebp's own decoder reads the one-colour image written without its
+// encoder, at the sides where bit packing could slip: one pixel, odd sides,
+// the longest side, a wide strip.
+TEST(OneColourWebP, DecodesToEveryPixelOfItsColourAtItsSize) {
+  const struct { int width, height; std::uint32_t pixel; } cases[] = {
+      {1, 1, 0xFF000000u}, {3, 5, 0xFF123456u}, {16384, 2, 0xFFFFFFFFu}, {4096, 3, 0xFFFE01A5u}, {7, 16384, 0xFF00FF00u}};
+  for (const auto& c : cases) {
+    const std::vector<std::uint8_t> chunk = oneColourLosslessChunk(c.pixel, c.width, c.height);
+    ASSERT_EQ(chunk.size() % 2, 0u);
+    std::vector<std::uint8_t> file{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'E', 'B', 'P'};
+    const auto riffSize = static_cast<std::uint32_t>(4 + chunk.size());
+    std::memcpy(file.data() + 4, &riffSize, 4);
+    file.insert(file.end(), chunk.begin(), chunk.end());
+    int width = 0, height = 0;
+    std::uint8_t* argb = WebPDecodeARGB(file.data(), file.size(), &width, &height);
+    ASSERT_NE(argb, nullptr) << c.width << "x" << c.height;
+    EXPECT_EQ(width, c.width);
+    EXPECT_EQ(height, c.height);
+    const std::uint8_t expected[4] = {0xFF, static_cast<std::uint8_t>(c.pixel >> 16),
+                                      static_cast<std::uint8_t>(c.pixel >> 8), static_cast<std::uint8_t>(c.pixel)};
+    std::size_t wrong = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i)
+      wrong += std::memcmp(argb + 4 * i, expected, 4) != 0;
+    EXPECT_EQ(wrong, 0u) << c.width << "x" << c.height;
+    WebPFree(argb);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The frame canvas: which drawing each frame shows, what it says changed,
 // how many frames there are; and the timeline of the formats whose frames
 // have their own durations.
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "drawing/raster/pixel_arithmetic.h"
@@ -190,11 +191,27 @@ TEST(FrameCanvas, TheInkBrushTakesAsManyFramesAndTheSameSeedTheSamePictures) {
   EXPECT_NE(ink.back().picture, other.back().picture);
 }
 
+// A timeline whose parts are the pixels themselves, row after row.
+FrameTimeline pixelTimeline(int fps, TimelineUnits units, std::vector<TimedFrame>& stored) {
+  auto prepare = [](const RgbImage& picture, PixelRect rect) {
+    const RgbImage part = cropped(picture, rect);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(part.pixels.data());
+    return std::vector<std::uint8_t>(bytes, bytes + part.pixels.size() * 4);
+  };
+  return FrameTimeline(fps, units, prepare, [&](const TimedFrame& f) { stored.push_back(f); });
+}
+
+std::uint32_t pixelOf(const TimedFrame& frame, int x, int y) {
+  std::uint32_t p;
+  std::memcpy(&p, frame.payload.data() + (static_cast<std::size_t>(y) * frame.width() + x) * 4, 4);
+  return p;
+}
+
 TEST(FrameTimeline, DurationsAddUpAndNoFrameIsShorterThanTheFormatAllows) {
   // 60 frames a second in hundredths with at least 2 each: frames merge,
   // each stored frame shows the latest picture of those merged into it.
   std::vector<TimedFrame> stored;
-  FrameTimeline timeline(60, {100, 2, false}, [&](const TimedFrame& f) { stored.push_back(f); });
+  FrameTimeline timeline = pixelTimeline(60, {100, 2, false}, stored);
   RgbImage picture(8, 8);
   for (std::int64_t k = 0; k < 12; ++k) {
     picture.row(0)[k % 8] = 0xFF000000u | static_cast<std::uint32_t>(k);
@@ -212,19 +229,34 @@ TEST(FrameTimeline, DurationsAddUpAndNoFrameIsShorterThanTheFormatAllows) {
     }
   }
   const TimedFrame& last = stored.back();
-  EXPECT_EQ(last.part.at(11 % 8 - last.rect.left, 0 - last.rect.top), 0xFF00000Bu);
+  EXPECT_EQ(pixelOf(last, 11 % 8 - last.rect.left, 0 - last.rect.top), 0xFF00000Bu);
+}
+
+TEST(FrameTimeline, AFrameWaitingForItsDurationKeepsThePictureItWasAddedWith) {
+  std::vector<TimedFrame> stored;
+  FrameTimeline timeline = pixelTimeline(10, {1000, 1, false}, stored);
+  RgbImage picture(4, 4, 0xFFFFFFFFu);
+  timeline.add({picture, picture.bounds(), 0});
+  picture.row(1)[2] = 0xFF000000u;  // drawn on after the frame was handed over
+  timeline.add({picture, {2, 1, 3, 2}, 1});
+  timeline.finish(2);
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(pixelOf(stored[0], 2, 1), 0xFFFFFFFFu);
+  EXPECT_EQ(pixelOf(stored[1], 0, 0), 0xFF000000u);
+  EXPECT_EQ(stored[0].end, stored[1].start);
 }
 
 TEST(FrameTimeline, EvenOffsetsWidenTheChangedRectangle) {
   std::vector<TimedFrame> stored;
-  FrameTimeline timeline(10, {1000, 1, true}, [&](const TimedFrame& f) { stored.push_back(f); });
+  FrameTimeline timeline = pixelTimeline(10, {1000, 1, true}, stored);
   RgbImage picture(9, 9);
   timeline.add({picture, picture.bounds(), 0});
   timeline.add({picture, {3, 5, 4, 6}, 1});
   timeline.finish(2);
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].rect, (PixelRect{2, 4, 4, 6}));
-  EXPECT_EQ(stored[1].part.width, 2);
+  EXPECT_EQ(stored[1].width(), 2);
+  EXPECT_EQ(stored[1].payload.size(), 2u * 2u * 4u);
   EXPECT_EQ(stored[1].end, 200);
 }
 

@@ -55,18 +55,21 @@ class CellInkTest : public testing::Test {
   Written w = written(1);
   const PlacedCharacter& c = w.composition.characters[0];
   const CharacterTiming& t = w.timing.characters[0];
-  CellInk fresh() { return CellInk(*c.strokes, c.cell, w.composition.framing, {}, t); }
+  CellInk fresh(CellInkOptions options = {}) { return CellInk(*c.strokes, c.cell, w.composition.framing, {}, t, options); }
+  // Forwards, backwards, from nothing or from a kept state: the same ink.
+  void expectTheSameByAnyRoute(const CellInkOptions& options);
 };
 
-TEST_F(CellInkTest, AnyTimeGivesTheSamePixelsByAnyRoute) {
+void CellInkTest::expectTheSameByAnyRoute(const CellInkOptions& options) {
   const DrawingClock::Duration second = t.strokes[1].start;
   const DrawingClock::Duration within = t.end - (t.end - second) / 4;  // past the pen-lift pause
-  CellInk played = fresh();
+  CellInk played = fresh(options);
   for (DrawingClock::Duration at = 0ns; at <= t.end; at += (t.end - t.start) / 40) (void)played.at(at);
   const auto forwards = coverageOf(played.at(within));
-  EXPECT_EQ(forwards, coverageOf(fresh().at(within)));  // from nothing
+  EXPECT_EQ(forwards, coverageOf(fresh(options).at(within)));  // from nothing
   (void)played.finished();
   EXPECT_EQ(coverageOf(played.at(within)), forwards);  // back, from the stroke's start kept
+  EXPECT_EQ(coverageOf(played.finished()), coverageOf(fresh(options).finished()));
 
   EXPECT_EQ(inkedPixels(played.at(0ns)), 0);
   const int firstStroke = inkedPixels(played.at(second));
@@ -74,6 +77,20 @@ TEST_F(CellInkTest, AnyTimeGivesTheSamePixelsByAnyRoute) {
   EXPECT_GT(inkedPixels(played.at(within)), firstStroke);
   EXPECT_GT(inkedPixels(played.finished()), inkedPixels(played.at(within)));
   EXPECT_EQ(played.at(t.end + 1s).width(), played.finished().width());
+}
+
+TEST_F(CellInkTest, AnyTimeGivesTheSamePixelsByAnyRoute) { expectTheSameByAnyRoute({}); }
+
+TEST_F(CellInkTest, TheInkBrushGivesTheSamePixelsByAnyRouteToo) {
+  CellInkOptions ink;
+  ink.brush.kind = BrushKind::Ink;
+  expectTheSameByAnyRoute(ink);
+  // It is the ink brush that drew: not the round brush's pixels, and
+  // another seed lays other ink.
+  EXPECT_NE(coverageOf(fresh(ink).finished()), coverageOf(fresh().finished()));
+  CellInkOptions seeded = ink;
+  seeded.brush.seed = 7;
+  EXPECT_NE(coverageOf(fresh(ink).finished()), coverageOf(fresh(seeded).finished()));
 }
 
 TEST_F(CellInkTest, FinishedIsTheWholeDrawing) {
@@ -91,7 +108,7 @@ TEST_F(CellInkTest, FinishedIsTheWholeDrawing) {
 
 TEST_F(CellInkTest, StrokesTakeTheirColoursInTurn) {
   const Rgb first{230, 159, 0}, second{0, 114, 178};
-  CellInk ink(*c.strokes, c.cell, w.composition.framing, {}, t, {1.0 / 15, {first, second}});
+  CellInk ink(*c.strokes, c.cell, w.composition.framing, {}, t, {1.0 / 15, {first, second}, kDrawingCallCost, {}});
   const InkLayer& done = ink.finished();
   int ofFirst = 0, ofSecond = 0;
   for (int y = 0; y < done.height(); ++y) {

@@ -1,0 +1,34 @@
+#include "sheet_characters.h"
+
+#include "core/printable.h"
+#include "writing/text_characters.h"
+
+namespace sumimai {
+
+SheetCharacters sheetCharacters(std::string_view text, const CharacterLookup& lookup) {
+  SheetCharacters result;
+  const TextCharacters split = charactersOf(text);
+  if (!split.ok()) return {{}, split.problem, SheetRefusal::NotText, {}};
+  for (const TextCharacter& c : split.characters) {
+    if (isBlank(c.text)) continue;
+    const std::optional<StrokeSource> source = lookup.find(c.text, WritingDirection::Rows);
+    if (!source) {
+      std::string problem = "no strokes for the character " + printable(c.text);
+      for (const std::string& note : lookup.notes()) problem += "; " + note;
+      return {{}, problem, SheetRefusal::NoData, c.text};
+    }
+    if (source->kind == StrokeSource::Kind::Punctuation) continue;
+    StrokesLoaded loaded = loadStrokes(*source);
+    if (!loaded.strokes) return {{}, loaded.problem, SheetRefusal::NoData, c.text};
+    const int count = static_cast<int>(strokeSpans(*loaded.strokes).size());
+    if (count == 0) return {{}, "no strokes for the character " + printable(c.text), SheetRefusal::NoData, c.text};
+    result.characters.push_back({c.text, std::move(*loaded.strokes), count});
+  }
+  if (result.characters.empty()) {
+    return {{}, "the text holds no character to practise (punctuation and spaces are left out)",
+            SheetRefusal::NothingToPractise, {}};
+  }
+  return result;
+}
+
+}  // namespace sumimai
