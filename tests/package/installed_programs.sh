@@ -134,7 +134,14 @@ for program in sumimai sumimai-setup sumimai-studio sumimai-export sumimai-rende
     e2e_fail "$program --version does not say its name and version"
 done
 e2e_start env LANG=ja_JP.UTF-8 "$bin/sumimai-studio"
-studio=$(e2e_wait_window 墨舞スタジオ 30)
+# Found by its class: xdotool's name search misses the Studio's title.
+studio=""
+for _ in $(seq 1 300); do
+  studio=$(xdotool search --onlyvisible --class sumimai-studio 2>/dev/null | head -n 1 || true)
+  [ -n "$studio" ] && break
+  sleep 0.1
+done
+[ -n "$studio" ] || e2e_fail "the Studio's window did not open within 30 s"
 class_is_the_entrys "$studio" io.github.sumimai.SumimaiStudio
 [ "$(readlink "/proc/$E2E_PID/cwd")" = "$user" ] || e2e_fail "sumimai-studio does not run in $user"
 e2e_settled_screenshot installed-studio >/dev/null
