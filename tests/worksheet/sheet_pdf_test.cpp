@@ -126,7 +126,8 @@ TEST_F(SheetPdf, CellsHoldInkAndGuidesAsPlanned) {
   SheetOptions none;
   none.grid = GridStyle::None;
   none.trace = 0;
-  for (const SheetCell& c : layOutSheet({5}, none).pages[0].cells) {
+  const SheetPlan plainPlan = layOutSheet({5}, none);
+  for (const SheetCell& c : plainPlan.pages[0].cells) {
     if (c.kind == CellKind::Empty) {
       EXPECT_EQ(bare.count(c.box, 2, 0, 250), 0);
     }
