@@ -31,18 +31,48 @@ int pixelsFor(double points) { return static_cast<int>(std::lround(points / 72.0
 
 bool isGrey(Rgb c) { return c.red == c.green && c.green == c.blue; }
 
-// A grey picture keeps one channel of the three (all are alike).
-QImage imageOf(const CellPicture& picture, bool grey) {
-  QImage image(picture.side, picture.side, grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+// The inked part of a cell's picture and where it lies in the cell (a share
+// of its side on each axis): the white around the ink is not stored.
+struct InkedPart {
+  QImage image;  // null when nothing is inked
+  QRectF part;
+};
+
+// The box of the pixels that are not white, in pixels.
+QRect inkBox(const CellPicture& picture) {
+  int left = picture.side, top = picture.side, right = -1, bottom = -1;
   for (int y = 0; y < picture.side; ++y) {
     const std::uint32_t* row = picture.pixels.data() + static_cast<std::ptrdiff_t>(y) * picture.stride;
-    if (grey) {
-      std::transform(row, row + picture.side, image.scanLine(y), [](std::uint32_t p) { return static_cast<uchar>(p & 0xFF); });
-    } else {
-      std::copy_n(row, picture.side, reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    for (int x = 0; x < picture.side; ++x) {
+      if (row[x] == 0xFFFFFFFFu) continue;
+      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
     }
   }
-  return image;
+  return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+// A grey picture keeps one channel of the three (all are alike).
+InkedPart imageOf(const CellPicture& picture, bool grey) {
+  const QRect box = inkBox(picture);
+  if (box.isEmpty()) return {};
+  QImage image(box.size(), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+  for (int y = 0; y < box.height(); ++y) {
+    const std::uint32_t* row = picture.pixels.data() + static_cast<std::ptrdiff_t>(y + box.top()) * picture.stride + box.left();
+    if (grey) {
+      std::transform(row, row + box.width(), image.scanLine(y), [](std::uint32_t p) { return static_cast<uchar>(p & 0xFF); });
+    } else {
+      std::copy_n(row, box.width(), reinterpret_cast<std::uint32_t*>(image.scanLine(y)));
+    }
+  }
+  const double side = picture.side;
+  return {image, QRectF(box.left() / side, box.top() / side, box.width() / side, box.height() / side)};
+}
+
+void drawPart(QPainter& painter, const QRectF& box, const InkedPart& inked) {
+  if (inked.image.isNull()) return;
+  const QRectF target(box.left() + inked.part.left() * box.width(), box.top() + inked.part.top() * box.height(),
+                      inked.part.width() * box.width(), inked.part.height() * box.height());
+  painter.drawImage(target, inked.image);
 }
 
 // The pictures of a page, made before it is painted, on every core: a
@@ -82,8 +112,8 @@ class Pictures {
     }
   }
 
-  const QImage& heading(int character) { return made_[{character, Part::Heading, 0}]; }
-  const QImage& cell(const SheetCell& cell) {
+  const InkedPart& heading(int character) { return made_[{character, Part::Heading, 0}]; }
+  const InkedPart& cell(const SheetCell& cell) {
     if (cell.kind == CellKind::Trace) return made_[{cell.character, Part::Trace, 0}];
     return made_[{cell.character, Part::Sequence, cell.stroke - 1}];
   }
@@ -114,7 +144,7 @@ class Pictures {
 
   const Worksheet& sheet_;
   bool grey_;
-  std::map<Key, QImage> made_;
+  std::map<Key, InkedPart> made_;
 };
 
 void drawGuides(QPainter& painter, const QRectF& box, GridStyle style) {
@@ -183,7 +213,7 @@ class SheetPainting {
 
   void heading(const SheetHeading& h) {
     const SheetCharacter& c = character(h.character);
-    painter_.drawImage(rectOf(h.box), pictures_.heading(h.character));
+    drawPart(painter_, rectOf(h.box), pictures_.heading(h.character));
     const QString counts = QString::fromStdString(c.text) + QStringLiteral("  ") + QString::number(c.strokeCount) +
                            QStringLiteral("画");
     text(h.counts, 13, Qt::black, Qt::AlignLeft | Qt::AlignVCenter, counts);
@@ -191,7 +221,7 @@ class SheetPainting {
 
   void cell(const SheetCell& cell) {
     const QRectF box = rectOf(cell.box);
-    if (cell.kind != CellKind::Empty) painter_.drawImage(box, pictures_.cell(cell));
+    if (cell.kind != CellKind::Empty) drawPart(painter_, box, pictures_.cell(cell));
     drawGuides(painter_, box, sheet_.options.grid);
     drawOutline(painter_, box);
     if (cell.kind != CellKind::Sequence || !sheet_.options.numbers) return;

@@ -38,9 +38,142 @@
         <source>書くテキストファイル（UTF-8 または Shift-JIS）</source>
         <translation>A text file to write (UTF-8 or Shift-JIS)</translation>
     </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>文字として読めないところがあります。</source>
+        <translation>Part of the text cannot be read as characters.</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>「%1」の字のデータがないので、練習帳を作れません。</source>
+        <translation>There is no data for the character “%1”, so no practice sheet can be made.</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>句読点と空白のほかに、練習する字がありません。</source>
+        <translation>Besides punctuation and spaces, there is no character to practise.</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>練習帳の印刷</source>
+        <translation>Print Practice Sheet</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>練習帳の印刷プレビュー</source>
+        <translation>Practice Sheet Print Preview</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>プリンター %1 に印刷できません。</source>
+        <translation>Cannot print on the printer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sumimai::SheetOptionsDialog</name>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>練習帳の印刷</source>
+        <translation>Print Practice Sheet</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>レター</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>B5 (JIS)</source>
+        <translation>B5 (JIS)</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>用紙(&amp;P)</source>
+        <translation>&amp;Paper</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>横向き(&amp;L)</source>
+        <translation>&amp;Landscape</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>田字格</source>
+        <translation>Tian (田字格)</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>米字格</source>
+        <translation>Mi (米字格)</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>九宮格</source>
+        <translation>Jiugong (九宮格)</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>補助線(&amp;G)</source>
+        <translation>&amp;Guide lines</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>なぞる升(&amp;T)</source>
+        <translation>Cells to &amp;trace</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>行の終わりまで</source>
+        <translation>To the end of the line</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>練習の升(&amp;C)</source>
+        <translation>Practice &amp;cells</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>画の番号と書き始めの矢印(&amp;N)</source>
+        <translation>Stroke &amp;numbers and start arrows</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>題(&amp;I)</source>
+        <translation>T&amp;itle</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <location filename="sheet_printing.cpp" line="1"/>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>sumimai::StudioWindow</name>
+    <message>
+        <location filename="studio_window.cpp" line="1"/>
+        <source>練習帳を印刷(&amp;P)…</source>
+        <translation>&amp;Print Practice Sheet…</translation>
+    </message>
+    <message>
+        <location filename="studio_window.cpp" line="1"/>
+        <source>一画ずつの練習帳をプレビューして印刷</source>
+        <translation>Preview and print a stroke-by-stroke practice sheet</translation>
+    </message>
     <message>
         <location filename="studio_window.cpp" line="72"/>
         <location filename="studio_window.cpp" line="408"/>
