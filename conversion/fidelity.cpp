@@ -8,6 +8,7 @@
 #include "drawing/raster/ink_only_canvas.h"
 #include "renderer/brush.h"
 #include "renderer/drawing_sequence.h"
+#include "renderer/window_canvas.h"
 #include "stroke_mask.h"
 
 namespace sumimai::strokes {
@@ -133,9 +134,9 @@ Fidelity measureFidelity(const GlyphRead& glyph, const std::string& strokeFileTe
   useBrush(canvas, brush);
   const float twips = static_cast<float>(canvasPixels * kTwipsPerPixel);
   canvas.setSize({twips, twips});
-  const SizeF form{twips - 30, twips - 30};
+  const SizeF form = windowOfCanvas(canvas.outerSize());
   StrokeTable fitted = table;
-  fitCharacter(fitted, count, canvas.outerSize());
+  fitForWindow(fitted, count, form, Framing::AsTheMainWindow);
   const int end = slotOf(count);
   f.records = end - 1;
   std::vector<int> starts;

@@ -10,11 +10,11 @@ namespace sumimai {
 
 inline constexpr float kCanvasBeyondWindow = 30;  // twips
 
-inline SizeF canvasOfWindow(SizeF window) {
+constexpr SizeF canvasOfWindow(SizeF window) {
   return {window.width + kCanvasBeyondWindow, window.height + kCanvasBeyondWindow};
 }
 
-inline SizeF windowOfCanvas(SizeF canvas) {
+constexpr SizeF windowOfCanvas(SizeF canvas) {
   return {canvas.width - kCanvasBeyondWindow, canvas.height - kCanvasBeyondWindow};
 }
 

@@ -9,11 +9,12 @@
 
 #include "drawing/canvas.h"
 #include "core/geometry.h"
+#include "renderer/window_canvas.h"
 
 namespace sumimai {
 
 inline constexpr SizeF kScreenTwips{1920 * 15, 1080 * 15};
-inline constexpr SizeF kCanvasTwips{kScreenTwips.width + 30, kScreenTwips.height + 30};
+inline constexpr SizeF kCanvasTwips = canvasOfWindow(kScreenTwips);
 
 struct ChargedDrawing {
   std::uint64_t calls = 0;

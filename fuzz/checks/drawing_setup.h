@@ -9,7 +9,7 @@ namespace sumimai::fuzz {
 
 struct DrawingSetup {
   SizeF form;    // the main window's outer size, twips
-  SizeF canvas;  // Picture1: 30 twips wider and taller than the window
+  SizeF canvas;  // Picture1: the window's canvas (renderer/window_canvas.h)
   double Speed = 0;
 };
 

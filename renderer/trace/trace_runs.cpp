@@ -4,6 +4,7 @@
 #include "data_files/stroke_file.h"
 #include "renderer/drawability.h"
 #include "renderer/drawing_sequence.h"
+#include "renderer/window_canvas.h"
 
 namespace sumimai {
 namespace {
@@ -32,7 +33,7 @@ TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, doub
   StrokeTable table{};
   keepProblem(file, readStrokeFile(file, table, result.StrokeCount), result);
   keepBlank(file, drawabilityOf(table, result.StrokeCount, canvas), result);
-  drawCharacter(table, {recorder, {canvas.width - 30, canvas.height - 30}}, speed, ink,
+  drawCharacter(table, {recorder, windowOfCanvas(canvas)}, speed, ink,
                 {result.CurrentThickness, result.StrokeCount});
   return result;
 }
@@ -40,7 +41,7 @@ TraceResult traceCharacter(const std::filesystem::path& file, SizeF canvas, doub
 TraceResult tracePage(const std::filesystem::path& file, SizeF form, const InkColour& ink,
                       Canvas& recorder) {
   TraceResult result;
-  recorder.setSize({form.width + 30, form.height + 30});
+  recorder.setSize(canvasOfWindow(form));
   PageStrokeTable table;
   keepProblem(file, readPageFile(file, table, result.StrokeCount), result);
   keepBlank(file, drawabilityOf(table, result.StrokeCount, recorder.outerSize()), result);

@@ -26,6 +26,7 @@
 #include "export/output_file.h"
 #include "render_text.h"
 #include "renderer/trace/trace_runs.h"
+#include "renderer/window_canvas.h"
 
 namespace {
 
@@ -201,9 +202,9 @@ int renderFile(const RenderOptions& o) {
   const RgbImage ground = groundImage(o.ground, size.width, size.height);
   InkOnlyCanvas canvas;
   useBrushOver(o.brush, o.ground, ground, canvas);
-  const SizeF form{static_cast<float>(size.width * kTwipsPerPixel), static_cast<float>(size.height * kTwipsPerPixel)};
+  const SizeF form = twipsOf(size);
   TraceResult result = o.page ? tracePage(o.file, form, o.ink, canvas)
-                              : traceCharacter(o.file, {form.width + 30, form.height + 30}, 0, o.ink, canvas);
+                              : traceCharacter(o.file, canvasOfWindow(form), 0, o.ink, canvas);
   canvas.settleInk();
   for (const std::string& m : result.messages) fail(m);
   if (result.blank) return fail("nothing to see at this size; " + o.out.toStdString() + " not written");
