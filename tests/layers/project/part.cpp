@@ -1,1 +1,0 @@
-int part() { return 0; }
