@@ -21,6 +21,16 @@ RgbImage cropped(const RgbImage& image, PixelRect rect) {
   return part;
 }
 
+bool oneColour(const RgbImage& image, PixelRect rect) {
+  if (rect.empty()) return true;
+  const std::uint32_t first = image.row(rect.top)[rect.left];
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::uint32_t* row = image.row(y);
+    if (std::any_of(row + rect.left, row + rect.right, [first](std::uint32_t p) { return p != first; })) return false;
+  }
+  return true;
+}
+
 void copyRect(const RgbImage& from, RgbImage& to, PixelRect rect) {
   for (int y = rect.top; y < rect.bottom; ++y) {
     std::copy(from.row(y) + rect.left, from.row(y) + rect.right, to.row(y) + rect.left);

@@ -12,16 +12,12 @@ constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
 
 PixelRect moved(PixelRect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
-bool oneColour(const RgbImage& image) {
-  return std::all_of(image.pixels.begin(), image.pixels.end(), [&](std::uint32_t p) { return p == image.pixels[0]; });
-}
-
 }  // namespace
 
 FrameCanvas::FrameCanvas(RgbImage ground, int fps, FrameWriter& writer)
     : picture_(std::move(ground)), window_(picture_.bounds()), changed_(picture_.bounds()), fps_(fps),
       writer_(writer) {
-  if (picture_.pixels.empty() || !oneColour(picture_)) ground_ = picture_;
+  if (picture_.pixels.empty() || !oneColour(picture_, picture_.bounds())) ground_ = picture_;
   else plainGround_ = picture_.pixels[0];
 }
 

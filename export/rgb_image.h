@@ -33,6 +33,9 @@ std::uint32_t opaquePixel(Rgb colour);
 // The part of an image within rect (which must lie inside it), as an image.
 RgbImage cropped(const RgbImage& image, PixelRect rect);
 
+// Whether every pixel of image within rect (which lies inside it) is the same.
+bool oneColour(const RgbImage& image, PixelRect rect);
+
 // Copies rect of from into the same place of to (both the same size).
 void copyRect(const RgbImage& from, RgbImage& to, PixelRect rect);
 

@@ -73,15 +73,6 @@ Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> qual
   return chunks;
 }
 
-// Whether the part of image within rect is all one colour.
-bool oneColour(const RgbImage& image, PixelRect rect) {
-  const std::uint32_t first = image.row(rect.top)[rect.left];
-  for (int y = rect.top; y < rect.bottom; ++y)
-    for (const std::uint32_t* p = image.row(y) + rect.left; p != image.row(y) + rect.right; ++p)
-      if (*p != first) return false;
-  return true;
-}
-
 }  // namespace
 
 WebPWriter::WebPWriter(const WriterSettings& settings, const std::filesystem::path& file)

@@ -29,9 +29,8 @@ void InkLayer::reset(int width, int height) {
 void InkLayer::clear() {
   std::fill(below_.begin(), below_.end(), 0u);
   std::fill(top_.begin(), top_.end(), 0u);
-  const PixelRect held = inked_;
+  markDirty(inked_);
   inked_ = kNothingDirty;
-  if (held.left < held.right && held.top < held.bottom) markDirty(held);
 }
 
 void InkLayer::erase(PixelRect rect) {
@@ -51,8 +50,7 @@ void InkLayer::setDrawableArea(PixelRect rect) {
 
 PixelRect InkLayer::takeDirty() {
   const PixelRect d = dirty_;
-  inked_ = {std::min(d.left, inked_.left), std::min(d.top, inked_.top), std::max(d.right, inked_.right),
-            std::max(d.bottom, inked_.bottom)};
+  inked_ = raster::unite(inked_, d);
   dirty_ = kNothingDirty;
   return d.empty() ? PixelRect{} : d;
 }
