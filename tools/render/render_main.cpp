@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/users_language.h"
+#include "command_line/brush_options.h"
 #include "command_line/strict_values.h"
 #include "core/user_language.h"
 #include "command_line/tool_command_line.h"
@@ -107,18 +108,7 @@ void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string
     o.missing = v == "box" ? UnwrittenCharacters::Boxed : v == "skip" ? UnwrittenCharacters::Skipped : UnwrittenCharacters::Refused;
     return "";
   });
-  line.value("--brush", [&o](const std::string& v) -> std::string {
-    const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return filledIn(userText(kOptions, "--brush is round or ink, not '%1'"), {v});
-    o.brush.kind = *kind;
-    return "";
-  });
-  line.value("--seed", [&o](const std::string& v) -> std::string {
-    const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return filledIn(userText(kOptions, "--seed needs a whole number 0 or more, not '%1'"), {v});
-    o.brush.seed = static_cast<std::uint64_t>(*seed);
-    return "";
-  });
+  addBrushOptions(line, o.brush);
   line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
   line.value("--output-size", [&o](const std::string& v) { return take(o.outputSize, pictureSize("--output-size", v)); });
   line.value("--ink", [&o](const std::string& v) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line/brush_options.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "data_files/replacing_file.h"
@@ -57,6 +58,8 @@ Options:
   --landscape        the paper turned sideways
   --ink R,G,B        ink colour, each 0..255 (default 0,0,0)
   --no-numbers       no stroke numbers, start dots or arrows
+  --brush round|ink  the round brush (default) or the ink brush 墨
+  --seed N           the ink brush's bristles and paper, 0 or more (default 1)
   --help             this text
   --version          the program's name and version
 
@@ -110,6 +113,7 @@ void addOptions(ToolCommandLine& line, SheetRequest& r, bool& noNumbers, std::ve
     if (read.value) r.options.ink = *read.value;
     return read.problem;
   });
+  addBrushOptions(line, r.options.brush);
   line.flag("--landscape", r.options.landscape);
   line.flag("--no-numbers", noNumbers);
   line.positionals(positional);

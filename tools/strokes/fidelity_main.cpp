@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "common/users_language.h"
+#include "command_line/brush_options.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "core/utf8.h"
@@ -110,18 +111,7 @@ std::optional<int> parse(int argc, char** argv, Options& o) {
     o.only = sutraCharacters(v);
     return "";
   });
-  line.value("--brush", [&o](const std::string& v) -> std::string {
-    const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return "--brush is round or ink, not '" + v + "'";
-    o.brush.kind = *kind;
-    return "";
-  });
-  line.value("--seed", [&o](const std::string& v) -> std::string {
-    const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
-    o.brush.seed = static_cast<std::uint64_t>(*seed);
-    return "";
-  });
+  addBrushOptions(line, o.brush);
   line.flag("--each", o.each);
   line.positionals(positional);
   if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return status;
