@@ -5,6 +5,7 @@
 #include <map>
 #include <sstream>
 
+#include "centre_lines.h"
 #include "core/page_grid.h"
 #include "core/utf8.h"
 #include "data_files/file_writing.h"
@@ -49,6 +50,7 @@ using TracedCharacters = std::map<char32_t, Traced>;
 
 Traced traceGlyph(GlyphRead glyph, const TraceOptions& options) {
   Traced t{std::move(glyph), {}};
+  mendCentreLines(t.glyph.strokes);
   for (const SourceStroke& s : t.glyph.strokes) t.paths.push_back(traceStroke(s, options));
   return t;
 }
