@@ -20,6 +20,7 @@ class ReportingWriter : public FrameWriter {
     if (report_) report_(frame.index);
   }
   void finish(std::int64_t frameCount) override { writer_.finish(frameCount); }
+  bool readsRows() const override { return writer_.readsRows(); }
 
  private:
   FrameWriter& writer_;
@@ -71,7 +72,7 @@ ExportSummary exportWriting(const ExportRequest& request) {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());
     ReportingWriter reporting(*writer, request.progress);
     FrameCanvas canvas(std::move(ground), request.fps, reporting);
-    useRequestBrush(request, canvas.picture(), canvas);  // the picture is the ground until drawn on
+    useRequestBrush(request, canvas.ground(), canvas);
     canvas.clock().setCallCost(kDrawingCallCost);
     drawRequest(request, canvas);
     summary.drawing = canvas.clock().charged();
