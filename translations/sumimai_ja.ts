@@ -300,15 +300,18 @@ JSON で標準出力に書きます。
     <name>sumimai-strokes</name>
     <message>
         <source>usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
-       sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
-       sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+       sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] --library FILE
+       sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] [--every N] --check-library FILE
 
 Converts the stroke source data (FOLDER, by default the stroke data beside
 the repository) into the programs&apos; data: the sutra into OUTPUT/般若心経, or
-every glyph into the character library FILE; --check-library checks FILE
-against the source (every Nth character converted again and compared).
+every glyph of one writing tradition into the character library FILE;
+--check-library checks FILE against the source (every Nth character
+converted again and compared).
 
 Options:
+  --set NAME         the tradition: ja (svg-ja and svg-kana, the default),
+                     zh-Hans (svg-zh-hans), zh-Hant (svg-zh-hant), ko (svg-ko)
   --jobs N           threads, 1..256 (default 1)
   --every N          with --check-library: every Nth character, 1.. (default 1)
   --quiet            no notes
@@ -316,15 +319,17 @@ Options:
   --version          the program&apos;s name and version
 </source>
         <translation>使い方: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
-        sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
-        sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+        sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] --library FILE
+        sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] [--every N] --check-library FILE
 
 画の元データ（FOLDER。既定はリポジトリの隣の画のデータ）をプログラムの
-データに変換します: 般若心経を OUTPUT/般若心経 に、またはすべての字形を
-文字集 FILE に。--check-library は FILE を元データと照らし合わせます（N 文字
-ごとに変換し直して比べます）。
+データに変換します: 般若心経を OUTPUT/般若心経 に、または 1 つの書写の伝統の
+すべての字形を文字集 FILE に。--check-library は FILE を元データと照らし
+合わせます（N 文字ごとに変換し直して比べます）。
 
 オプション:
+  --set NAME         伝統: ja（svg-ja と svg-kana、既定）、zh-Hans（svg-zh-hans）、
+                     zh-Hant（svg-zh-hant）、ko（svg-ko）
   --jobs N           スレッド数、1..256（既定 1）
   --every N          --check-library で N 文字ごと、1..（既定 1）
   --quiet            注記を出さない
@@ -336,7 +341,7 @@ Options:
 <context>
     <name>sumimai-fidelity</name>
     <message>
-        <source>usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+        <source>usage: sumimai-fidelity [--source FOLDER] [--set NAME] [--size PIXELS] [--jobs N] [--sample N]
                         [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
                         LIBRARY | --sutra FOLDER
 
@@ -345,6 +350,8 @@ files of a sutra folder) with the programs&apos; brush and compares the ink with
 the source glyph; prints both measures&apos; averages and worst, and the K worst.
 
 Options:
+  --set NAME         the library&apos;s writing tradition, whose glyphs it is
+                     compared with: ja (the default), zh-Hans, zh-Hant, ko
   --size PIXELS      the square canvas, 16..8192 (default 720)
   --jobs N           threads, 1..256 (default 2)
   --sample N         every Nth character only (default 1)
@@ -357,7 +364,7 @@ Options:
   --help             this text
   --version          the program&apos;s name and version
 </source>
-        <translation>使い方: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+        <translation>使い方: sumimai-fidelity [--source FOLDER] [--set NAME] [--size PIXELS] [--jobs N] [--sample N]
                          [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
                          LIBRARY | --sutra FOLDER
 
@@ -366,6 +373,8 @@ Options:
 悪いほうから K 文字を表示します。
 
 オプション:
+  --set NAME         文字集の書写の伝統（比べる字形）: ja（既定）、zh-Hans、
+                     zh-Hant、ko
   --size PIXELS      正方形のキャンバス、16..8192（既定 720）
   --jobs N           スレッド数、1..256（既定 2）
   --sample N         N 文字ごとにだけ比べる（既定 1）
