@@ -20,6 +20,7 @@ class ReportingWriter : public FrameWriter {
     if (report_) report_(frame.index);
   }
   void finish(std::int64_t frameCount) override { writer_.finish(frameCount); }
+  bool readsRows() const override { return writer_.readsRows(); }
 
  private:
   FrameWriter& writer_;
@@ -59,8 +60,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
   const FileKind kind = requireFileKind(request.output);
   const PictureSize size = request.composition.picture;
   if (needsEvenSize(kind) && (size.width % 2 || size.height % 2)) {
-    throw ExportError("a video needs an even width and height, not " + std::to_string(size.width) + "x" +
-                      std::to_string(size.height));
+    throw exportError("a video needs an even width and height, not %1x%2",
+                      {std::to_string(size.width), std::to_string(size.height)});
   }
   OutputFile output(request.output);  // first: a folder that cannot be written is told at once
   RgbImage ground = groundImage(request.ground, size.width, size.height);
@@ -71,7 +72,7 @@ ExportSummary exportWriting(const ExportRequest& request) {
     std::unique_ptr<FrameWriter> writer = makeWriter(kind, settings, output.temporary());
     ReportingWriter reporting(*writer, request.progress);
     FrameCanvas canvas(std::move(ground), request.fps, reporting);
-    useRequestBrush(request, canvas.picture(), canvas);  // the picture is the ground until drawn on
+    useRequestBrush(request, canvas.ground(), canvas);
     canvas.clock().setCallCost(kDrawingCallCost);
     drawRequest(request, canvas);
     summary.drawing = canvas.clock().charged();

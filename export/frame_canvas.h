@@ -6,6 +6,13 @@
 // time, as a window presents after the call that has run the clock a frame
 // ahead (window/pacer.h), without waiting for real time. Only the pixels the
 // calls changed are composed, once each.
+//
+// For a writer that reads rows (a video encoder, which keeps the picture in
+// its own planes) the canvas keeps no picture while the first window is
+// drawn: it composes the rows the writer reads from the ground and the ink.
+// Placing a second window makes the picture then (ground and the first
+// window's ink), as the earlier drawing must stay. So a one-character video
+// holds no copy of the picture beside the ink and the encoder's.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +24,7 @@
 
 namespace sumimai {
 
-class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
+class FrameCanvas : public InkOnlyCanvas, public CellCanvas, private PictureRows {
  public:
   // ground is the picture's size; the picture starts as the ground. A ground
   // of one colour is kept as that colour alone.
@@ -38,7 +45,12 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
   // Returns how many frames there were.
   std::int64_t finish(DrawingClock::Duration hold);
 
+  // What the frames show, when the canvas keeps it (not while it composes
+  // rows for the writer).
   const RgbImage& picture() const { return picture_; }
+  // The ground as a picture; empty for a ground of one colour when the
+  // canvas composes rows.
+  const RgbImage& ground() const { return ground_.pixels.empty() ? picture_ : ground_; }
   RgbImage takePicture() { return std::move(picture_); }
   int fps() const { return fps_; }
 
@@ -49,9 +61,16 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas {
   void composeChanges();
   void emitFrame();
   void restoreGround(PixelRect area);
+  void keepPicture();
+  // The rows of the picture composed from the ground and the ink (PictureRows).
+  const std::uint32_t* row(int y, int left, int right, std::uint32_t* scratch) const override;
 
   RgbImage ground_;  // empty when the ground is one colour
   std::uint32_t plainGround_ = 0;
+  PixelRect bounds_;  // the picture's
+  bool composesRows_;  // no picture kept: the writer reads composed rows
+  bool placed_ = false;
+  const InkLayer* shownInk_ = nullptr;  // the ink of the frame being handed over
   RgbImage picture_;
   PixelRect window_;
   PixelRect changed_;  // picture pixels changed since the last frame

@@ -7,14 +7,20 @@
 
 #include "drawing/drawing_clock.h"
 
+#include "picture_rows.h"
 #include "rgb_image.h"
 
 namespace sumimai {
 
 struct Frame {
+  // The whole picture; empty (0 x 0) when the writer reads rows instead
+  // (FrameWriter::readsRows).
   const RgbImage& picture;
   PixelRect changed;   // empty when the frame shows what the one before showed
   std::int64_t index;  // shown from index / fps seconds on
+  // The frame's pixels row by row, where the frame canvas hands them so
+  // (null: read picture).
+  const PictureRows* rows = nullptr;
 };
 
 class FrameWriter {
@@ -22,6 +28,10 @@ class FrameWriter {
   virtual ~FrameWriter() = default;
   // Frames 0, 1, 2, ... one after another; frame 0 changes the whole picture.
   virtual void add(const Frame& frame) = 0;
+  // Whether the writer reads only the changed rows of each frame through
+  // Frame::rows while add() runs, and never keeps the picture: the canvas
+  // then need not keep a whole picture of its own.
+  virtual bool readsRows() const { return false; }
   // The animation ends where frame `frameCount` would begin; writes what is
   // left. Throws ExportError when the file cannot be written.
   virtual void finish(std::int64_t frameCount) = 0;

@@ -17,7 +17,7 @@ RgbImage stillPicture(const ExportRequest& request) {
   const PictureSize size = request.composition.picture;
   DiscardingWriter none;
   FrameCanvas canvas(groundImage(request.ground, size.width, size.height), 1, none);
-  useRequestBrush(request, canvas.picture(), canvas);  // the picture is the ground until drawn on
+  useRequestBrush(request, canvas.ground(), canvas);
   drawRequest(request, canvas);  // the clock costs nothing: no frame but the first and the last
   canvas.finish({});
   return canvas.takePicture();

@@ -20,6 +20,7 @@ class VideoWriter : public FrameWriter {
   ~VideoWriter() override;
 
   void add(const Frame& frame) override;
+  bool readsRows() const override { return true; }  // the encoder's own planes hold the picture
   void finish(std::int64_t frameCount) override;
 
  private:

@@ -1,6 +1,7 @@
 #include "yuv_frame.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace sumimai {
 namespace {
@@ -25,21 +26,30 @@ std::uint8_t chroma(const Sum& s, int kr, int kg, int kb) {
 }  // namespace
 
 void convertToYuv420(const RgbImage& picture, PixelRect rect, const YuvPlanes& planes) {
+  convertToYuv420(ImageRows(picture), {picture.width, picture.height}, rect, planes);
+}
+
+void convertToYuv420(const PictureRows& picture, PictureSize size, PixelRect rect, const YuvPlanes& planes) {
   const int left = rect.left & ~1, top = rect.top & ~1;
-  const int right = std::min(picture.width, (rect.right + 1) & ~1);
-  const int bottom = std::min(picture.height, (rect.bottom + 1) & ~1);
+  const int right = std::min(size.width, (rect.right + 1) & ~1);
+  const int bottom = std::min(size.height, (rect.bottom + 1) & ~1);
+  if (right <= left || bottom <= top) return;
+  std::vector<std::uint32_t> scratch(2 * static_cast<std::size_t>(right - left));
   for (int y = top; y < bottom; y += 2) {
-    const std::uint32_t* upper = picture.row(y);
-    const std::uint32_t* lower = picture.row(y + 1);
+    // Pixel x of the row at index x - left.
+    const std::uint32_t* upper = picture.row(y, left, right, scratch.data());
+    const std::uint32_t* lower = picture.row(y + 1, left, right, scratch.data() + (right - left));
     std::uint8_t* yUpper = planes.y + static_cast<std::ptrdiff_t>(y) * planes.yStride;
     std::uint8_t* yLower = yUpper + planes.yStride;
     std::uint8_t* cb = planes.cb + static_cast<std::ptrdiff_t>(y / 2) * planes.cbStride;
     std::uint8_t* cr = planes.cr + static_cast<std::ptrdiff_t>(y / 2) * planes.crStride;
     for (int x = left; x < right; x += 2) {
-      yUpper[x] = luma(upper[x]), yUpper[x + 1] = luma(upper[x + 1]);
-      yLower[x] = luma(lower[x]), yLower[x + 1] = luma(lower[x + 1]);
+      const std::uint32_t* u = upper + (x - left);
+      const std::uint32_t* l = lower + (x - left);
+      yUpper[x] = luma(u[0]), yUpper[x + 1] = luma(u[1]);
+      yLower[x] = luma(l[0]), yLower[x + 1] = luma(l[1]);
       Sum s;
-      s.add(upper[x]), s.add(upper[x + 1]), s.add(lower[x]), s.add(lower[x + 1]);
+      s.add(u[0]), s.add(u[1]), s.add(l[0]), s.add(l[1]);
       cb[x / 2] = chroma(s, -26, -86, 112);
       cr[x / 2] = chroma(s, 112, -102, -10);
     }

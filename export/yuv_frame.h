@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "picture_rows.h"
 #include "rgb_image.h"
 
 namespace sumimai {
@@ -18,5 +19,7 @@ struct YuvPlanes {
 // The rectangle widened to even edges within the picture (whose width and
 // height are even), converted into the planes.
 void convertToYuv420(const RgbImage& picture, PixelRect rect, const YuvPlanes& planes);
+// The same, reading the picture (width x height) row by row.
+void convertToYuv420(const PictureRows& picture, PictureSize size, PixelRect rect, const YuvPlanes& planes);
 
 }  // namespace sumimai

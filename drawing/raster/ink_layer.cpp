@@ -19,16 +19,18 @@ void InkLayer::reset(int width, int height) {
   width_ = std::max(width, 0);
   height_ = std::max(height, 0);
   const std::size_t n = static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
-  below_.assign(n + raster::kPlanePadding, 0);
-  top_.assign(n + raster::kPlanePadding, 0);
+  below_.reset(0);
+  soleColour_ = kNoColour;
+  top_.reset(n + raster::kPlanePadding);
   dirty_ = kNothingDirty;
   inked_ = kNothingDirty;
   area_ = intersect(drawable_, {0, 0, width_, height_});
 }
 
 void InkLayer::clear() {
-  std::fill(below_.begin(), below_.end(), 0u);
-  std::fill(top_.begin(), top_.end(), 0u);
+  below_.reset(0);
+  soleColour_ = kNoColour;
+  top_.zero();
   markDirty(inked_);
   inked_ = kNothingDirty;
 }
@@ -37,8 +39,8 @@ void InkLayer::erase(PixelRect rect) {
   rect = intersect(rect, {0, 0, width_, height_});
   for (int y = rect.top; y < rect.bottom; ++y) {
     const std::size_t row = static_cast<std::size_t>(y) * width_;
-    std::fill(below_.begin() + row + rect.left, below_.begin() + row + rect.right, 0u);
-    std::fill(top_.begin() + row + rect.left, top_.begin() + row + rect.right, 0u);
+    if (!below_.empty()) std::fill(below_.data() + row + rect.left, below_.data() + row + rect.right, 0u);
+    std::fill(top_.data() + row + rect.left, top_.data() + row + rect.right, 0u);
   }
   markDirty(rect);
 }
@@ -55,31 +57,54 @@ PixelRect InkLayer::takeDirty() {
   return d.empty() ? PixelRect{} : d;
 }
 
+void InkLayer::useColour(std::uint32_t rgb) {
+  if (!below_.empty() || soleColour_ == rgb) return;
+  if (soleColour_ == kNoColour) {
+    soleColour_ = rgb;
+    return;
+  }
+  below_.reset(top_.size());
+}
+
+// With one colour alone there is nothing to flatten: combine() would only
+// raise the coverage.
 void InkLayer::plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb) {
+  if (below_.empty()) return raster::raise(top_[i], coverage, rgb);
   raster::combine(top_[i], below_[i], coverage, rgb);
 }
 
 void InkLayer::combineRun(int x, int y, int count, const std::uint8_t* coverage, Rgb colour) {
   if (count <= 0) return;
   const std::uint32_t rgb = raster::packRgb(colour);
+  useColour(rgb);
   const std::size_t row = static_cast<std::size_t>(y) * width_ + x;
-  for (int i = 0; i < count; ++i) raster::combine(top_[row + i], below_[row + i], coverage[i], rgb);
+  for (int i = 0; i < count; ++i) plot(row + i, coverage[i], rgb);
   markDirty({x, y, x + count, y + 1});
 }
 
 void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const {
   rect = intersect(rect, {0, 0, width_, height_});
-  for (int y = rect.top; y < rect.bottom; ++y) {
-    const std::size_t row = static_cast<std::size_t>(y) * width_;
-    const std::uint32_t* top = top_.data() + row;
-    const std::uint32_t* below = below_.data() + row;
-    std::uint32_t* out = pixels + y * stride;
-    for (int x = rect.left; x < rect.right; ++x) {
-      if ((top[x] >> 24) == 0 && below[x] == 0) continue;  // no ink: most pixels
-      std::uint32_t ink = premultiply(top[x] & 0xFFFFFF, top[x] >> 24);
-      if (below[x] != 0) ink = over(ink, below[x]);
-      out[x] = over(ink, out[x]);
+  for (int y = rect.top; y < rect.bottom; ++y) compositeRow(y, rect.left, rect.right, pixels + y * stride + rect.left);
+}
+
+void InkLayer::compositeRow(int y, int left, int right, std::uint32_t* pixels) const {
+  if (y < 0 || y >= height_) return;
+  const int from = std::max(left, 0), to = std::min(right, width_);
+  const std::size_t row = static_cast<std::size_t>(y) * width_;
+  const std::uint32_t* top = top_.data() + row;
+  std::uint32_t* out = pixels;  // pixel x at x - left
+  if (below_.empty()) {
+    for (int x = from; x < to; ++x) {
+      if ((top[x] >> 24) != 0) out[x - left] = over(premultiply(top[x] & 0xFFFFFF, top[x] >> 24), out[x - left]);
     }
+    return;
+  }
+  const std::uint32_t* below = below_.data() + row;
+  for (int x = from; x < to; ++x) {
+    if ((top[x] >> 24) == 0 && below[x] == 0) continue;  // no ink: most pixels
+    std::uint32_t ink = premultiply(top[x] & 0xFFFFFF, top[x] >> 24);
+    if (below[x] != 0) ink = over(ink, below[x]);
+    out[x - left] = over(ink, out[x - left]);
   }
 }
 
@@ -92,7 +117,8 @@ Rgb InkLayer::colourOverWhite(int x, int y) const {
   std::uint32_t white = 0xFFFFFFFF;
   if (x >= 0 && y >= 0 && x < width_ && y < height_) {
     const std::size_t i = static_cast<std::size_t>(y) * width_ + x;
-    white = over(over(premultiply(top_[i] & 0xFFFFFF, top_[i] >> 24), below_[i]), white);
+    const std::uint32_t below = below_.empty() ? 0 : below_[i];
+    white = over(over(premultiply(top_[i] & 0xFFFFFF, top_[i] >> 24), below), white);
   }
   return {static_cast<int>(white >> 16 & 0xFF), static_cast<int>(white >> 8 & 0xFF),
           static_cast<int>(white & 0xFF)};

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "zeroed_plane.h"
 
 namespace sumimai {
 
@@ -68,6 +69,9 @@ class InkLayer {
   // within rect. pixels addresses pixel (0, 0) of an image the size of the
   // layer; stride is in pixels.
   void compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const;
+  // The same for pixels [left, right) of row y, pixels holding pixel left
+  // first; the part outside the layer is left as it is.
+  void compositeRow(int y, int left, int right, std::uint32_t* pixels) const;
 
   // For tests and tools: the coverage 0..255 of the topmost ink at a pixel,
   // and the colour the pixel shows over white.
@@ -76,7 +80,13 @@ class InkLayer {
 
  private:
   // Adds coverage (0..255) of the colour rgb (0xRRGGBB) at pixel index i.
+  // A drawing call first tells the layer its colour (useColour).
   void plot(std::size_t i, std::uint32_t coverage, std::uint32_t rgb);
+  // Before a call draws in rgb: makes the plane of flattened ink when rgb
+  // is a second colour since the last clear.
+  void useColour(std::uint32_t rgb);
+  // The plane of flattened ink, or null while one colour alone was drawn.
+  std::uint32_t* belowPlane() { return below_.empty() ? nullptr : below_.data(); }
   // Widens the dirty box to rect (it runs once per ring, so inline).
   void markDirty(PixelRect rect) {
     if (rect.empty()) return;
@@ -89,8 +99,13 @@ class InkLayer {
   // Per pixel, the topmost colour packed with its coverage (coverage << 24 |
   // 0xRRGGBB) and the flattened ink beneath it (premultiplied ARGB). Both
   // run on a few pixels past the last, which the ring kernel may read.
-  std::vector<std::uint32_t> below_;
-  std::vector<std::uint32_t> top_;
+  // While the ink since the last clear has one colour nothing lies beneath
+  // the top, and below_ is left empty: that halves the layer's memory for a
+  // drawing in one ink (a 4096 x 4096 layer holds 64 MB a plane).
+  raster::ZeroedPlane below_;
+  raster::ZeroedPlane top_;
+  static constexpr std::uint32_t kNoColour = 0xFF000000u;  // no ink drawn since the last clear
+  std::uint32_t soleColour_ = kNoColour;
   // Nothing dirty is the inverted box of the whole range, which any box
   // widens by plain minimum and maximum.
   static constexpr PixelRect kNothingDirty{kUnlimited, kUnlimited, -kUnlimited, -kUnlimited};

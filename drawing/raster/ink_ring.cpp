@@ -9,8 +9,10 @@ namespace sumimai {
 
 void InkLayer::ring(float cx, float cy, float radius, Rgb colour) {
   if (!std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(radius) || radius < 0) return;
-  markDirty(raster::coverRing(cx, cy, radius, raster::packRgb(colour), area_,
-                              {top_.data(), below_.data(), static_cast<std::size_t>(width_)}));
+  const std::uint32_t rgb = raster::packRgb(colour);
+  useColour(rgb);
+  // The kernel reaches for the plane beneath only where another colour lies on top.
+  markDirty(raster::coverRing(cx, cy, radius, rgb, area_, {top_.data(), belowPlane(), static_cast<std::size_t>(width_)}));
 }
 
 }  // namespace sumimai

@@ -47,6 +47,7 @@ void InkLayer::line(float x1, float y1, float x2, float y2, Rgb colour) {
   const double dx = x2 - x1, dy = y2 - y1, length = std::hypot(dx, dy);
   const double ux = length > 0 ? dx / length : 1.0, uy = length > 0 ? dy / length : 0.0;
   const std::uint32_t rgb = raster::packRgb(colour);
+  useColour(rgb);
   PixelRect touched{};
   for (int y = rows.first; y < rows.last; ++y) {
     const IndexRange span = lineSpan(x1, (y + 0.5 - y1) * ux, ux, uy, cols);
@@ -81,6 +82,7 @@ void InkLayer::fillRectangle(float x1, float y1, float x2, float y2, Rgb colour)
   IndexRange cols = raster::pixelsOverlapping(left, right, area.left, area.right);
   if (rows.empty() || cols.empty()) return;
   const std::uint32_t rgb = raster::packRgb(colour);
+  useColour(rgb);
   for (int y = rows.first; y < rows.last; ++y) {
     const float vertical = overlap(y, top, bottom);
     for (int x = cols.first; x < cols.last; ++x) {

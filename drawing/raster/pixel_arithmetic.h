@@ -40,6 +40,12 @@ inline void combine(std::uint32_t& top, std::uint32_t& below, std::uint32_t cove
   top = std::max(top, coverage << 24 | rgb);
 }
 
+// combine() where the pixel can hold no other colour than rgb: coverage by
+// maximum.
+inline void raise(std::uint32_t& top, std::uint32_t coverage, std::uint32_t rgb) {
+  if (coverage != 0) top = std::max(top, coverage << 24 | rgb);
+}
+
 // 0xRRGGBB of a colour, each component held to 0..255.
 inline std::uint32_t packRgb(Rgb c) {
   auto part = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };

@@ -67,6 +67,25 @@ TEST(InkLayer, CompositesPremultipliedOver) {
   EXPECT_EQ(image[2], argb(128, 128, 0, 64));  // no ink: unchanged
 }
 
+TEST(InkLayer, ARowComposesAsTheRectangleDoes) {
+  // One colour (nothing flattened beneath) and two; the row reaches past
+  // the layer on both sides, where it stays as it was.
+  for (bool second : {false, true}) {
+    InkLayer ink(12, 6);
+    ink.ring(5.3f, 3.1f, 2.6f, kInk);
+    if (second) ink.fillRectangle(2, 1, 9, 4.5f, kYellow), ink.ring(6, 3, 1.5f, kBlack);
+    std::vector<std::uint32_t> whole(12 * 6, argb(255, 10, 20, 30));
+    ink.compositeOnto(whole.data(), 12, {0, 0, 12, 6});
+    for (int y = 0; y < 6; ++y) {
+      std::vector<std::uint32_t> row(16, argb(255, 10, 20, 30));
+      ink.compositeRow(y, -2, 14, row.data());
+      EXPECT_EQ(row[0], argb(255, 10, 20, 30));
+      EXPECT_EQ(row[15], argb(255, 10, 20, 30));
+      for (int x = 0; x < 12; ++x) ASSERT_EQ(row[static_cast<std::size_t>(x + 2)], whole[static_cast<std::size_t>(y * 12 + x)]) << x << "," << y;
+    }
+  }
+}
+
 TEST(InkLayer, CompositesOnlyWithinRectAndLayer) {
   InkLayer ink(4, 3);
   ink.fillRectangle(0, 0, 4, 3, {255, 255, 255});
@@ -103,6 +122,11 @@ TEST(InkLayer, EraseAndClearRemoveInk) {
   ink.clear();
   EXPECT_EQ(ink.colourOverWhite(1, 5), (Rgb{255, 255, 255}));
   EXPECT_EQ(ink.takeDirty(), (PixelRect{0, 0, 10, 10}));
+  // Cleared, the layer still flattens a second colour over a first.
+  ink.fillRectangle(0, 0, 1, 1, kYellow);
+  ink.fillRectangle(0, 0, 1, 0.5f, kInk);
+  EXPECT_NEAR(ink.colourOverWhite(0, 0).red, (200 + 160) / 2, 1);
+  EXPECT_NEAR(ink.colourOverWhite(0, 0).blue, (0 + 50) / 2, 1);
 }
 
 TEST(InkLayer, DirtyIsTheBoxOfTouchedPixelsThenEmpty) {

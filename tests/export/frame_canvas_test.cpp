@@ -189,6 +189,66 @@ TEST(FrameCanvas, TheInkBrushTakesAsManyFramesAndTheSameSeedTheSamePictures) {
   for (std::size_t k = 0; k < ink.size(); ++k) EXPECT_TRUE(samePicture(ink[k].picture, again[k].picture)) << k;
   EXPECT_NE(ink.back().picture, round.back().picture);
   EXPECT_NE(ink.back().picture, other.back().picture);
+  // Pinned (FNV-1a of the pixels), the paper's grain placed under each cell.
+  std::uint64_t h = 0xcbf29ce484222325ull;
+  for (std::uint32_t p : ink.back().picture.pixels) h = (h ^ p) * 0x100000001b3ull;
+  EXPECT_EQ(h, 0x1af5032538250e14ull);
+}
+
+// A writer that keeps no picture but its own, updated from the rows it
+// reads where each frame changed, as the video writer reads them.
+class RowReadingWriter : public FrameWriter {
+ public:
+  explicit RowReadingWriter(PictureSize size) : shown_(size.width, size.height, 0) {}
+  bool readsRows() const override { return true; }
+  void add(const Frame& f) override {
+    EXPECT_TRUE(f.picture.pixels.empty() || f.rows) << "frame " << f.index;
+    std::vector<std::uint32_t> scratch(static_cast<std::size_t>(shown_.width));
+    const PixelRect c = f.changed;
+    for (int y = c.top; y < c.bottom; ++y) {
+      const std::uint32_t* row = f.rows->row(y, c.left, c.right, scratch.data());
+      std::copy(row, row + (c.right - c.left), shown_.row(y) + c.left);
+    }
+    frames.push_back(shown_);
+  }
+  void finish(std::int64_t) override {}
+  std::vector<RgbImage> frames;
+
+ private:
+  RgbImage shown_;
+};
+
+TEST(FrameCanvas, AWriterReadingRowsSeesThePicturesAWriterOfWholePicturesSees) {
+  // Two cells (the second makes the canvas keep the first one's ink in a
+  // picture of its own) and one, over a plain ground and a pictured one,
+  // with either brush.
+  RgbImage paper(120, 48);
+  for (int y = 0; y < paper.height; ++y)
+    for (int x = 0; x < paper.width; ++x) paper.row(y)[x] = opaquePixel({200 + x % 50, 190 + y, 180 + (x * y) % 40});
+  for (const RgbImage& ground : {RgbImage(120, 48, opaquePixel({250, 240, 220})), paper}) {
+    for (std::size_t cells : {1u, 2u}) {
+      for (BrushKind brush : {BrushKind::Round, BrushKind::Ink}) {
+        ExportRequest request = requestFor(std::vector<StrokeSource>(cells, smallCharacter()), {120, 48},
+                                           "unused.mp4", WritingDirection::Rows);
+        request.brush.kind = brush;
+        KeepingWriter whole;
+        RowReadingWriter rows({120, 48});
+        for (FrameWriter* writer : {static_cast<FrameWriter*>(&whole), static_cast<FrameWriter*>(&rows)}) {
+          FrameCanvas canvas(ground, 30, *writer);
+          useRequestBrush(request, canvas.ground(), canvas);
+          canvas.clock().setCallCost(150us);
+          drawRequest(request, canvas);
+          canvas.finish(100ms);
+        }
+        ASSERT_GT(whole.frames.size(), 10u);
+        ASSERT_EQ(rows.frames.size(), whole.frames.size());
+        for (std::size_t k = 0; k < whole.frames.size(); ++k) {
+          ASSERT_TRUE(samePicture(rows.frames[k], whole.frames[k].picture))
+              << cells << " cells, brush " << static_cast<int>(brush) << ", frame " << k;
+        }
+      }
+    }
+  }
 }
 
 // A timeline whose parts are the pixels themselves, row after row.

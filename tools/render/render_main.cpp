@@ -168,7 +168,7 @@ int save(QImage image, const RenderOptions& o) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-    return fail("cannot encode the picture for " + o.out.toStdString());
+    return fail(filledIn(userText(kProgram, "cannot encode the picture for %1"), {o.out.toStdString()}));
   }
   output.write(bytes.toStdString());
   output.commit();
@@ -187,7 +187,7 @@ int renderText(const RenderOptions& o) {
 
 // The picture of a stroke file or of the page.
 int renderFile(const RenderOptions& o) {
-  if (!std::filesystem::is_regular_file(o.file)) return fail("no such file " + o.file);
+  if (!std::filesystem::is_regular_file(o.file)) return fail(filledIn(userText(kProgram, "no such file %1"), {o.file}));
   const PictureSize size = o.size.value_or(PictureSize{1920, 1080});
   const RgbImage ground = groundImage(o.ground, size.width, size.height);
   InkOnlyCanvas canvas;
@@ -197,7 +197,9 @@ int renderFile(const RenderOptions& o) {
                               : traceCharacter(o.file, canvasOfWindow(form), 0, o.ink, canvas);
   canvas.settleInk();
   for (const std::string& m : result.messages) fail(m);
-  if (result.blank) return fail("nothing to see at this size; " + o.out.toStdString() + " not written");
+  if (result.blank) {
+    return fail(filledIn(userText(kProgram, "nothing to see at this size; %1 not written"), {o.out.toStdString()}));
+  }
   const int status = save(toQImage(composedStill(canvas.ink(), ground)), o);
   return status == 0 && !result.messages.empty() ? 1 : status;
 }
@@ -219,6 +221,6 @@ int main(int argc, char** argv) {
   } catch (const ExportError& e) {
     return fail(e.what());
   } catch (const std::exception& e) {
-    return fail(std::string("unexpected failure: ") + e.what());
+    return fail(filledIn(userText(kProgram, "unexpected failure: %1"), {e.what()}));
   }
 }
