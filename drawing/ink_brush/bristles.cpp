@@ -40,6 +40,10 @@ Bristles::Bristles(std::uint64_t seed, std::uint64_t stroke) {
     lane += width;
     ++count_;
   }
+  for (int l = 0; l < kBrushLanes; ++l) {
+    const Breaks& breaks = breaksAtLane(l);
+    std::copy(breaks.begin(), breaks.end(), laneBreaks_.begin() + l * (kBreakSteps + 1));
+  }
 }
 
 LaneShades shadesAt(const Bristles& bristles, double load) {

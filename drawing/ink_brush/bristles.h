@@ -31,12 +31,16 @@ class Bristles {
 
   const Bristle& atLane(int lane) const { return bristles_[laneBristle_[static_cast<std::size_t>(lane)]]; }
   const Breaks& breaksAtLane(int lane) const { return breaks_[laneBristle_[static_cast<std::size_t>(lane)]]; }
+  // The same, lane after lane: kBreakSteps + 1 values for each of the
+  // kBrushLanes lanes, for the vector kernel to look up.
+  const float* laneBreaks() const { return laneBreaks_.data(); }
   int count() const { return count_; }
 
  private:
   static constexpr int kMost = kBrushLanes;
   std::array<Bristle, kMost> bristles_{};
   std::array<Breaks, kMost> breaks_{};
+  std::array<float, kBrushLanes*(kBreakSteps + 1)> laneBreaks_{};
   std::array<std::uint8_t, kBrushLanes> laneBristle_{};
   int count_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawing/raster/ring_shape.h"
+#include "shade_span.h"
 
 namespace sumimai {
 namespace {
@@ -14,18 +15,6 @@ bool reachesArea(const InkRing& r, PixelRect area) {
   return std::isfinite(r.cx) && std::isfinite(r.cy) && std::isfinite(r.radius) && r.radius >= 0 &&
          r.cx + reach > area.left && r.cx - reach < area.right && r.cy + reach > area.top &&
          r.cy - reach < area.bottom && !area.empty();
-}
-
-// The bristle's breaks at `stretch` stretches along its path (at least -1:
-// no pixel lies more than a stretch behind the stroke's start), smoothly.
-float breakAt(const Bristles::Breaks& breaks, float stretch) {
-  static_assert((Bristles::kBreakSteps & (Bristles::kBreakSteps - 1)) == 0);
-  const float shifted = std::max(0.0f, stretch + Bristles::kBreakSteps);
-  const int whole = static_cast<int>(shifted);  // truncation: the floor of a value >= 0
-  float t = shifted - static_cast<float>(whole);
-  t = t * t * (3 - 2 * t);
-  const std::size_t k = static_cast<std::size_t>(whole & (Bristles::kBreakSteps - 1));
-  return breaks[k] + (breaks[k + 1] - breaks[k]) * t;
 }
 
 // The part of a row's span that a step's ring can still add ink to: a step
@@ -88,7 +77,7 @@ void InkBrush::settle(InkLayer& ink) {
 }
 
 // The ring's own coverage (as the round brush lays it) times the shade of
-// the lane and the grain under each pixel.
+// the lane and the grain under each pixel, span by span (shade_span.h).
 void InkBrush::shadeRing(InkLayer& ink, const InkRing& r) {
   const raster::RingShape shape(r.cx, r.cy, r.radius, 0);
   const PixelRect area = ink.drawableArea();
@@ -102,33 +91,34 @@ void InkBrush::shadeRing(InkLayer& ink, const InkRing& r) {
   const float toStretch = 1 / std::max(3.0f, 1.5f * track_.radius());
   const float along0 = static_cast<float>(track_.travelled()) * toStretch;
   const float bx = track_.directionX() * toStretch, by = track_.directionY() * toStretch;
+  const RingShading shading{&shape.profile, ax, along0, bx, bristles_.laneBreaks(), shades_.density.data(),
+                            shades_.bare.data()};
+  struct Span {
+    int x, y, count;
+    std::size_t at;
+  };
+  static thread_local ShadePixels pixels;
+  static thread_local std::vector<Span> spans;
   static thread_local std::vector<std::uint8_t> run;
+  pixels.clear();
+  spans.clear();
   const bool leading = track_.stepped();
   for (int y = rows.first; y < rows.last; ++y) {
     const raster::RowSpans row = raster::spansOfRow(shape, y, area.left, area.right);
     const float dy = y + 0.5f - r.cy;
+    const float ayDy = ay * dy, byDy = by * dy;
     const std::uint8_t* grainRow = grain.row(y + originY_);
     for (raster::IndexRange span : row.spans) {
       if (leading) span = leadingPart(span, track_.directionX(), track_.directionY(), r.cx, dy);
       if (span.empty()) continue;
-      const auto length = static_cast<std::size_t>(span.last - span.first);
-      if (run.size() < length) run.resize(length);
-      int gx = PaperGrain::wrap(span.first + originX_, grain.width());
-      for (int x = span.first; x < span.last; ++x) {
-        const float dx = x + 0.5f - r.cx;
-        const float cover = shape.profile.coverage(std::sqrt(dx * dx + row.dy2));
-        const int lane = std::clamp(static_cast<int>(ax * dx + ay * dy + 0.5f * kBrushLanes), 0, kBrushLanes - 1);
-        const float g = grainRow[gx];
-        if (++gx == grain.width()) gx = 0;
-        const std::size_t l = static_cast<std::size_t>(lane);
-        const float touch = 0.5f * g + 127.5f * breakAt(bristles_.breaksAtLane(lane), along0 + bx * dx + by * dy);
-        const float laid = std::clamp((touch - shades_.bare[l]) * (1 / LaneShades::kGrainRamp), 0.0f, 1.0f);
-        const float shade = shades_.density[l] * laid * (0.93f + 0.07f / 255 * g);
-        run[static_cast<std::size_t>(x - span.first)] = static_cast<std::uint8_t>(raster::toByte(cover * shade));
-      }
-      ink.combineRun(span.first, y, span.last - span.first, run.data(), r.colour);
+      spans.push_back({span.first, y, span.last - span.first, pixels.count});
+      pixels.addRun(span.first, span.last - span.first, r.cx, row.dy2, ayDy, byDy, grainRow,
+                    PaperGrain::wrap(span.first + originX_, grain.width()), grain.width());
     }
   }
+  if (run.size() < pixels.count + kShadePadding) run.resize(2 * (pixels.count + kShadePadding));
+  shadePixels(shading, pixels, run.data());
+  for (const Span& s : spans) ink.combineRun(s.x, s.y, s.count, run.data() + s.at, r.colour);
 }
 
 }  // namespace sumimai
