@@ -83,6 +83,23 @@ void InkLayer::compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, Pixel
   }
 }
 
+void InkLayer::compositeTintedOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect, Rgb colour) const {
+  rect = intersect(rect, {0, 0, width_, height_});
+  const std::uint32_t rgb = std::uint32_t(colour.red) << 16 | std::uint32_t(colour.green) << 8 | std::uint32_t(colour.blue);
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * width_;
+    const std::uint32_t* top = top_.data() + row;
+    const std::uint32_t* below = below_.data() + row;
+    std::uint32_t* out = pixels + y * stride;
+    for (int x = rect.left; x < rect.right; ++x) {
+      if ((top[x] >> 24) == 0 && below[x] == 0) continue;
+      std::uint32_t alpha = top[x] >> 24;
+      if (below[x] != 0) alpha = over(alpha << 24, below[x]) >> 24;
+      out[x] = over(premultiply(rgb, alpha), out[x]);
+    }
+  }
+}
+
 std::uint8_t InkLayer::coverage(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
   return static_cast<std::uint8_t>(top_[static_cast<std::size_t>(y) * width_ + x] >> 24);

@@ -68,6 +68,10 @@ class InkLayer {
   // within rect. pixels addresses pixel (0, 0) of an image the size of the
   // layer; stride is in pixels.
   void compositeOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect) const;
+  // The same with all the ink in one colour: each pixel's ink, whatever
+  // its colours, as much of `colour` as it covers (a faint copy of a
+  // drawing, say).
+  void compositeTintedOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect, Rgb colour) const;
 
   // For tests and tools: the coverage 0..255 of the topmost ink at a pixel,
   // and the colour the pixel shows over white.
