@@ -1,5 +1,6 @@
 #include "export_options.h"
 
+#include "brush_options.h"
 #include "core/page_grid.h"
 #include "core/user_language.h"
 #include "strict_values.h"
@@ -87,18 +88,7 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   });
   line.value("--hold", [&o](const std::string& v) { return setReal("--hold", "the hold", "seconds", o.hold, v, 0, 60); });
   line.value("--quality", [&o](const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); });
-  line.value("--brush", [&o](const std::string& v) -> std::string {
-    const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return filledIn(userText(kContext, "--brush is round or ink, not '%1'"), {v});
-    o.brush.kind = *kind;
-    return "";
-  });
-  line.value("--seed", [&o](const std::string& v) -> std::string {
-    const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return filledIn(userText(kContext, "--seed needs a whole number 0 or more, not '%1'"), {v});
-    o.brush.seed = static_cast<std::uint64_t>(*seed);
-    return "";
-  });
+  addBrushOptions(line, o.brush);
   line.value("--sutra", [&o](const std::string& v) { return setSutra(o, v); });
   line.value("--text", [&o](const std::string& v) {
     o.text = v;

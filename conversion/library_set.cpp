@@ -47,11 +47,33 @@ std::string problemsOf(const std::vector<LibrarySource>& sources, const std::vec
   return problems;
 }
 
+std::string foldersOf(const fs::path& source, const Tradition& tradition) {
+  std::string names;
+  for (const std::string& folder : tradition.folders) names += (names.empty() ? "" : " or ") + (source / folder).string();
+  return names;
+}
+
 }  // namespace
 
-std::vector<LibrarySource> librarySources(const fs::path& source) {
+const std::vector<Tradition>& traditions() {
+  static const std::vector<Tradition> all{
+      {"ja", {"svg-ja", "svg-kana"}, "文字集.smlib"},
+      {"zh-Hans", {"svg-zh-hans"}, "文字集-zh-Hans.smlib"},
+      {"zh-Hant", {"svg-zh-hant"}, "文字集-zh-Hant.smlib"},
+      {"ko", {"svg-ko"}, "文字集-ko.smlib"},
+  };
+  return all;
+}
+
+const Tradition* traditionNamed(const std::string& name) {
+  for (const Tradition& t : traditions())
+    if (t.name == name) return &t;
+  return nullptr;
+}
+
+std::vector<LibrarySource> librarySources(const fs::path& source, const Tradition& tradition) {
   std::vector<LibrarySource> sources;
-  for (const char* folder : {"svg-ja", "svg-kana"}) {
+  for (const std::string& folder : tradition.folders) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(source / folder, ec)) {
       const std::string stem = entry.path().stem().string();
@@ -65,11 +87,12 @@ std::vector<LibrarySource> librarySources(const fs::path& source) {
   return sources;
 }
 
-DataSetWrite writeLibrary(const fs::path& source, const fs::path& file, const DataSetOptions& options, int jobs) {
+DataSetWrite writeLibrary(const fs::path& source, const Tradition& tradition, const fs::path& file,
+                          const DataSetOptions& options, int jobs) {
   DataSetWrite result;
-  std::vector<LibrarySource> sources = librarySources(source);
+  std::vector<LibrarySource> sources = librarySources(source, tradition);
   if (sources.empty()) {
-    result.problem = "no glyphs in " + (source / "svg-ja").string() + " or " + (source / "svg-kana").string();
+    result.problem = "no glyphs in " + foldersOf(source, tradition);
     return result;
   }
   std::vector<Converted> converted = convertAll(sources, options, jobs);
@@ -82,19 +105,19 @@ DataSetWrite writeLibrary(const fs::path& source, const fs::path& file, const Da
   for (std::size_t i = 0; i < sources.size(); ++i) texts[sources[i].code] = std::move(converted[i].text);
   std::string bytes = libraryBytes(texts);
   if (!replaceFile(file, bytes).ok()) result.problem = "cannot write " + file.string();
-  result.notes.push_back("library: " + std::to_string(texts.size()) + " characters, " + std::to_string(bytes.size()) + " bytes");
+  result.notes.push_back(tradition.name + " library: " + std::to_string(texts.size()) + " characters, " + std::to_string(bytes.size()) + " bytes");
   return result;
 }
 
-DataSetWrite checkLibrary(const fs::path& source, const fs::path& file, const DataSetOptions& options, int jobs,
-                          int every) {
+DataSetWrite checkLibrary(const fs::path& source, const Tradition& tradition, const fs::path& file,
+                          const DataSetOptions& options, int jobs, int every) {
   DataSetWrite result;
   CharacterLibraryOpen opened = CharacterLibrary::open(file);
   if (!opened.ok()) {
     result.problem = opened.problem;
     return result;
   }
-  std::vector<LibrarySource> all = librarySources(source), sample;
+  std::vector<LibrarySource> all = librarySources(source, tradition), sample;
   std::vector<char32_t> codes;
   for (std::size_t i = 0; i < all.size(); ++i) {
     codes.push_back(all[i].code);
@@ -112,7 +135,7 @@ DataSetWrite checkLibrary(const fs::path& source, const fs::path& file, const Da
   }
   result.problem = problemsOf(sample, converted);
   if (!result.ok()) result.problem = "characters that do not match:" + result.problem;
-  result.notes.push_back("library: " + std::to_string(sample.size()) + " of " + std::to_string(all.size()) +
+  result.notes.push_back(tradition.name + " library: " + std::to_string(sample.size()) + " of " + std::to_string(all.size()) +
                          " characters converted again and compared");
   return result;
 }

@@ -1,5 +1,7 @@
 #include "utf8.h"
 
+#include "user_language.h"
+
 namespace sumimai {
 namespace {
 
@@ -57,7 +59,8 @@ Utf8Decoded decodeUtf8(std::string_view text) {
 std::string Utf8Decoded::problem() const { return ok() ? "" : utf8Problem(faultOffset, fault); }
 
 std::string utf8Problem(std::size_t offset, Utf8Fault fault) {
-  return "not UTF-8 at byte offset " + std::to_string(offset) + " (" + std::string(utf8FaultName(fault)) + ")";
+  return filledIn(userText("Text", "not UTF-8 at byte offset %1 (%2)"),
+                  {std::to_string(offset), userText("Text", std::string(utf8FaultName(fault)).c_str())});
 }
 
 std::string_view utf8FaultName(Utf8Fault fault) {

@@ -1,5 +1,6 @@
 #include "character_list.h"
 
+#include "core/user_language.h"
 #include "file_paths.h"
 #include "text_items.h"
 
@@ -14,8 +15,8 @@ CharacterListRead readCharacterList(const fs::path& path, SutraTextTable& text) 
   for (int slot = 1; slot <= kSutraCharacters; ++slot) {
     std::optional<TextItem> item = reader.next();
     if (!item) {
-      return {std::to_string(kSutraCharacters) + " 文字のうち " + std::to_string(slot - 1) +
-                         " 文字しかありません。"};
+      return {filledIn(userText("DataFiles", "%1 文字のうち %2 文字しかありません。"),
+                       {std::to_string(kSutraCharacters), std::to_string(slot - 1)})};
     }
     text[static_cast<std::size_t>(slot)] = std::move(item->text);
   }

@@ -9,11 +9,14 @@
 #include <system_error>
 
 #include "core/printable.h"
+#include "core/user_language.h"
 #include "file_writing.h"
 
 namespace sumimai {
 namespace fs = std::filesystem;
 namespace {
+
+constexpr char kMessages[] = "DataFiles";
 
 bool sameIgnoringAsciiCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -106,10 +109,11 @@ OpenedFile openDataFile(const fs::path& path) {
   file.status = OpenedFile::Status::Unreadable;
   struct stat status {};
   if (fd < 0 || ::fstat(fd, &status) != 0) {
-    file.reason = "ファイルを開けません（" + systemReason(errno) + "）。";
+    file.reason = filledIn(userText(kMessages, "ファイルを開けません（%1）。"), {systemReason(errno)});
   } else if (!S_ISREG(status.st_mode)) {
-    file.reason = S_ISDIR(status.st_mode) ? "ファイルではなくフォルダです。"
-                                          : "普通のファイルではありません（名前付きパイプや装置は読みません）。";
+    file.reason = S_ISDIR(status.st_mode)
+                      ? userText(kMessages, "ファイルではなくフォルダです。")
+                      : userText(kMessages, "普通のファイルではありません（名前付きパイプや装置は読みません）。");
   } else {
     file.stream = std::make_unique<DescriptorStream>(fd);
     file.status = OpenedFile::Status::Opened;
@@ -122,9 +126,9 @@ OpenedFile openDataFile(const fs::path& path) {
 std::string OpenedFile::problem() const {
   switch (status) {
     case Status::Missing:
-      return "ファイルがありません。";
+      return userText(kMessages, "ファイルがありません。");
     case Status::Unreadable:
-      return reason.empty() ? "ファイルを開けません。" : reason;
+      return reason.empty() ? userText(kMessages, "ファイルを開けません。") : reason;
     case Status::Opened:
       break;
   }

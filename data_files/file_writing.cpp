@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/user_language.h"
 #include "file_paths.h"
 #include "replacing_file.h"
 
 namespace sumimai {
 namespace fs = std::filesystem;
 namespace {
+
+constexpr char kMessages[] = "DataFiles";
 
 const char* japaneseReason(int error) {
   switch (error) {
@@ -43,7 +46,7 @@ const char* japaneseReason(int error) {
 std::string systemReason(int error) {
   const std::string system = std::strerror(error);
   const char* japanese = japaneseReason(error);
-  return japanese ? std::string(japanese) + "：" + system : system;
+  return japanese ? filledIn(userText(kMessages, "%1：%2"), {userText(kMessages, japanese), system}) : system;
 }
 
 FileWrite replaceFile(const fs::path& path, const std::string& content) {
@@ -51,7 +54,8 @@ FileWrite replaceFile(const fs::path& path, const std::string& content) {
   if (file.write(content) && file.commit()) return {};
   static constexpr const char* kSteps[] = {"一時ファイルを作れません", "書き込めません", "ディスクに書き出せません",
                                            "ファイルを置き換えられません"};
-  return {std::string(kSteps[static_cast<int>(file.failedStep())]) + "（" + systemReason(file.error()) + "）"};
+  return {filledIn(userText(kMessages, "%1（%2）"),
+                   {userText(kMessages, kSteps[static_cast<int>(file.failedStep())]), systemReason(file.error())})};
 }
 
 }  // namespace sumimai

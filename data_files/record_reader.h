@@ -5,14 +5,18 @@
 #include <string>
 
 #include "core/printable.h"
+#include "core/user_language.h"
 #include "number_forms.h"
 #include "stroke_file.h"
 #include "text_items.h"
 
 namespace sumimai::detail {
 
-inline std::string recordProblem(int record, const std::string& what) {
-  return "記録 " + std::to_string(record) + " " + what;
+inline constexpr char kMessages[] = "DataFiles";
+
+inline std::string endsWithin(int record) {
+  return filledIn(userText(kMessages, "記録 %1 の途中でファイルが終わっています（終わりの印 99999 がありません）。"),
+                  {std::to_string(record)});
 }
 
 // Reads one numeric item of record `record` through convert (which returns
@@ -22,18 +26,19 @@ std::optional<Value> readField(TextItemReader& reader, int record, int itemNumbe
                                Convert convert, std::string& problem) {
   std::optional<TextItem> item = reader.next();
   if (!item) {
-    problem = recordProblem(record, "の途中でファイルが終わっています（終わりの印 99999 がありません）。");
+    problem = endsWithin(record);
     return std::nullopt;
   }
-  const std::string field = "の項目 " + std::to_string(itemNumber);
+  const std::string at = std::to_string(record), field = std::to_string(itemNumber);
   NumberItem number = numberOfItem(*item);
   if (!number.value) {
-    problem = recordProblem(record, field + number.problem);
+    problem = filledIn(userText(kMessages, "記録 %1 の項目 %2%3"), {at, field, number.problem});
     return std::nullopt;
   }
   std::optional<Value> value = convert(*number.value);
   if (!value) {
-    problem = recordProblem(record, field + "「" + printable(utf8Prefix(item->text, 40)) + "」は扱える範囲を超えています。");
+    problem = filledIn(userText(kMessages, "記録 %1 の項目 %2「%3」は扱える範囲を超えています。"),
+                       {at, field, printable(utf8Prefix(item->text, 40))});
   }
   return value;
 }
@@ -55,7 +60,7 @@ StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Conv
     return result;
   };
   if (!reader.next()) {
-    StrokeFileRead empty = damaged(1, "ファイルが空です（終わりの印 99999 がありません）。");
+    StrokeFileRead empty = damaged(1, userText(kMessages, "ファイルが空です（終わりの印 99999 がありません）。"));
     empty.record = 0;  // the header is missing, not a record
     return empty;
   }
@@ -63,8 +68,8 @@ StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Conv
     Record record;
     std::string problem;
     if (!reader.next()) {
-      return damaged(slot, "記録 " + std::to_string(slot - 1) +
-                               " の後でファイルが終わっています（終わりの印 99999 がありません）。");
+      return damaged(slot, filledIn(userText(kMessages, "記録 %1 の後でファイルが終わっています（終わりの印 99999 がありません）。"),
+                                    {std::to_string(slot - 1)}));
     }
     Value* fields[] = {&record.StartX, &record.StartY, &record.EndX,
                        &record.EndY,   &record.Kind,   &record.Thickness};
@@ -80,7 +85,7 @@ StrokeFileRead readRecords(TextItemReader& reader, Table& table, int slots, Conv
     }
     for (int ignored = 8; ignored <= 11; ++ignored) {
       if (!reader.next()) {
-        return damaged(slot, recordProblem(slot, "の途中でファイルが終わっています（終わりの印 99999 がありません）。"));
+        return damaged(slot, endsWithin(slot));
       }
     }
     if (record.Thickness == 0) record.Thickness = 1;

@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "core/user_language.h"
 #include "file_paths.h"
 #include "number_forms.h"
 #include "text_items.h"
@@ -22,13 +23,13 @@ SettingsRead readSettingsFile(const fs::path& path) {
   for (std::size_t i = 0; i < result.values.size(); ++i) {
     std::optional<TextItem> item = reader.next();
     if (!item) {
-      result.problem = "4 行（描画スピード、赤、緑、青）がそろっていません。";
+      result.problem = userText("DataFiles", "4 行（描画スピード、赤、緑、青）がそろっていません。");
       result.values = {};
       return result;
     }
     NumberItem number = numberOfItem(*item);
     if (!number.value) {
-      result.problem = std::to_string(i + 1) + " 行目" + number.problem;
+      result.problem = filledIn(userText("DataFiles", "%1 行目%2"), {std::to_string(i + 1), number.problem});
       result.values = {};
       return result;
     }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/printable.h"
+#include "core/user_language.h"
 #include "core/utf8.h"
 #include "number_forms.h"
 
@@ -138,13 +139,13 @@ std::string utf8Prefix(const std::string& text, std::size_t maxBytes) {
 
 NumberItem numberOfItem(const TextItem& item) {
   constexpr std::size_t kQuoted = 40;  // bytes of the item a message quotes
-  const std::string quoted = "「" + printable(utf8Prefix(item.text, kQuoted));
+  const std::string quoted = printable(utf8Prefix(item.text, kQuoted));
   if (item.truncated) {
-    return {std::nullopt, quoted + "…」は長すぎます（" + std::to_string(TextItemReader::kMaxItemBytes) +
-                              " バイトを超えています）。"};
+    return {std::nullopt, filledIn(userText("DataFiles", "「%1…」は長すぎます（%2 バイトを超えています）。"),
+                                   {quoted, std::to_string(TextItemReader::kMaxItemBytes)})};
   }
   std::optional<double> value = parseNumberItem(item.text);
-  if (!value) return {std::nullopt, quoted + "」は数値ではありません。"};
+  if (!value) return {std::nullopt, filledIn(userText("DataFiles", "「%1」は数値ではありません。"), {quoted})};
   return {value, ""};
 }
 

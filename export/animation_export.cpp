@@ -59,8 +59,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
   const FileKind kind = requireFileKind(request.output);
   const PictureSize size = request.composition.picture;
   if (needsEvenSize(kind) && (size.width % 2 || size.height % 2)) {
-    throw ExportError("a video needs an even width and height, not " + std::to_string(size.width) + "x" +
-                      std::to_string(size.height));
+    throw exportError("a video needs an even width and height, not %1x%2",
+                      {std::to_string(size.width), std::to_string(size.height)});
   }
   OutputFile output(request.output);  // first: a folder that cannot be written is told at once
   RgbImage ground = groundImage(request.ground, size.width, size.height);

@@ -41,7 +41,7 @@ GifWriter::GifWriter(const WriterSettings& settings, const std::filesystem::path
   int error = 0;
   gif_ = EGifOpenFileName(file.c_str(), false, &error);
   const int systemError = errno;
-  if (!gif_) throw ExportError("cannot write " + path_.string() + ": " + gifError(error, systemError));
+  if (!gif_) throw cannotWrite(path_, gifError(error, systemError));
   writeHeader(settings);
 }
 
@@ -52,7 +52,7 @@ GifWriter::~GifWriter() {
 void GifWriter::check(int result, const char* what) {
   const int systemError = errno;  // before anything else can change it
   if (result == GIF_OK) return;
-  throw ExportError("cannot write " + path_.string() + " (" + what + "): " + gifError(gif_->Error, systemError));
+  throw cannotWrite(path_, what, gifError(gif_->Error, systemError));
 }
 
 void GifWriter::writeHeader(const WriterSettings& settings) {
@@ -110,7 +110,7 @@ void GifWriter::finish(std::int64_t frameCount) {
   gif_ = nullptr;
   if (EGifCloseFile(gif, &error) != GIF_OK) {
     const int systemError = errno;
-    throw ExportError("cannot write " + path_.string() + ": " + gifError(error, systemError));
+    throw cannotWrite(path_, gifError(error, systemError));
   }
 }
 

@@ -9,14 +9,14 @@ namespace sumimai {
 
 OutputFile::OutputFile(const std::filesystem::path& target) : file_(target) {
   if (file_.error() == 0) return;
-  if (file_.error() == EISDIR) throw ExportError("cannot write " + target.string() + ": " + std::strerror(EISDIR));
+  if (file_.error() == EISDIR) throw cannotWrite(target, std::strerror(EISDIR));
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
-  throw ExportError("cannot write into the folder " + folder.string() + ": " + std::strerror(file_.error()));
+  throw exportError("cannot write into the folder %1: %2", {folder.string(), std::strerror(file_.error())});
 }
 
 void OutputFile::write(const std::string& bytes) {
-  if (!file_.write(bytes)) throw ExportError("cannot write " + target().string() + ": " + std::strerror(file_.error()));
+  if (!file_.write(bytes)) throw cannotWrite(target(), std::strerror(file_.error()));
 }
 
 std::string OutputFile::namingTarget(std::string message) const {
@@ -29,7 +29,7 @@ std::string OutputFile::namingTarget(std::string message) const {
 }
 
 void OutputFile::commit() {
-  if (!file_.commit()) throw ExportError("cannot write " + target().string() + ": " + std::strerror(file_.error()));
+  if (!file_.commit()) throw cannotWrite(target(), std::strerror(file_.error()));
 }
 
 }  // namespace sumimai

@@ -9,7 +9,7 @@ namespace {
 using namespace ffmpeg;
 
 [[noreturn]] void fail(const std::filesystem::path& path, const std::string& why) {
-  throw ExportError("cannot read the picture " + path.string() + ": " + why);
+  throw exportError("cannot read the picture %1: %2", {path.string(), userText("Export", why.c_str())});
 }
 
 // Options that keep FFmpeg to the one file named and to picture formats:

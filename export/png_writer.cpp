@@ -16,7 +16,7 @@ void PngWriter::finish(std::int64_t) {
 void writePng(const RgbImage& picture, const std::filesystem::path& file) {
   using namespace ffmpeg;
   quiet();
-  auto fail = [&](const std::string& why) { throw ExportError("cannot write " + file.string() + ": " + why); };
+  auto fail = [&](const std::string& why) { throw cannotWrite(file, why); };
   const AVCodec* png = avcodec_find_encoder(AV_CODEC_ID_PNG);
   if (!png) fail("FFmpeg has no PNG encoder");
   CodecPtr codec(avcodec_alloc_context3(png));

@@ -60,7 +60,7 @@ struct VideoWriter::Encoder {
   PacketPtr packet{av_packet_alloc()};
 
   [[noreturn]] void fail(const std::string& what, int error) const {
-    throw ExportError("cannot write " + path.string() + " (" + what + "): " + errorText(error));
+    throw cannotWrite(path, what, errorText(error));
   }
   void check(int result, const std::string& what) const {
     if (result < 0) fail(what, result);

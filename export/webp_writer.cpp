@@ -69,7 +69,7 @@ Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> qual
   }
   WebPPictureFree(&picture);
   WebPMemoryWriterClear(&memory);
-  if (!ok) throw ExportError("the WebP encoder failed (error " + std::to_string(error) + ")");
+  if (!ok) throw exportError("the WebP encoder failed (error %1)", {std::to_string(error)});
   return chunks;
 }
 
@@ -78,7 +78,7 @@ Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> qual
 WebPWriter::WebPWriter(const WriterSettings& settings, const std::filesystem::path& file)
     : TimedFrameWriter(settings.fps, {1000, 1, true}), path_(file), quality_(settings.quality) {
   file_ = std::fopen(file.c_str(), "wb");
-  if (!file_) throw ExportError("cannot write " + path_.string() + ": " + std::strerror(errno));
+  if (!file_) throw cannotWrite(path_, std::strerror(errno));
   writeHeader(settings);
 }
 
@@ -88,7 +88,7 @@ WebPWriter::~WebPWriter() {
 
 void WebPWriter::write(const void* bytes, std::size_t size) {
   if (std::fwrite(bytes, 1, size, file_) != size) {
-    throw ExportError("cannot write " + path_.string() + ": " + std::strerror(errno));
+    throw cannotWrite(path_, std::strerror(errno));
   }
 }
 
@@ -136,16 +136,16 @@ void WebPWriter::store(const TimedFrame& frame) {
 void WebPWriter::finish(std::int64_t frameCount) {
   finishTimeline(frameCount);
   const long size = std::ftell(file_);
-  if (size - 8 > 0xFFFFFFFFL) throw ExportError("the animation is too long for a WebP file (4 GB at most)");
+  if (size - 8 > 0xFFFFFFFFL) throw exportError("the animation is too long for a WebP file (4 GB at most)");
   Bytes riffSize;
   putLittle(riffSize, static_cast<std::uint32_t>(size - 8), 4);
   // Seeking writes out what the buffer holds: a full disk shows here.
   if (size < 0 || std::fseek(file_, 4, SEEK_SET) != 0)
-    throw ExportError("cannot write " + path_.string() + ": " + std::strerror(errno));
+    throw cannotWrite(path_, std::strerror(errno));
   write(riffSize.data(), riffSize.size());
   std::FILE* file = file_;
   file_ = nullptr;
-  if (std::fclose(file) != 0) throw ExportError("cannot write " + path_.string() + ": " + std::strerror(errno));
+  if (std::fclose(file) != 0) throw cannotWrite(path_, std::strerror(errno));
 }
 
 }  // namespace sumimai

@@ -25,8 +25,8 @@ std::optional<FileKind> fileKindOf(const std::filesystem::path& file) {
 
 FileKind requireFileKind(const std::filesystem::path& file) {
   if (std::optional<FileKind> kind = fileKindOf(file)) return *kind;
-  throw ExportError("cannot tell what kind of file to write from the name " + file.string() +
-                    ": it must end in one of " + kKnownExtensions);
+  throw exportError("cannot tell what kind of file to write from the name %1: it must end in one of %2",
+                    {file.string(), kKnownExtensions});
 }
 
 std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& settings,

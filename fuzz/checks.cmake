@@ -15,9 +15,10 @@ if(NOT TARGET sumimai_fuzz_checks)
     ${_checks}/settings_checks.cpp
     ${_checks}/stroke_checks.cpp
     ${_checks}/text_checks.cpp
+    ${_checks}/text_file_checks.cpp
     ${_checks}/trace_checks.cpp
   )
   file(GLOB _headers RELATIVE ${CMAKE_CURRENT_LIST_DIR} ${_checks}/*.h)
   sumimai_share_headers(sumimai_fuzz_checks ${_headers})
-  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_grading sumimai_renderer sumimai_recording_canvas sumimai_data_files sumimai_library)
+  target_link_libraries(sumimai_fuzz_checks PUBLIC sumimai_grading sumimai_playback sumimai_renderer sumimai_recording_canvas sumimai_data_files sumimai_library)
 endif()

@@ -92,6 +92,42 @@ Options:
   --version          プログラムの名前と版
 </translation>
     </message>
+    <message>
+        <source>%1 needs WIDTHxHEIGHT in twips, not &apos;%2&apos;</source>
+        <translation>%1 には「%2」ではなく 幅x高さ（twip）を指定してください</translation>
+    </message>
+    <message>
+        <source>give char or page and the FILE</source>
+        <translation>char か page と FILE を指定してください</translation>
+    </message>
+    <message>
+        <source>char needs --canvas WxH</source>
+        <translation>char には --canvas WxH が要ります</translation>
+    </message>
+    <message>
+        <source>page needs --form WxH</source>
+        <translation>page には --form WxH が要ります</translation>
+    </message>
+    <message>
+        <source>the first argument is char or page, not &apos;%1&apos;</source>
+        <translation>最初の引数は「%1」ではなく char か page です</translation>
+    </message>
+    <message>
+        <source>--form is for page</source>
+        <translation>--form は page のときだけ使えます</translation>
+    </message>
+    <message>
+        <source>--canvas is for char</source>
+        <translation>--canvas は char のときだけ使えます</translation>
+    </message>
+    <message>
+        <source>--speed needs a number, not &apos;%1&apos;</source>
+        <translation>--speed には「%1」ではなく数値を指定してください</translation>
+    </message>
+    <message>
+        <source>--ink needs R,G,B, not &apos;%1&apos;</source>
+        <translation>--ink には「%1」ではなく R,G,B を指定してください</translation>
+    </message>
 </context>
 <context>
     <name>sumimai-render</name>
@@ -175,6 +211,22 @@ written), 2 for a mistake in the command line.
         <source>the picture must be a .png file: %1</source>
         <translation>画像は .png ファイルでなければなりません: %1</translation>
     </message>
+    <message>
+        <source>cannot encode the picture for %1</source>
+        <translation>%1 の画像を符号化できません</translation>
+    </message>
+    <message>
+        <source>no such file %1</source>
+        <translation>ファイル %1 がありません</translation>
+    </message>
+    <message>
+        <source>nothing to see at this size; %1 not written</source>
+        <translation>この大きさでは何も見えません。%1 は書きませんでした</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>思いがけない失敗: %1</translation>
+    </message>
 </context>
 <context>
     <name>sumimai-grade</name>
@@ -248,15 +300,18 @@ JSON で標準出力に書きます。
     <name>sumimai-strokes</name>
     <message>
         <source>usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
-       sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
-       sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+       sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] --library FILE
+       sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] [--every N] --check-library FILE
 
 Converts the stroke source data (FOLDER, by default the stroke data beside
 the repository) into the programs&apos; data: the sutra into OUTPUT/般若心経, or
-every glyph into the character library FILE; --check-library checks FILE
-against the source (every Nth character converted again and compared).
+every glyph of one writing tradition into the character library FILE;
+--check-library checks FILE against the source (every Nth character
+converted again and compared).
 
 Options:
+  --set NAME         the tradition: ja (svg-ja and svg-kana, the default),
+                     zh-Hans (svg-zh-hans), zh-Hant (svg-zh-hant), ko (svg-ko)
   --jobs N           threads, 1..256 (default 1)
   --every N          with --check-library: every Nth character, 1.. (default 1)
   --quiet            no notes
@@ -264,15 +319,17 @@ Options:
   --version          the program&apos;s name and version
 </source>
         <translation>使い方: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
-        sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
-        sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+        sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] --library FILE
+        sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] [--every N] --check-library FILE
 
 画の元データ（FOLDER。既定はリポジトリの隣の画のデータ）をプログラムの
-データに変換します: 般若心経を OUTPUT/般若心経 に、またはすべての字形を
-文字集 FILE に。--check-library は FILE を元データと照らし合わせます（N 文字
-ごとに変換し直して比べます）。
+データに変換します: 般若心経を OUTPUT/般若心経 に、または 1 つの書写の伝統の
+すべての字形を文字集 FILE に。--check-library は FILE を元データと照らし
+合わせます（N 文字ごとに変換し直して比べます）。
 
 オプション:
+  --set NAME         伝統: ja（svg-ja と svg-kana、既定）、zh-Hans（svg-zh-hans）、
+                     zh-Hant（svg-zh-hant）、ko（svg-ko）
   --jobs N           スレッド数、1..256（既定 1）
   --every N          --check-library で N 文字ごと、1..（既定 1）
   --quiet            注記を出さない
@@ -284,7 +341,7 @@ Options:
 <context>
     <name>sumimai-fidelity</name>
     <message>
-        <source>usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+        <source>usage: sumimai-fidelity [--source FOLDER] [--set NAME] [--size PIXELS] [--jobs N] [--sample N]
                         [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
                         LIBRARY | --sutra FOLDER
 
@@ -293,6 +350,8 @@ files of a sutra folder) with the programs&apos; brush and compares the ink with
 the source glyph; prints both measures&apos; averages and worst, and the K worst.
 
 Options:
+  --set NAME         the library&apos;s writing tradition, whose glyphs it is
+                     compared with: ja (the default), zh-Hans, zh-Hant, ko
   --size PIXELS      the square canvas, 16..8192 (default 720)
   --jobs N           threads, 1..256 (default 2)
   --sample N         every Nth character only (default 1)
@@ -305,7 +364,7 @@ Options:
   --help             this text
   --version          the program&apos;s name and version
 </source>
-        <translation>使い方: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+        <translation>使い方: sumimai-fidelity [--source FOLDER] [--set NAME] [--size PIXELS] [--jobs N] [--sample N]
                          [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
                          LIBRARY | --sutra FOLDER
 
@@ -314,6 +373,8 @@ Options:
 悪いほうから K 文字を表示します。
 
 オプション:
+  --set NAME         文字集の書写の伝統（比べる字形）: ja（既定）、zh-Hans、
+                     zh-Hant、ko
   --size PIXELS      正方形のキャンバス、16..8192（既定 720）
   --jobs N           スレッド数、1..256（既定 2）
   --sample N         N 文字ごとにだけ比べる（既定 1）
@@ -522,6 +583,14 @@ INPUT は次のどれか 1 種類:
         <source>unexpected failure: %1</source>
         <translation>思いがけない失敗: %1</translation>
     </message>
+    <message>
+        <source>%1: %2 (speed 0 and black ink instead)</source>
+        <translation>%1: %2（代わりにスピード 0、黒の墨で書きます）</translation>
+    </message>
+    <message>
+        <source>MP4 and WebM need an even width and height: writing %1x%2</source>
+        <translation>MP4 と WebM の幅と高さは偶数でなければなりません: %1x%2 で書きます</translation>
+    </message>
 </context>
 <context>
     <name>ToolCommandLine</name>
@@ -650,6 +719,248 @@ INPUT は次のどれか 1 種類:
     <message>
         <source>give one kind of input: stroke files, --sutra, --text or --page</source>
         <translation>入力は 1 種類だけにしてください: 筆順ファイル、--sutra、--text、--page</translation>
+    </message>
+</context>
+<context>
+    <name>sumimai-sheet</name>
+    <message>
+        <source>usage: sumimai-sheet [options] --text TEXT OUT.pdf
+       sumimai-sheet [options] --file TEXT-FILE OUT.pdf
+
+Writes practice sheets of the characters of a text as a PDF. For each
+character: a heading with the character written large by the brush and its
+stroke count (5画); the strokes one by one, stroke k in ink and the earlier
+ones light grey, with its number, a dot where it starts and an arrow the way
+it goes; then practice cells, the first with the character faint to write
+over, the rest empty. Punctuation and spaces are left out. Characters are
+found by name as sumimai-render finds them; a character without data is
+refused by name and nothing is written.
+
+Options:
+  --text TEXT        the characters to practise
+  --file FILE        the characters of a UTF-8 text file instead
+  --trace N          practice cells with the character faint, 0..100
+                     (default 3)
+  --cells N          practice cells per character in all, 1..500 (default:
+                     to the end of the line)
+  --grid STYLE       guide lines in the cells: none, tian (田字格), mi
+                     (米字格, default) or jiugong (九宮格)
+  --title TEXT       a title at the top of every page
+  --paper PAPER      a4 (default), letter or b5 (JIS B5, 182 x 257 mm)
+  --landscape        the paper turned sideways
+  --ink R,G,B        ink colour, each 0..255 (default 0,0,0)
+  --no-numbers       no stroke numbers, start dots or arrows
+  --brush round|ink  the round brush (default) or the ink brush 墨
+  --seed N           the ink brush&apos;s bristles and paper, 0 or more (default 1)
+  --help             this text
+  --version          the program&apos;s name and version
+
+Exit status: 0 when the sheet is written, 1 when it cannot be or the
+command line is wrong (nothing is written then).
+</source>
+        <translation>使い方: sumimai-sheet [オプション] --text TEXT OUT.pdf
+       sumimai-sheet [オプション] --file TEXT-FILE OUT.pdf
+
+テキストの文字の練習帳を PDF に書きます。文字ごとに、筆で大きく書いた文字と
+画数（5画）の見出し、一画ずつの図（k 画目を墨で、それまでの画を薄い灰色で、
+番号、書き始めの点、向きの矢印を添えて）、そして練習のます（はじめのますには
+なぞり書き用の薄い文字、残りは空）を並べます。句読点と空白は省きます。文字は
+sumimai-render と同じように名前で探し、データのない文字があればその名を挙げて
+断り、何も書きません。
+
+オプション:
+  --text TEXT        練習する文字
+  --file FILE        代わりに UTF-8 のテキストファイルの文字
+  --trace N          薄い文字をなぞる練習のますの数 0..100（既定 3）
+  --cells N          1 文字あたりの練習のますの数 1..500（既定: 行の終わり
+                     まで）
+  --grid STYLE       ますの補助線: none、tian（田字格）、mi（米字格、既定）
+                     または jiugong（九宮格）
+  --title TEXT       各ページの上に置く題
+  --paper PAPER      a4（既定）、letter または b5（JIS B5、182 x 257 mm）
+  --landscape        用紙を横向きにする
+  --ink R,G,B        墨の色、それぞれ 0..255（既定 0,0,0）
+  --no-numbers       画の番号、書き始めの点、矢印を付けない
+  --brush round|ink  丸筆（既定）または墨の筆
+  --seed N           墨の筆の穂と紙、0 以上（既定 1）
+  --help             この説明
+  --version          プログラムの名前と版
+
+終了ステータス: 練習帳を書いたとき 0、書けないときとコマンドラインの誤りの
+とき 1（そのときは何も書きません）。
+</translation>
+    </message>
+    <message>
+        <source>--grid is none, tian, mi or jiugong, not &apos;%1&apos;</source>
+        <translation>--grid は「%1」ではなく none、tian、mi、jiugong のどれかです</translation>
+    </message>
+    <message>
+        <source>--paper is a4, letter or b5, not &apos;%1&apos;</source>
+        <translation>--paper は「%1」ではなく a4、letter、b5 のどれかです</translation>
+    </message>
+    <message>
+        <source>--text and --file exclude each other</source>
+        <translation>--text と --file は一緒に使えません</translation>
+    </message>
+    <message>
+        <source>give the characters with --text or --file</source>
+        <translation>文字を --text か --file で指定してください</translation>
+    </message>
+    <message>
+        <source>give only OUT.pdf after the options</source>
+        <translation>オプションのあとには OUT.pdf だけを指定してください</translation>
+    </message>
+    <message>
+        <source>the sheet must be a .pdf file: %1</source>
+        <translation>練習帳は .pdf ファイルにしてください: %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot paint the sheet for %1</source>
+        <translation>%1 の練習帳を描けません</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>思いがけない失敗: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1 (%2): %3</source>
+        <translation>%1 に書き込めません（%2）: %3</translation>
+    </message>
+    <message>
+        <source>a video needs an even width and height, not %1x%2</source>
+        <translation>動画の幅と高さは偶数でなければなりません（%1x%2 ではなく）</translation>
+    </message>
+    <message>
+        <source>cannot tell what kind of file to write from the name %1: it must end in one of %2</source>
+        <translation>名前 %1 からは書くファイルの種類がわかりません: 名前の終わりを %2 のどれかにしてください</translation>
+    </message>
+    <message>
+        <source>cannot write into the folder %1: %2</source>
+        <translation>フォルダ %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the picture %1: %2</source>
+        <translation>画像 %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>普通のファイルではありません</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>画像ではありません</translation>
+    </message>
+    <message>
+        <source>its kind of picture cannot be decoded</source>
+        <translation>この種類の画像は読み解けません</translation>
+    </message>
+    <message>
+        <source>no picture in it could be decoded</source>
+        <translation>読み解ける画像がありません</translation>
+    </message>
+    <message>
+        <source>its pixel format cannot be converted</source>
+        <translation>画素の形式を変換できません</translation>
+    </message>
+    <message>
+        <source>the animation is too long for a WebP file (4 GB at most)</source>
+        <translation>WebP ファイルには長すぎるアニメーションです（4 GB まで）</translation>
+    </message>
+    <message>
+        <source>the WebP encoder failed (error %1)</source>
+        <translation>WebP の符号化に失敗しました（エラー %1）</translation>
+    </message>
+    <message>
+        <source>%1; give a larger --size</source>
+        <translation>%1。--size を大きくしてください</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>no strokes for the character %1</source>
+        <translation>文字 %1 の筆順データがありません</translation>
+    </message>
+    <message>
+        <source>%1 (an empty box in its place)</source>
+        <translation>%1（代わりに空の枠を描きます）</translation>
+    </message>
+    <message>
+        <source>%1 (left out)</source>
+        <translation>%1（省きます）</translation>
+    </message>
+    <message>
+        <source>the text is %1</source>
+        <translation>テキストが %1</translation>
+    </message>
+    <message>
+        <source>no %1 in the working folder or the shipped data</source>
+        <translation>作業フォルダにも同梱のデータにも %1 がありません</translation>
+    </message>
+    <message>
+        <source>the character %1 would name a file outside the stroke folder %2; it is not read</source>
+        <translation>文字 %1 は筆順フォルダ %2 の外のファイルを指すので読みません</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <source>%1 characters do not fit: their cells would be %2 pixels (at least %3)</source>
+        <translation>%1 文字が収まりません: ますが %2 ピクセルになります（%3 以上が要ります）</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>the text holds no character to practise (punctuation and spaces are left out)</source>
+        <translation>テキストに練習する文字がありません（句読点と空白は省きます）</translation>
+    </message>
+</context>
+<context>
+    <name>Text</name>
+    <message>
+        <source>not UTF-8 at byte offset %1 (%2)</source>
+        <translation>%1 バイト目から UTF-8 ではありません（%2）</translation>
+    </message>
+    <message>
+        <source>a byte that does not begin a character</source>
+        <translation>文字の始まりでないバイト</translation>
+    </message>
+    <message>
+        <source>a sequence cut short</source>
+        <translation>途中で切れた並び</translation>
+    </message>
+    <message>
+        <source>an overlong form</source>
+        <translation>冗長な形</translation>
+    </message>
+    <message>
+        <source>an encoded surrogate</source>
+        <translation>符号化されたサロゲート</translation>
+    </message>
+    <message>
+        <source>a value beyond U+10FFFF</source>
+        <translation>U+10FFFF を超える値</translation>
     </message>
 </context>
 </TS>

@@ -32,10 +32,11 @@ bool isUsersFile(const fs::path& relative) {
 }
 
 // What the programs read from the installed data itself, never copied: the
-// character library (8 MB the user's folder need not hold) and the
-// catalogues of their messages.
+// character libraries of every writing tradition (some 20 MB the user's
+// folder need not hold) and the catalogues of their messages.
 bool isReadInPlace(const fs::path& relative) {
-  return relative == fs::path(kLibraryFileName) || *relative.begin() == fs::path(kTranslationsFolder);
+  const bool library = relative.parent_path().empty() && relative.extension() == fs::path(kLibraryFileName).extension();
+  return library || *relative.begin() == fs::path(kTranslationsFolder);
 }
 
 std::optional<CopyProblem> problemAt(const fs::path& path, int error) {

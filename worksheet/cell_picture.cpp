@@ -47,26 +47,35 @@ CellPicture pictureOf(const InkLayer& ink, int side) {
 
 }  // namespace
 
-CellPicture cellPicture(const CharacterStrokes& strokes, int side, const std::vector<InkedStrokes>& layers) {
+CellPicture cellPicture(const CharacterStrokes& strokes, int side, const std::vector<InkedStrokes>& layers,
+                        const BrushChoice& brush) {
   LayeredCanvas canvas;
   canvas.setSize(canvasOfWindow(twipsOf({side, side})));
+  useBrush(canvas, brush);
   for (const InkedStrokes& layer : layers) draw(strokes, side, canvas, layer);
   canvas.settleInk();
   return pictureOf(canvas.ink(), side);
 }
 
-std::vector<CellPicture> sequencePictures(const CharacterStrokes& strokes, int side, Rgb earlier, Rgb ink) {
+std::vector<CellPicture> sequencePictures(const CharacterStrokes& strokes, int side, Rgb earlier, Rgb ink,
+                                         const BrushChoice& brush) {
   const int count = static_cast<int>(strokeSpans(strokes).size());
   std::vector<CellPicture> pictures;
   const SizeF size = canvasOfWindow(twipsOf({side, side}));
   LayeredCanvas done, canvas;  // the strokes before the next, in `earlier`; then the next over them
   done.setSize(size);
   canvas.setSize(size);
+  useBrush(done, brush);
+  useBrush(canvas, brush);
+  // Each picture is taken with its ink settled, and the next starts from
+  // settled ink: a wet spread is never copied half-way.
   for (int k = 1; k <= count; ++k) {
     canvas.ink() = done.ink();
     draw(strokes, side, canvas, {StrokeSelection::only(k), ink});
+    canvas.settleInk();
     pictures.push_back(pictureOf(canvas.ink(), side));
     draw(strokes, side, done, {StrokeSelection::only(k), earlier});
+    done.settleInk();
   }
   return pictures;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/geometry.h"
+#include "drawing/ink_brush/brush_choice.h"
 #include "writing/cell_drawing.h"
 #include "writing/character_strokes.h"
 
@@ -30,13 +31,16 @@ struct InkedStrokes {
 
 // The character fitted whole into a square of `side` pixels, as text is
 // set on its design box, and the strokes of each layer drawn in its colour,
-// later layers over earlier ones. A layer selecting no stroke draws nothing.
-CellPicture cellPicture(const CharacterStrokes& strokes, int side, const std::vector<InkedStrokes>& layers);
+// later layers over earlier ones, with the brush chosen. A layer selecting
+// no stroke draws nothing.
+CellPicture cellPicture(const CharacterStrokes& strokes, int side, const std::vector<InkedStrokes>& layers,
+                        const BrushChoice& brush = {});
 
 // The pictures of the stroke-by-stroke sequence: picture k (from 0) shows
 // strokes 1..k in `earlier` and stroke k + 1 over them in `ink`; each
 // stroke is drawn twice in all, not once per later picture.
-std::vector<CellPicture> sequencePictures(const CharacterStrokes& strokes, int side, Rgb earlier, Rgb ink);
+std::vector<CellPicture> sequencePictures(const CharacterStrokes& strokes, int side, Rgb earlier, Rgb ink,
+                                         const BrushChoice& brush = {});
 
 // Where stroke `stroke` (from 1) begins and a point a little way along it,
 // in the cell's unit square (0..1, y down), as cellPicture fits it; the two

@@ -1,6 +1,7 @@
 #include "sheet_characters.h"
 
-#include "core/printable.h"
+#include "core/user_language.h"
+#include "writing/missing_character.h"
 #include "writing/text_characters.h"
 
 namespace sumimai {
@@ -13,19 +14,17 @@ SheetCharacters sheetCharacters(std::string_view text, const CharacterLookup& lo
     if (isBlank(c.text)) continue;
     const std::optional<StrokeSource> source = lookup.find(c.text, WritingDirection::Rows);
     if (!source) {
-      std::string problem = "no strokes for the character " + printable(c.text);
-      for (const std::string& note : lookup.notes()) problem += "; " + note;
-      return {{}, problem, SheetRefusal::NoData, c.text};
+      return {{}, noStrokesFor(c.text, lookup), SheetRefusal::NoData, c.text};
     }
     if (source->kind == StrokeSource::Kind::Punctuation) continue;
     StrokesLoaded loaded = loadStrokes(*source);
     if (!loaded.strokes) return {{}, loaded.problem, SheetRefusal::NoData, c.text};
     const int count = static_cast<int>(strokeSpans(*loaded.strokes).size());
-    if (count == 0) return {{}, "no strokes for the character " + printable(c.text), SheetRefusal::NoData, c.text};
+    if (count == 0) return {{}, noStrokesFor(c.text, CharacterLookup{}), SheetRefusal::NoData, c.text};
     result.characters.push_back({c.text, std::move(*loaded.strokes), count});
   }
   if (result.characters.empty()) {
-    return {{}, "the text holds no character to practise (punctuation and spaces are left out)",
+    return {{}, userText("Worksheet", "the text holds no character to practise (punctuation and spaces are left out)"),
             SheetRefusal::NothingToPractise, {}};
   }
   return result;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/geometry.h"
+#include "drawing/ink_brush/brush_choice.h"
 
 namespace sumimai {
 
@@ -26,6 +27,7 @@ struct SheetOptions {
   std::string title;         // over every page; empty: none
   Rgb ink{0, 0, 0};
   bool numbers = true;  // stroke numbers, start dots and arrows in the sequence cells
+  BrushChoice brush;    // what writes every character of the sheet
 };
 
 // The paper and the grid by the names the command line takes ("a4",

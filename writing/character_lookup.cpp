@@ -1,6 +1,7 @@
 #include "character_lookup.h"
 
 #include "core/printable.h"
+#include "core/user_language.h"
 #include "core/utf8.h"
 #include "data_files/file_paths.h"
 #include "data_files/folder_files.h"
@@ -13,8 +14,8 @@ std::optional<StrokeSource> StrokeFolder::find(std::string_view character, Writi
   const std::string name = strokeFileName(character);
   if (!staysInFolder(name)) {
     return StrokeSource{StrokeSource::Kind::StrokeFile, name, {}, {},
-                        "the character " + printable(character) + " would name a file outside the stroke folder " +
-                            folder_.string() + "; it is not read"};
+                        filledIn(userText("Writing", "the character %1 would name a file outside the stroke folder %2; it is not read"),
+                                 {printable(character), folder_.string()})};
   }
   const fs::path file = findFile(folder_ / name);
   if (!fileExists(file)) return std::nullopt;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/user_language.h"
 #include "data_files/stroke_file.h"
 
 namespace sumimai {
@@ -41,7 +42,7 @@ StrokesLoaded loadStrokes(const StrokeSource& source) {
     strokes.onEmBox = standsOnEmBox(source);
     return {std::move(strokes), ""};
   }
-  const std::string problem = read.status == StrokeFileStatus::Missing ? "no such file" : read.problem;
+  const std::string problem = read.status == StrokeFileStatus::Missing ? userText("Writing", "no such file") : read.problem;
   return {std::nullopt, source.origin + ": " + problem};
 }
 

@@ -1,6 +1,8 @@
 #include "composition.h"
 
 #include "core/printable.h"
+#include "core/user_language.h"
+#include "missing_character.h"
 #include "vertical_forms.h"
 
 namespace sumimai {
@@ -21,11 +23,7 @@ PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lo
   if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
   const std::optional<StrokeSource> source = lookup.find(character.text, direction);
   if (!source) {
-    // A library left out (damaged, cut short) may be why: it is named with
-    // what is wrong with it.
-    std::string problem = "no strokes for the character " + printable(character.text);
-    for (const std::string& note : lookup.notes()) problem += "; " + note;
-    return {character.text, character.offset, {}, CharacterState::Missing, {}, std::move(problem)};
+    return {character.text, character.offset, {}, CharacterState::Missing, {}, noStrokesFor(character.text, lookup)};
   }
   PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
   // Our punctuation comes in the direction's own form already.
@@ -48,9 +46,10 @@ bool unwritten(const PlacedCharacter& c) {
 
 std::string settleUnwritten(Composition& composition, UnwrittenCharacters what, const LayoutRequest& layout) {
   if (what == UnwrittenCharacters::Refused) return "";
-  const char* how = what == UnwrittenCharacters::Boxed ? " (an empty box in its place)" : " (left out)";
+  const std::string how = what == UnwrittenCharacters::Boxed ? userText("Writing", "%1 (an empty box in its place)")
+                                                             : userText("Writing", "%1 (left out)");
   for (const PlacedCharacter& c : composition.characters) {
-    if (unwritten(c)) composition.notes.push_back(c.problem + how);
+    if (unwritten(c)) composition.notes.push_back(filledIn(how, {c.problem}));
   }
   if (what == UnwrittenCharacters::Boxed) {
     composition.framesUnwritten = true;

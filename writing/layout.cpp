@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/user_language.h"
 #include "line_breaking.h"
 
 namespace sumimai {
@@ -96,8 +97,8 @@ LayoutResult layOutText(const std::vector<std::string>& characters, const Layout
   const Grid grid = gridOf(lines.text.lines, direction, lines.perLine);
   const int cell = size ? cellFitting(grid, *size) : std::min(kLargestDefaultCell, cellFitting(grid, kDefaultLayoutBounds));
   if (cell < kSmallestCell) {
-    return {{}, std::to_string(count) + " characters do not fit: their cells would be " + std::to_string(cell) +
-                    " pixels (at least " + std::to_string(kSmallestCell) + ")"};
+    return {{}, filledIn(userText("Writing", "%1 characters do not fit: their cells would be %2 pixels (at least %3)"),
+                         {std::to_string(count), std::to_string(cell), std::to_string(kSmallestCell)})};
   }
   const int margin = 2 * marginOf(cell);
   LaidOut laid{size.value_or(PictureSize{grid.columns * cell + margin, grid.rows * cell + margin}), {}, Framing::EmBox};

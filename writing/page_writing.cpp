@@ -1,5 +1,6 @@
 #include "page_writing.h"
 
+#include "core/user_language.h"
 #include "data_files/stroke_file.h"
 #include "drawing/drawing_pace.h"
 #include "renderer/drawing_sequence.h"
@@ -11,7 +12,7 @@ PageLoaded loadPage(const std::filesystem::path& file) {
   auto page = std::make_shared<PageStrokes>();
   StrokeFileRead read = readPageFile(file, page->table, page->count);
   if (read.ok()) return {std::move(page), ""};
-  const std::string problem = read.status == StrokeFileStatus::Missing ? "no such file" : read.problem;
+  const std::string problem = read.status == StrokeFileStatus::Missing ? userText("Writing", "no such file") : read.problem;
   return {nullptr, file.string() + ": " + problem};
 }
 

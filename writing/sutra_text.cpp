@@ -1,12 +1,13 @@
 #include "sutra_text.h"
 
+#include "core/user_language.h"
 #include "data_files/character_list.h"
 #include "data_files/file_paths.h"
 
 namespace sumimai {
 
 std::string notInThePlaces(std::string_view name) {
-  return "no " + dataFileDisplayName(name) + " in the working folder or the shipped data";
+  return filledIn(userText("Writing", "no %1 in the working folder or the shipped data"), {dataFileDisplayName(name)});
 }
 
 SutraCharacters sutraCharacters(const DataPlaces& places, SutraRange range) {

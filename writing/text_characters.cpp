@@ -1,5 +1,6 @@
 #include "text_characters.h"
 
+#include "core/user_language.h"
 #include "core/utf8.h"
 
 namespace sumimai {
@@ -14,7 +15,7 @@ TextCharacters charactersOf(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
     const Utf8Step step = decodeUtf8At(text, at);
     if (step.fault != Utf8Fault::None) {
-      split.problem = "the text is " + utf8Problem(at, step.fault);
+      split.problem = filledIn(userText("Writing", "the text is %1"), {utf8Problem(at, step.fault)});
       return split;
     }
     const std::string_view one = text.substr(at, step.length);

@@ -193,6 +193,7 @@ void StudioWindow::buildFileMenu() {
   connect(print, &QAction::triggered, this, [this] {
     const InkColour ink = style().ink;
     sheetOptions_.ink = {static_cast<int>(ink.red), static_cast<int>(ink.green), static_cast<int>(ink.blue)};
+    sheetOptions_.brush = brush();
     previewSheet(this, written_.isEmpty() ? text_->text() : written_, lookup_, sheetOptions_);
   });
   file->addSeparator();

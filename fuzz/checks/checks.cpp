@@ -5,6 +5,7 @@
 #include "settings_checks.h"
 #include "stroke_checks.h"
 #include "text_checks.h"
+#include "text_file_checks.h"
 #include "trace_checks.h"
 
 namespace sumimai::fuzz {
@@ -13,7 +14,7 @@ std::span<const FuzzTarget> fuzzTargets() {
   static constexpr FuzzTarget kTargets[] = {
       {"text_items", checkTextItems}, {"number_forms", checkNumberForms},   {"stroke_file", checkStrokeFile},
       {"page_file", checkPageFile},   {"settings_file", checkSettingsFile}, {"library", checkLibrary},
-      {"trace", checkTrace},
+      {"trace", checkTrace},          {"text_file", checkTextFile},
   };
   return kTargets;
 }

@@ -70,7 +70,7 @@ TEST_F(ExportTool, BadInputIsRefusedNamingTheProblemAndLeavesNoFile) {
       {{"small.mem", "afile/out.gif"}, "cannot write into the folder afile: Not a directory", 1},
       {{"small.mem", "taken.webp"}, "cannot write taken.webp: Is a directory", 1},
       {{"missing.mem", "out.webp"}, "missing.mem: no such file", 1},
-      {{"/dev/zero", "out.webp"}, "/dev/zero: 普通のファイルではありません", 1},
+      {{"/dev/zero", "out.webp"}, "/dev/zero: It is not a regular file", 1},
       {{"broken.mem", "out.mp4"}, "broken.mem: ", 1},
       {{"--text", "☃", "out.webp"}, "no strokes for the character ☃", 1},
       {{"--text", "\x1b[31m", "out.webp"}, "no strokes for the character \\x1B", 1},

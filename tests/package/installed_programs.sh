@@ -121,8 +121,8 @@ cmp -s "$user/般若心経/心.mem" "$tmp/root/usr/share/sumimai/般若心経/�
 [ "$(settings_bytes)" = "$saved" ] || e2e_fail "the upgrade replaced the user's 設定.dat"
 
 # --- the tools by their bare names, from an unrelated folder -----------------------
-[ ! -e "$user/文字集.smlib" ] && [ ! -e "$user/translations" ] ||
-  e2e_fail "the user's folder holds a copy of the character library or of the messages"
+[ -z "$(find "$user" -maxdepth 1 -name '*.smlib')" ] && [ ! -e "$user/translations" ] ||
+  e2e_fail "the user's folder holds a copy of a character library or of the messages"
 (cd "$HOME" && PATH="$bin:$PATH" sumimai-export --text 色 iro.webp && PATH="$bin:$PATH" sumimai-render --text 色 iro.png) ||
   e2e_fail "the tools started by name from the home folder do not find the installed data"
 [ -s "$HOME/iro.webp" ] && [ -s "$HOME/iro.png" ] || e2e_fail "the tools wrote no iro.webp and iro.png"

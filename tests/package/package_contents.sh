@@ -52,6 +52,7 @@ done
 diff <(cd "$top/data" && find . | sort) <(cd "$root/usr/share/sumimai" && find . -path ./translations -prune -o -print | sort) ||
   fail "usr/share/sumimai does not hold all of data/"
 [ -f "$root/usr/share/sumimai/translations/sumimai_ja.qm" ] || fail "the Japanese messages are not installed"
+[ -f "$root/usr/share/sumimai/translations/sumimai_en.qm" ] || fail "the English messages are not installed"
 
 package_version=$(dpkg-deb -f "$deb" Version)
 project_version=$(sed -n 's/^project(Sumimai VERSION \([0-9.]*\).*/\1/p' "$top/CMakeLists.txt")

@@ -67,12 +67,16 @@ TEST_F(UserCopy, AnUpgradeLeavesAFileTheUserChangedAlone) {
   EXPECT_EQ(readFile(user / "般若心経" / "一.mem"), "the user's own strokes");
 }
 
-TEST_F(UserCopy, TheCharacterLibraryAndTheMessagesAreReadInPlaceNotCopied) {
+TEST_F(UserCopy, TheCharacterLibrariesAndTheMessagesAreReadInPlaceNotCopied) {
   writeFile(shipped / "文字集.smlib", "library");
+  writeFile(shipped / "文字集-zh-Hans.smlib", "mainland library");
+  writeFile(shipped / "文字集-ko.smlib", "Korean library");
   writeFile(shipped / "translations" / "sumimai_ja.qm", "messages");
   writeFile(user / "文字集.smlib", "an earlier version's copy");
   ASSERT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
   EXPECT_FALSE(fs::exists(user / "文字集.smlib"));
+  EXPECT_FALSE(fs::exists(user / "文字集-zh-Hans.smlib"));
+  EXPECT_FALSE(fs::exists(user / "文字集-ko.smlib"));
   EXPECT_FALSE(fs::exists(user / "translations"));
   EXPECT_FALSE(updateUserCopy(shipped, user, "1.0.0"));
   EXPECT_FALSE(fs::exists(user / "文字集.smlib"));

@@ -82,6 +82,34 @@ TEST(CellPicture, SequenceAgreesWithItsLayersDrawnAtOnce) {
   }
 }
 
+// The ink brush writes the cell's character with ink that varies, the
+// same for one seed and otherwise for another, in the round brush's place.
+TEST(CellPicture, InkBrushWritesTheSameCharacterWithVaryingInk) {
+  const SheetCharacters found = practised("永");
+  ASSERT_TRUE(found.ok());
+  const CharacterStrokes& s = found.characters[0].strokes;
+  const std::vector<InkedStrokes> black{{StrokeSelection{}, Rgb{0, 0, 0}}};
+  const CellPicture round = cellPicture(s, 160, black);
+  const CellPicture ink = cellPicture(s, 160, black, {BrushKind::Ink, 1});
+  EXPECT_EQ(cellPicture(s, 160, black, {BrushKind::Ink, 1}).pixels, ink.pixels);
+  EXPECT_NE(cellPicture(s, 160, black, {BrushKind::Ink, 2}).pixels, ink.pixels);
+  int inkedRound = 0, inkedBoth = 0, shades = 0;
+  for (int y = 0; y < 160; ++y) {
+    for (int x = 0; x < 160; ++x) {
+      const bool r = round.at(x, y) != 0xFFFFFFFFu, i = ink.at(x, y) != 0xFFFFFFFFu;
+      inkedRound += r;
+      inkedBoth += r && i;
+      shades += i && ink.at(x, y) != 0xFF000000u;
+    }
+  }
+  EXPECT_GT(inkedBoth, inkedRound * 3 / 4);
+  EXPECT_GT(shades, inkedRound / 10);
+  // The sequence takes the brush too: its last picture is the character's.
+  const std::vector<CellPicture> sequence = sequencePictures(s, 160, Rgb{0, 0, 0}, Rgb{0, 0, 0}, {BrushKind::Ink, 1});
+  ASSERT_EQ(sequence.size(), 5u);
+  EXPECT_NE(sequence.back().pixels, round.pixels);
+}
+
 TEST(CellPicture, StrokeStartsInsideTheCell) {
   const SheetCharacters found = practised("永");
   ASSERT_TRUE(found.ok());

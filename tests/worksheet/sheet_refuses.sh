@@ -26,6 +26,8 @@ refused "--trace" --trace 3x --text 永 out.pdf
 refused "--cells" --cells 0 --text 永 out.pdf
 refused "--ink" --ink 0,0,256 --text 永 out.pdf
 refused "--ink" --ink 1,2 --text 永 out.pdf
+refused "--brush is round or ink, not 'oil'" --brush oil --text 永 out.pdf
+refused "--seed" --seed -1 --text 永 out.pdf
 refused "no-such-option" --no-such-option --text 永 out.pdf
 refused "\.pdf" --text 永 out.png
 refused "no character to practise" --text '、。「」' out.pdf
@@ -39,4 +41,6 @@ fi
 printf '色即是空\n' >text.txt
 "$sheet" --file text.txt out.pdf 2>err || fail "a sound text file was refused: $(cat err)"
 [ -s out.pdf ] && [ ! -s err ] || fail "no sheet, or a message: $(cat err)"
+"$sheet" --brush ink --seed 3 --text 永 ink.pdf 2>err || fail "the ink brush was refused: $(cat err)"
+[ -s ink.pdf ] && ! cmp -s out.pdf ink.pdf || fail "no sheet in ink"
 echo "sheet_refuses: ok"

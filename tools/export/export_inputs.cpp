@@ -8,6 +8,8 @@
 namespace sumimai {
 namespace {
 
+constexpr char kContext[] = "sumimai-export";
+
 namespace fs = std::filesystem;
 
 constexpr PictureSize kDefaultPageSize{1280, 720};
@@ -23,7 +25,7 @@ DrawingStyle styleFrom(const ExportOptions& o, std::vector<std::string>& notes) 
       style.speed = read.values[0];
       style.ink = {read.values[1], read.values[2], read.values[3]};
     } else {
-      notes.push_back(std::string(kSettingsFileName) + ": " + read.problem + " (speed 0 and black ink instead)");
+      notes.push_back(filledIn(userText(kContext, "%1: %2 (speed 0 and black ink instead)"), {kSettingsFileName, read.problem}));
     }
   }
   if (o.speed) style.speed = *o.speed;
@@ -48,7 +50,7 @@ Ground groundFrom(const ExportOptions& o) {
 // by default, naming the first), and refuses cells that do not fit.
 Composition written(Composed composed, const ExportOptions& o, const LayoutRequest& layout) {
   if (composed.ok()) composed.problem = settleUnwritten(composed.composition, o.missing, layout);
-  if (!composed.ok()) throw ExportError(composed.problem + "; give a larger --size");
+  if (!composed.ok()) throw exportError("%1; give a larger --size", {composed.problem});
   const PlacedCharacter* unwritten = composed.composition.firstUnwritten();
   if (unwritten && o.missing == UnwrittenCharacters::Refused) throw ExportError(unwritten->problem);
   return std::move(composed.composition);
@@ -96,8 +98,8 @@ void makeEven(Composition& composition, const LayoutRequest& layout, std::vector
   const PictureSize picture = composition.picture;
   const PictureSize even{picture.width + picture.width % 2, picture.height + picture.height % 2};
   if (even == picture) return;
-  notes.push_back("MP4 and WebM need an even width and height: writing " + std::to_string(even.width) + "x" +
-                  std::to_string(even.height));
+  notes.push_back(filledIn(userText(kContext, "MP4 and WebM need an even width and height: writing %1x%2"),
+                           {std::to_string(even.width), std::to_string(even.height)}));
   LayoutRequest larger = layout;
   larger.size = even;
   if (composition.characters.size() <= 1) (void)arrange(composition, larger);

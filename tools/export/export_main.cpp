@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     try {
       (void)requireFileKind(parsed.options.output);
     } catch (const ExportError& e) {
-      return fail(std::string(e.what()) + " (see --help)", 2);  // a usage error, as the others
+      return commandLineMistake(kExportProgram, e.what());  // a usage error, as the others
     }
   }
   try {

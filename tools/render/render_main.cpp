@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "common/users_language.h"
+#include "command_line/brush_options.h"
 #include "command_line/strict_values.h"
 #include "core/user_language.h"
 #include "command_line/tool_command_line.h"
@@ -107,18 +108,7 @@ void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string
     o.missing = v == "box" ? UnwrittenCharacters::Boxed : v == "skip" ? UnwrittenCharacters::Skipped : UnwrittenCharacters::Refused;
     return "";
   });
-  line.value("--brush", [&o](const std::string& v) -> std::string {
-    const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return filledIn(userText(kOptions, "--brush is round or ink, not '%1'"), {v});
-    o.brush.kind = *kind;
-    return "";
-  });
-  line.value("--seed", [&o](const std::string& v) -> std::string {
-    const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return filledIn(userText(kOptions, "--seed needs a whole number 0 or more, not '%1'"), {v});
-    o.brush.seed = static_cast<std::uint64_t>(*seed);
-    return "";
-  });
+  addBrushOptions(line, o.brush);
   line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
   line.value("--output-size", [&o](const std::string& v) { return take(o.outputSize, pictureSize("--output-size", v)); });
   line.value("--ink", [&o](const std::string& v) {
@@ -178,7 +168,7 @@ int save(QImage image, const RenderOptions& o) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-    return fail("cannot encode the picture for " + o.out.toStdString());
+    return fail(filledIn(userText(kProgram, "cannot encode the picture for %1"), {o.out.toStdString()}));
   }
   output.write(bytes.toStdString());
   output.commit();
@@ -197,7 +187,7 @@ int renderText(const RenderOptions& o) {
 
 // The picture of a stroke file or of the page.
 int renderFile(const RenderOptions& o) {
-  if (!std::filesystem::is_regular_file(o.file)) return fail("no such file " + o.file);
+  if (!std::filesystem::is_regular_file(o.file)) return fail(filledIn(userText(kProgram, "no such file %1"), {o.file}));
   const PictureSize size = o.size.value_or(PictureSize{1920, 1080});
   const RgbImage ground = groundImage(o.ground, size.width, size.height);
   InkOnlyCanvas canvas;
@@ -207,7 +197,9 @@ int renderFile(const RenderOptions& o) {
                               : traceCharacter(o.file, canvasOfWindow(form), 0, o.ink, canvas);
   canvas.settleInk();
   for (const std::string& m : result.messages) fail(m);
-  if (result.blank) return fail("nothing to see at this size; " + o.out.toStdString() + " not written");
+  if (result.blank) {
+    return fail(filledIn(userText(kProgram, "nothing to see at this size; %1 not written"), {o.out.toStdString()}));
+  }
   const int status = save(toQImage(composedStill(canvas.ink(), ground)), o);
   return status == 0 && !result.messages.empty() ? 1 : status;
 }
@@ -229,6 +221,6 @@ int main(int argc, char** argv) {
   } catch (const ExportError& e) {
     return fail(e.what());
   } catch (const std::exception& e) {
-    return fail(std::string("unexpected failure: ") + e.what());
+    return fail(filledIn(userText(kProgram, "unexpected failure: %1"), {e.what()}));
   }
 }

@@ -13,8 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "command_line/brush_options.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
+#include "common/users_language.h"
+#include "core/user_language.h"
 #include "data_files/replacing_file.h"
 #include "worksheet/qt/sheet_painter.h"
 #include "working_folder/data_places.h"
@@ -57,6 +60,8 @@ Options:
   --landscape        the paper turned sideways
   --ink R,G,B        ink colour, each 0..255 (default 0,0,0)
   --no-numbers       no stroke numbers, start dots or arrows
+  --brush round|ink  the round brush (default) or the ink brush 墨
+  --seed N           the ink brush's bristles and paper, 0 or more (default 1)
   --help             this text
   --version          the program's name and version
 
@@ -73,7 +78,7 @@ struct SheetRequest {
 void addOptions(ToolCommandLine& line, SheetRequest& r, bool& noNumbers, std::vector<std::string>& positional) {
   line.value("--text", [&r](const std::string& v) {
     r.text = v;
-    return v.empty() ? std::string("--text needs characters") : std::string();
+    return v.empty() ? userText("ToolOptions", "--text needs characters") : std::string();
   });
   line.value("--file", [&r](const std::string& v) {
     r.file = v;
@@ -91,13 +96,13 @@ void addOptions(ToolCommandLine& line, SheetRequest& r, bool& noNumbers, std::ve
   });
   line.value("--grid", [&r](const std::string& v) -> std::string {
     const std::optional<GridStyle> grid = gridNamed(v);
-    if (!grid) return "--grid is none, tian, mi or jiugong, not '" + v + "'";
+    if (!grid) return filledIn(userText(kProgram, "--grid is none, tian, mi or jiugong, not '%1'"), {v});
     r.options.grid = *grid;
     return "";
   });
   line.value("--paper", [&r](const std::string& v) -> std::string {
     const std::optional<Paper> paper = paperNamed(v);
-    if (!paper) return "--paper is a4, letter or b5, not '" + v + "'";
+    if (!paper) return filledIn(userText(kProgram, "--paper is a4, letter or b5, not '%1'"), {v});
     r.options.paper = *paper;
     return "";
   });
@@ -110,16 +115,17 @@ void addOptions(ToolCommandLine& line, SheetRequest& r, bool& noNumbers, std::ve
     if (read.value) r.options.ink = *read.value;
     return read.problem;
   });
+  addBrushOptions(line, r.options.brush);
   line.flag("--landscape", r.options.landscape);
   line.flag("--no-numbers", noNumbers);
   line.positionals(positional);
 }
 
 std::string checkTogether(SheetRequest& r, const std::vector<std::string>& positional) {
-  if (r.text && r.file) return "--text and --file exclude each other";
-  if (!r.text && !r.file) return "give the characters with --text or --file";
-  if (positional.size() != 1) return "give only OUT.pdf after the options";
-  if (!positional[0].ends_with(".pdf")) return "the sheet must be a .pdf file: " + positional[0];
+  if (r.text && r.file) return userText(kProgram, "--text and --file exclude each other");
+  if (!r.text && !r.file) return userText(kProgram, "give the characters with --text or --file");
+  if (positional.size() != 1) return userText(kProgram, "give only OUT.pdf after the options");
+  if (!positional[0].ends_with(".pdf")) return filledIn(userText(kProgram, "the sheet must be a .pdf file: %1"), {positional[0]});
   r.out = positional[0];
   return "";
 }
@@ -139,14 +145,14 @@ std::optional<std::string> readText(const std::string& file) {
 }
 
 std::string fileProblem(const ReplacingFile& file) {
-  return "cannot write " + file.target().string() + ": " + std::strerror(file.error());
+  return filledIn(userText(kProgram, "cannot write %1: %2"), {file.target().string(), std::strerror(file.error())});
 }
 
 int run(const SheetRequest& r) {
   std::optional<std::string> text = r.text;
   if (r.file) {
     text = readText(*r.file);
-    if (!text) return fail("cannot read " + *r.file + ": " + std::strerror(errno));
+    if (!text) return fail(filledIn(userText(kProgram, "cannot read %1: %2"), {*r.file, std::strerror(errno)}));
   }
   SheetCharacters found = sheetCharacters(*text, standardLookup(programDataPlaces()));
   if (!found.ok()) return fail(r.file ? *r.file + ": " + found.problem : found.problem);
@@ -154,7 +160,7 @@ int run(const SheetRequest& r) {
   if (file.error() != 0) return fail(fileProblem(file));
   const Worksheet sheet = worksheetOf(std::move(found.characters), r.options);
   const QByteArray pdf = worksheetPdf(sheet, r.options.title.empty() ? *text : r.options.title);
-  if (pdf.isEmpty()) return fail("cannot paint the sheet for " + r.out);
+  if (pdf.isEmpty()) return fail(filledIn(userText(kProgram, "cannot paint the sheet for %1"), {r.out}));
   if (!file.write(pdf.toStdString()) || !file.commit()) return fail(fileProblem(file));
   return 0;
 }
@@ -162,6 +168,7 @@ int run(const SheetRequest& r) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  speakUsersLanguage();
   removeTemporaryFilesOnSignals();
   // The PDF's fonts need a GUI application, but no screen.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -179,6 +186,6 @@ int main(int argc, char** argv) {
   try {
     return run(request);
   } catch (const std::exception& e) {
-    return fail(std::string("unexpected failure: ") + e.what());
+    return fail(filledIn(userText(kProgram, "unexpected failure: %1"), {e.what()}));
   }
 }

@@ -1,12 +1,13 @@
 // sumimai-fidelity: how closely the program's brush follows the glyphs.
 //
-//   sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+//   sumimai-fidelity [--source FOLDER] [--set NAME] [--size PIXELS] [--jobs N] [--sample N]
 //                    [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
 //                    [--brush round|ink] [--seed N] LIBRARY | --sutra FOLDER
 //
 // Draws every character of the library (or the character files of a sutra
 // folder) with the program's brush on a PIXELS-square canvas (default 720)
-// and compares the ink with the source glyph (svg-ja/ or svg-kana/, for the
+// and compares the ink with the source glyph (the folders of the library's
+// writing tradition NAME, by default ja: svg-ja/ and svg-kana/; for the
 // sutra svg/). Prints both measures' averages and worst, and the K worst
 // characters (default 10), whose comparison pictures go into FOLDER as
 // <code point>.ppm. --sample N measures every Nth character only,
@@ -25,12 +26,14 @@
 #include <vector>
 
 #include "common/users_language.h"
+#include "command_line/brush_options.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "core/utf8.h"
 #include "conversion/data_set.h"
 #include "conversion/fidelity.h"
 #include "conversion/glyph_svg.h"
+#include "conversion/library_set.h"
 #include "data_files/file_writing.h"
 #include "data_files/folder_files.h"
 #include "data_files/replacing_file.h"
@@ -49,6 +52,7 @@ struct Options {
   std::vector<char32_t> only;
   bool each = false;
   BrushChoice brush;
+  const Tradition* tradition = &traditions().front();
 };
 
 struct Item {
@@ -58,7 +62,7 @@ struct Item {
   Fidelity fit;
 };
 
-constexpr char kHelp[] = R"(usage: sumimai-fidelity [--source FOLDER] [--size PIXELS] [--jobs N] [--sample N]
+constexpr char kHelp[] = R"(usage: sumimai-fidelity [--source FOLDER] [--set NAME] [--size PIXELS] [--jobs N] [--sample N]
                         [--worst K] [--pictures FOLDER] [--characters TEXT] [--each]
                         LIBRARY | --sutra FOLDER
 
@@ -67,6 +71,8 @@ files of a sutra folder) with the programs' brush and compares the ink with
 the source glyph; prints both measures' averages and worst, and the K worst.
 
 Options:
+  --set NAME         the library's writing tradition, whose glyphs it is
+                     compared with: ja (the default), zh-Hans, zh-Hant, ko
   --size PIXELS      the square canvas, 16..8192 (default 720)
   --jobs N           threads, 1..256 (default 2)
   --sample N         every Nth character only (default 1)
@@ -90,6 +96,10 @@ std::optional<int> parse(int argc, char** argv, Options& o) {
   std::vector<std::string> positional;
   ToolCommandLine line("sumimai-fidelity", kHelp);
   line.value("--source", [&o](const std::string& v) { return (o.source = v, std::string()); });
+  line.value("--set", [&o](const std::string& v) -> std::string {
+    o.tradition = traditionNamed(v);
+    return o.tradition ? "" : "--set is ja, zh-Hans, zh-Hant or ko, not '" + v + "'";
+  });
   line.value("--size", [&o](const std::string& v) { return take(o.size, wholeNumberIn("--size", v, 16, kLargestSide)); });
   line.value("--jobs", [&o](const std::string& v) { return take(o.jobs, wholeNumberIn("--jobs", v, 1, 256)); });
   line.value("--sample", [&o](const std::string& v) { return take(o.sample, wholeNumberIn("--sample", v, 1, 1 << 30)); });
@@ -101,18 +111,7 @@ std::optional<int> parse(int argc, char** argv, Options& o) {
     o.only = sutraCharacters(v);
     return "";
   });
-  line.value("--brush", [&o](const std::string& v) -> std::string {
-    const std::optional<BrushKind> kind = brushKindNamed(v);
-    if (!kind) return "--brush is round or ink, not '" + v + "'";
-    o.brush.kind = *kind;
-    return "";
-  });
-  line.value("--seed", [&o](const std::string& v) -> std::string {
-    const std::optional<long long> seed = strictWholeNumber(v);
-    if (!seed || *seed < 0) return "--seed needs a whole number 0 or more, not '" + v + "'";
-    o.brush.seed = static_cast<std::uint64_t>(*seed);
-    return "";
-  });
+  addBrushOptions(line, o.brush);
   line.flag("--each", o.each);
   line.positionals(positional);
   if (const std::optional<int> status = line.finish(line.read({argv + 1, argv + argc}))) return status;
@@ -147,11 +146,8 @@ bool collect(const Options& o, std::vector<Item>& items) {
       std::fprintf(stderr, "sumimai-fidelity: %s\n", opened.problem.c_str());
       return false;
     }
-    for (const char* folder : {"svg-ja", "svg-kana"})
-      for (const auto& e : fs::directory_iterator(o.source / folder)) {
-        char32_t c = static_cast<char32_t>(std::stoul(e.path().stem().string()));
-        items.push_back({c, e.path(), opened.library->strokeFileText(c).value_or(""), {}});
-      }
+    for (const LibrarySource& glyph : librarySources(o.source, *o.tradition))
+      items.push_back({glyph.code, glyph.svg, opened.library->strokeFileText(glyph.code).value_or(""), {}});
   }
   std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.code < b.code; });
   std::vector<Item> sampled;

@@ -2,9 +2,11 @@
 //
 //   sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
 //     the sutra (sutra.txt and svg/<code point>.svg) into OUTPUT/般若心経;
-//   sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
-//     every glyph of svg-ja/ and svg-kana/ into the character library FILE;
-//   sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+//   sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] --library FILE
+//     every glyph of the writing tradition NAME (ja: svg-ja/ and svg-kana/,
+//     the default; zh-Hans, zh-Hant, ko: svg-zh-hans/, svg-zh-hant/,
+//     svg-ko/) into the character library FILE;
+//   sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] [--every N] --check-library FILE
 //     checks FILE against the source: the same characters, and every Nth
 //     (default 1: all) converted again and compared byte for byte.
 //
@@ -26,15 +28,18 @@
 namespace {
 
 constexpr char kHelp[] = R"(usage: sumimai-strokes [--source FOLDER] [--quiet] OUTPUT
-       sumimai-strokes [--source FOLDER] [--jobs N] --library FILE
-       sumimai-strokes [--source FOLDER] [--jobs N] [--every N] --check-library FILE
+       sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] --library FILE
+       sumimai-strokes [--source FOLDER] [--set NAME] [--jobs N] [--every N] --check-library FILE
 
 Converts the stroke source data (FOLDER, by default the stroke data beside
 the repository) into the programs' data: the sutra into OUTPUT/般若心経, or
-every glyph into the character library FILE; --check-library checks FILE
-against the source (every Nth character converted again and compared).
+every glyph of one writing tradition into the character library FILE;
+--check-library checks FILE against the source (every Nth character
+converted again and compared).
 
 Options:
+  --set NAME         the tradition: ja (svg-ja and svg-kana, the default),
+                     zh-Hans (svg-zh-hans), zh-Hant (svg-zh-hant), ko (svg-ko)
   --jobs N           threads, 1..256 (default 1)
   --every N          with --check-library: every Nth character, 1.. (default 1)
   --quiet            no notes
@@ -65,11 +70,16 @@ int main(int argc, char** argv) {
   sumimai::removeTemporaryFilesOnSignals();
   fs::path source = fs::path(SUMIMAI_REPOSITORY) / ".." / "shared" / "strokes";
   fs::path output, library, checked;
+  const Tradition* tradition = &traditions().front();
   bool quiet = false;
   std::optional<int> jobs = 1, every = 1;
   std::vector<std::string> positional;
   sumimai::ToolCommandLine line("sumimai-strokes", kHelp);
   line.value("--source", [&](const std::string& v) { return (source = v, std::string()); });
+  line.value("--set", [&](const std::string& v) -> std::string {
+    tradition = traditionNamed(v);
+    return tradition ? "" : "--set is ja, zh-Hans, zh-Hant or ko, not '" + v + "'";
+  });
   line.value("--library", [&](const std::string& v) { return (library = v, std::string()); });
   line.value("--check-library", [&](const std::string& v) { return (checked = v, std::string()); });
   line.value("--jobs", [&](const std::string& v) { return take(jobs, sumimai::wholeNumberIn("--jobs", v, 1, 256)); });
@@ -84,8 +94,8 @@ int main(int argc, char** argv) {
   }
   DataSetOptions judged;
   judged.judge = judge;
-  DataSetWrite written = !library.empty() ? writeLibrary(source, library, {}, *jobs)
-                         : !checked.empty() ? checkLibrary(source, checked, {}, *jobs, *every)
+  DataSetWrite written = !library.empty() ? writeLibrary(source, *tradition, library, {}, *jobs)
+                         : !checked.empty() ? checkLibrary(source, *tradition, checked, {}, *jobs, *every)
                                             : writeDataSet(source, output, judged);
   if (!quiet) {
     for (const std::string& note : written.notes) std::printf("%s\n", note.c_str());

@@ -15,6 +15,7 @@
 
 #include "common/users_language.h"
 #include "command_line/tool_command_line.h"
+#include "core/user_language.h"
 #include "data_files/number_forms.h"
 #include "renderer/trace/trace_lines.h"
 #include "renderer/trace/trace_runs.h"
@@ -22,6 +23,8 @@
 namespace {
 
 using namespace sumimai;
+
+constexpr char kProgram[] = "sumimai-trace";
 
 constexpr char kHelp[] = R"(usage: sumimai-trace char FILE --canvas WxH [--speed S] [--ink R,G,B]
        sumimai-trace page FILE --form WxH [--ink R,G,B]
@@ -64,20 +67,21 @@ std::optional<std::vector<double>> numbers(const std::string& text, char sep, st
 ValueReader sizeInto(const char* option, std::optional<SizeF>& to) {
   return [option, &to](const std::string& v) -> std::string {
     const auto wh = numbers(v, 'x', 2);
-    if (!wh) return std::string(option) + " needs WIDTHxHEIGHT in twips, not '" + v + "'";
+    if (!wh) return filledIn(userText(kProgram, "%1 needs WIDTHxHEIGHT in twips, not '%2'"), {option, v});
     to = SizeF{static_cast<float>((*wh)[0]), static_cast<float>((*wh)[1])};
     return "";
   };
 }
 
 std::string checkTogether(Options& o, const std::vector<std::string>& positional) {
-  if (positional.size() != 2) return "give char or page and the FILE";
+  if (positional.size() != 2) return userText(kProgram, "give char or page and the FILE");
   o.mode = positional[0], o.file = positional[1];
-  if (o.mode == "char" && !o.canvas) return "char needs --canvas WxH";
-  if (o.mode == "page" && !o.form) return "page needs --form WxH";
-  if (o.mode != "char" && o.mode != "page") return "the first argument is char or page, not '" + o.mode + "'";
-  if (o.mode == "char" && o.form) return "--form is for page";
-  if (o.mode == "page" && o.canvas) return "--canvas is for char";
+  if (o.mode == "char" && !o.canvas) return userText(kProgram, "char needs --canvas WxH");
+  if (o.mode == "page" && !o.form) return userText(kProgram, "page needs --form WxH");
+  if (o.mode != "char" && o.mode != "page")
+    return filledIn(userText(kProgram, "the first argument is char or page, not '%1'"), {o.mode});
+  if (o.mode == "char" && o.form) return userText(kProgram, "--form is for page");
+  if (o.mode == "page" && o.canvas) return userText(kProgram, "--canvas is for char");
   return "";
 }
 
@@ -87,18 +91,18 @@ int main(int argc, char** argv) {
   sumimai::speakUsersLanguage();
   Options o;
   std::vector<std::string> positional;
-  ToolCommandLine line("sumimai-trace", kHelp);
+  ToolCommandLine line(kProgram, kHelp);
   line.value("--canvas", sizeInto("--canvas", o.canvas));
   line.value("--form", sizeInto("--form", o.form));
   line.value("--speed", [&o](const std::string& v) -> std::string {
     const auto s = numbers(v, ',', 1);
-    if (!s) return "--speed needs a number, not '" + v + "'";
+    if (!s) return filledIn(userText(kProgram, "--speed needs a number, not '%1'"), {v});
     o.speed = (*s)[0];
     return "";
   });
   line.value("--ink", [&o](const std::string& v) -> std::string {
     const auto rgb = numbers(v, ',', 3);
-    if (!rgb) return "--ink needs R,G,B, not '" + v + "'";
+    if (!rgb) return filledIn(userText(kProgram, "--ink needs R,G,B, not '%1'"), {v});
     o.ink = {(*rgb)[0], (*rgb)[1], (*rgb)[2]};
     return "";
   });

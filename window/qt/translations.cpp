@@ -30,8 +30,13 @@ QString findFolder() {
 
 Translations::Translations() {
   const QString from = folder();
-  if (!from.isEmpty())
-    loaded_ = translator_.load(QLocale::system(), QStringLiteral("sumimai"), QStringLiteral("_"), from);
+  // The messages are written in English, and those the data files and the
+  // library share with the window programs in Japanese: a Japanese locale
+  // takes the Japanese catalogue, every other the English one.
+  if (!from.isEmpty()) {
+    loaded_ = translator_.load(QLocale::system(), QStringLiteral("sumimai"), QStringLiteral("_"), from) ||
+              translator_.load(QStringLiteral("sumimai_en"), from);
+  }
 }
 
 const Translations& Translations::forUser() {

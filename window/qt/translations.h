@@ -1,7 +1,9 @@
 // The programs' own messages in the user's language, by Qt's translation
-// system: the English texts in the code are the keys, and the compiled
-// catalogue sumimai_<language>.qm for the user's locale (LC_ALL,
-// LC_MESSAGES, LANG, LANGUAGE as Qt reads them) gives their translations.
+// system: the texts in the code are the keys, and the compiled catalogue
+// sumimai_<language>.qm for the user's locale (LC_ALL, LC_MESSAGES, LANG,
+// LANGUAGE as Qt reads them) gives their translations; any locale without
+// one of its own takes sumimai_en.qm, the English of the messages written in
+// Japanese.
 // The catalogues lie in share/sumimai/translations once installed, or in the
 // translations folder of the build folder that holds the program. The look-up
 // needs no application object, so a program can answer --help, or say that

@@ -134,10 +134,11 @@ class Pictures {
   std::vector<CellPicture> make(const Job& job) const {
     const SheetCharacter& c = sheet_.characters[static_cast<std::size_t>(job.key.character)];
     const int side = pixelsFor(job.side);
+    const BrushChoice& brush = sheet_.options.brush;
     switch (job.key.part) {
-      case Part::Heading: return {cellPicture(c.strokes, side, {{StrokeSelection{}, sheet_.options.ink}})};
-      case Part::Trace: return {cellPicture(c.strokes, side, {{StrokeSelection{}, kTraceInk}})};
-      case Part::Sequence: return sequencePictures(c.strokes, side, kEarlierStrokes, sheet_.options.ink);
+      case Part::Heading: return {cellPicture(c.strokes, side, {{StrokeSelection{}, sheet_.options.ink}}, brush)};
+      case Part::Trace: return {cellPicture(c.strokes, side, {{StrokeSelection{}, kTraceInk}}, brush)};
+      case Part::Sequence: return sequencePictures(c.strokes, side, kEarlierStrokes, sheet_.options.ink, brush);
     }
     return {};
   }
