@@ -6,10 +6,13 @@
 namespace sumimai {
 namespace {
 
-// The ink composited over the cell's pixels of out.
-void compositeInk(const InkLayer& ink, PixelRect cell, PixelView out) {
+// The ink composited over the cell's pixels of out, in its own colours or
+// all in one.
+void compositeInk(const InkLayer& ink, PixelRect cell, PixelView out, std::optional<Rgb> tint = std::nullopt) {
   const PixelRect within{0, 0, std::min(cell.width(), ink.width()), std::min(cell.height(), ink.height())};
-  ink.compositeOnto(out.pixels + cell.top * out.stride + cell.left, out.stride, within);
+  std::uint32_t* corner = out.pixels + cell.top * out.stride + cell.left;
+  if (tint) ink.compositeTintedOnto(corner, out.stride, within, *tint);
+  else ink.compositeOnto(corner, out.stride, within);
 }
 
 const Rgb kNumberColour{0, 0, 0};
@@ -17,22 +20,17 @@ const Rgb kArrowColour{213, 94, 0};
 
 }  // namespace
 
-CellComposer::CellComposer(WritingSession& session, LearningAids aids, Rgb groundColour)
-    : session_(session), aids_(aids) {
-  if (!aids_.ghost) return;
-  DrawingStyle ghost = session.style();
-  const Rgb g = ghostColour(ringColour(ghost.ink), groundColour);
-  ghost.ink = {double(g.red), double(g.green), double(g.blue)};
-  CellInkOptions options;
-  options.callCost = kDrawingCallCost;
-  ghosts_ = std::make_unique<WritingInks>(session.composition(), ghost, options, 64u << 20);
-}
+CellComposer::CellComposer(WritingSession& session, LearningAids aids, Rgb groundColour, Finishing finishing)
+    : session_(session), aids_(aids), ghost_(ghostColour(ringColour(session.style().ink), groundColour)),
+      finishing_(finishing) {}
 
 CellLook CellComposer::lookOf(std::size_t index) const {
   CellLook look;
   look.at = session_.inkTime(index);
   const CharacterTiming& t = session_.playback().timing().characters[index];
   look.timed = !t.strokes.empty();
+  look.finished = look.timed && (aids_.ghost || aids_.strokeNumbers) &&
+                  (finishing_ == Finishing::AtOnce || session_.finishedReady(index));
   if (aids_.startArrow) {
     const std::optional<WritingPlace> place = session_.playback().place();
     if (place && place->character == index) look.stroke = place->stroke;
@@ -61,6 +59,24 @@ const std::vector<NumberPlace>& CellComposer::numberPlaces(std::size_t index) {
   return numbers_[index] = placeNumbers(starts(index), {cell.width(), cell.height()}, digitHeight(cell), covered);
 }
 
+void CellComposer::drawAhead(std::chrono::steady_clock::time_point deadline) {
+  session_.prepareAhead(deadline);
+}
+
+void CellComposer::drawNumbers(std::size_t index, const CellLook& look, PixelView out) {
+  const PixelRect cell = session_.composition().characters[index].cell;
+  const CharacterTiming& t = session_.playback().timing().characters[index];
+  const std::vector<NumberPlace>& places = numberPlaces(index);
+  const DrawingClock::Duration now = t.start + *look.at;
+  for (std::size_t k = 0; k < places.size() && k < t.strokes.size(); ++k) {
+    if (t.strokes[k].start >= now && now < t.end) break;
+    PixelRect box = places[k].box;
+    box = {box.left + cell.left, box.top + cell.top, box.right + cell.left, box.bottom + cell.top};
+    const Rgb colour = aids_.strokeColours ? kStrokePalette[k % kStrokePalette.size()] : kNumberColour;
+    drawNumber(out, box, static_cast<int>(k + 1), colour);
+  }
+}
+
 void CellComposer::compose(std::size_t index, const std::uint32_t* ground, PixelView out) {
   const PlacedCharacter& c = session_.composition().characters[index];
   const PixelRect cell = c.cell;
@@ -72,22 +88,11 @@ void CellComposer::compose(std::size_t index, const std::uint32_t* ground, Pixel
   if (c.state == CharacterState::Missing || c.state == CharacterState::Damaged) drawDottedFrame(out, cell);
   if (!c.strokes) return;
   const CellLook look = lookOf(index);
-  const CharacterTiming& t = session_.playback().timing().characters[index];
-  if (ghosts_ && look.timed) compositeInk(ghosts_->at(index, t, t.end - t.start), cell, out);
+  if (aids_.ghost && look.finished) compositeInk(session_.finishedInk(index), cell, out, ghost_);
   if (look.at) compositeInk(session_.ink(index, *look.at), cell, out);
   if (!look.timed || (!aids_.strokeNumbers && look.stroke < 0)) return;
   const std::vector<StrokeStart>& s = starts(index);
-  if (aids_.strokeNumbers && look.at) {
-    const std::vector<NumberPlace>& places = numberPlaces(index);
-    const DrawingClock::Duration now = t.start + *look.at;
-    for (std::size_t k = 0; k < places.size() && k < t.strokes.size(); ++k) {
-      if (t.strokes[k].start >= now && now < t.end) break;
-      PixelRect box = places[k].box;
-      box = {box.left + cell.left, box.top + cell.top, box.right + cell.left, box.bottom + cell.top};
-      const Rgb colour = aids_.strokeColours ? kStrokePalette[k % kStrokePalette.size()] : kNumberColour;
-      drawNumber(out, box, static_cast<int>(k + 1), colour);
-    }
-  }
+  if (aids_.strokeNumbers && look.at && look.finished) drawNumbers(index, look, out);
   if (look.stroke >= 0 && look.stroke < static_cast<int>(s.size())) {
     const StrokeStart& start = s[static_cast<std::size_t>(look.stroke)];
     drawStartArrow(out, {start.at.x + static_cast<float>(cell.left), start.at.y + static_cast<float>(cell.top)},

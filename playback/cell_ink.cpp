@@ -7,18 +7,31 @@
 #include "writing/counting_canvas.h"
 
 namespace sumimai {
+namespace {
+
+// How many states a character keeps along its drawing with the round brush
+// (at most; each at a stroke's start). The ink brush keeps every stroke's
+// start, the only places it can go on from.
+constexpr int kKeptPerCharacter = 6;
+
+}  // namespace
 
 // Draws from a kept state: calls up to skip are charged only, the ink
 // begins as the state's, and the drawing ends (by throwing Stop) at the
-// first call past stop. The ink at each stroke's start is handed to keep.
+// first call past stop, or at a stroke's start once the deadline has
+// passed. The ink at each stroke's start is handed to keep.
 class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
  public:
   struct Stop {};
 
-  StoppingCanvas(CellInk& owner, const State& from, Duration stop)
-      : InkOnlyCanvas({}, owner.options_.devicePixelsPerTwip), owner_(owner), from_(from), stop_(stop) {
+  StoppingCanvas(CellInk& owner, const State& from, Duration stop, Deadline deadline, bool keeps)
+      : InkOnlyCanvas({}, owner.options_.devicePixelsPerTwip),
+        owner_(owner), from_(from), stop_(stop), deadline_(deadline), reached_(stop), keeps_(keeps) {
     useStrokeBrush(from.time);
   }
+  // Where the drawing stopped: the time asked for, or the stroke's start
+  // where the deadline stopped it.
+  Duration reached() const { return reached_; }
 
   void place(SizeF canvas, PixelRect window) override {
     setSize(canvas);
@@ -57,11 +70,17 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
       return false;
     }
     const Duration now = clock().charged();
+    // The drawing's time only grows: the next stroke's start is found by
+    // moving on from the last one found.
     const auto& starts = owner_.strokeStarts_;
-    const auto crossed = std::lower_bound(starts.begin(), starts.end(), now);
-    if (crossed != starts.end() && *crossed == now && now >= from_.time) {
-      if (now > from_.time) useStrokeBrush(now);
-      owner_.keep(now, ink());
+    while (nextStart_ < starts.size() && starts[nextStart_] < now) ++nextStart_;
+    if (nextStart_ < starts.size() && starts[nextStart_] == now && now > from_.time) {
+      useStrokeBrush(now);
+      if (keeps_) owner_.keep(now, ink());
+      if (deadline_ && std::chrono::steady_clock::now() >= *deadline_) {
+        reached_ = now;
+        throw Stop{};
+      }
     }
     return true;
   }
@@ -88,6 +107,10 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
   CellInk& owner_;
   const State& from_;
   Duration stop_;
+  Deadline deadline_;
+  Duration reached_;
+  bool keeps_;
+  std::size_t nextStart_ = 0;  // into the owner's stroke starts
 };
 
 CellInk::CellInk(const CharacterStrokes& strokes, PixelRect cell, Framing framing, DrawingStyle style,
@@ -110,45 +133,72 @@ CellInk::CellInk(CellInk&&) noexcept = default;
 
 const CellInk::State* CellInk::latestBefore(Duration offset) const {
   const State* best = nullptr;
-  for (const State& s : kept_) {
-    if (s.time <= offset) best = &s;
-  }
+  const auto kept = kept_.upper_bound(offset);
+  if (kept != kept_.begin()) best = &std::prev(kept)->second;
+  const auto later = [&best](const State& s) { return !best || s.time >= best->time; };
   // The ink brush carries its load along a stroke: it goes on only from a
-  // stroke's start, where it starts afresh.
+  // stroke's start, where it starts afresh. The finished ink being prepared
+  // always stands at one.
   const bool resumable = options_.brush.kind == BrushKind::Round;
-  if (resumable && drawn_ && current_.time <= offset && (!best || current_.time >= best->time)) best = &current_;
+  if (resumable && drawn_ && current_.time <= offset && later(current_)) best = &current_;
+  if (finishedStarted_ && finished_.time <= offset && later(finished_)) best = &finished_;
   return best;
 }
 
 void CellInk::keep(Duration time, const InkLayer& ink) {
-  const auto at = std::lower_bound(kept_.begin(), kept_.end(), time,
-                                   [](const State& s, Duration t) { return s.time < t; });
-  if (at != kept_.end() && at->time == time) return;
-  kept_.insert(at, State{time, ink});
+  if (kept_.count(time)) return;
+  if (options_.brush.kind == BrushKind::Round) {
+    const auto next = kept_.upper_bound(time);
+    const Duration before = next == kept_.begin() ? Duration{0} : std::prev(next)->first;
+    if (time - before < duration_ / kKeptPerCharacter) return;
+  }
+  kept_.emplace(time, State{time, ink});
 }
 
-const InkLayer& CellInk::at(Duration offset) {
-  offset = std::clamp(offset, Duration{0}, duration_);
-  if (drawn_ && current_.time == offset) return current_.ink;
+CellInk::Duration CellInk::draw(Duration offset, State& into, Deadline deadline) {
   static const State kEmpty{};
   const State* from = latestBefore(offset);
-  const State base = from ? *from : kEmpty;
-  StoppingCanvas canvas(*this, base, offset);
+  // The canvas takes the state's ink at its start, so `from` may be `into`.
+  // The finished ink, drawn straight through, keeps no states on its way:
+  // a jump into the character later draws at most the character.
+  StoppingCanvas canvas(*this, from ? *from : kEmpty, offset, deadline, &into != &finished_);
   canvas.clock().setCallCost(callCost_);
   const PixelRect own{0, 0, cell_.width(), cell_.height()};
   try {
     drawCharacterInCell(*strokes_, own, framing_, canvas, {style_.speed, style_.ink, std::nullopt, 1});
   } catch (const StoppingCanvas::Stop&) {
   }
-  current_ = {offset, std::move(canvas.ink())};
+  into = {canvas.reached(), std::move(canvas.ink())};
+  return into.time;
+}
+
+const InkLayer& CellInk::at(Duration offset) {
+  offset = std::clamp(offset, Duration{0}, duration_);
+  if (offset == duration_) return finished();
+  if (drawn_ && current_.time == offset) return current_.ink;
+  draw(offset, current_);
   drawn_ = true;
   return current_.ink;
 }
 
+const InkLayer& CellInk::finished() {
+  while (!prepareFinished(std::chrono::steady_clock::time_point::max())) {
+  }
+  return finished_.ink;
+}
+
+bool CellInk::prepareFinished(std::chrono::steady_clock::time_point deadline) {
+  if (finishedReady_) return true;
+  const Duration reached = draw(duration_, finished_, deadline);
+  finishedStarted_ = true;
+  finishedReady_ = reached >= duration_;
+  return finishedReady_;
+}
+
 std::size_t CellInk::heldBytes() const {
   auto bytes = [](const InkLayer& ink) { return std::size_t(ink.width()) * std::size_t(ink.height()) * 8; };
-  std::size_t total = drawn_ ? bytes(current_.ink) : 0;
-  for (const State& s : kept_) total += bytes(s.ink);
+  std::size_t total = (drawn_ ? bytes(current_.ink) : 0) + (finishedStarted_ ? bytes(finished_.ink) : 0);
+  for (const auto& [time, s] : kept_) total += bytes(s.ink);
   return total;
 }
 

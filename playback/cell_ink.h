@@ -1,11 +1,15 @@
 // The ink of one character's cell at any time of its drawing. The drawing
 // is run again up to the time asked for, but from the latest state kept
-// before it (the ink at each stroke's start, and the last state shown):
+// before it (the ink at some strokes' starts, and the last state shown):
 // calls before that state are charged to the clock without pixel work, and
 // the drawing stops at the first call after the time. So playing on draws
-// only the new calls, and a jump costs at most one stroke's pixels.
+// only the new calls, and a jump costs at most a part of the character.
+// The finished ink is kept apart from the state shown, and can be drawn
+// ahead a few strokes at a time.
 #pragma once
 
+#include <chrono>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -44,8 +48,14 @@ class CellInk {
   // start (past its end: finished). Sized to the cell's canvas, the cell's
   // corner at pixel (0, 0).
   const InkLayer& at(Duration offset);
-  const InkLayer& finished() { return at(duration_); }
+  const InkLayer& finished();
   Duration duration() const { return duration_; }
+
+  // Draws on towards the finished ink until `deadline` has passed (checked
+  // at each stroke's start, so a stroke is drawn whole); true once the
+  // finished ink is there. What finished() then returns is the same.
+  bool prepareFinished(std::chrono::steady_clock::time_point deadline);
+  bool finishedReady() const { return finishedReady_; }
 
   // The bytes of ink held (the states kept), for a cache that keeps many.
   std::size_t heldBytes() const;
@@ -56,8 +66,15 @@ class CellInk {
     InkLayer ink;
   };
   class StoppingCanvas;
+  using Deadline = std::optional<std::chrono::steady_clock::time_point>;
   const State* latestBefore(Duration offset) const;
+  // The state at `time` (a stroke's start) is kept when enough of the
+  // drawing lies between it and the state kept before it.
   void keep(Duration time, const InkLayer& ink);
+  // Draws from the latest state before `offset` into `into` (keeping states
+  // on the way, unless it is the finished ink); stops early at a stroke's
+  // start past the deadline. Returns the time reached.
+  Duration draw(Duration offset, State& into, Deadline deadline = std::nullopt);
 
   const CharacterStrokes* strokes_;
   PixelRect cell_;
@@ -67,9 +84,12 @@ class CellInk {
   Duration duration_{0};
   CellInkOptions options_;
   Duration callCost_{0};
-  std::vector<State> kept_;  // ordered by time
+  std::map<Duration, State> kept_;  // by time; a state stays put while the drawing goes on from it
   State current_;
   bool drawn_ = false;
+  State finished_;  // while not ready: as far as it has been prepared
+  bool finishedStarted_ = false;
+  bool finishedReady_ = false;
 };
 
 }  // namespace sumimai

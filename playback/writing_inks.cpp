@@ -16,17 +16,35 @@ WritingInks::WritingInks(const Composition& composition, DrawingStyle style, Cel
                          std::size_t budgetBytes)
     : composition_(composition), style_(style), options_(std::move(options)), budget_(budgetBytes) {}
 
-const InkLayer& WritingInks::at(std::size_t index, const CharacterTiming& timing, DrawingClock::Duration offset) {
+CellInk& WritingInks::used(std::size_t index, const CharacterTiming& timing) {
   auto found = inks_.find(index);
   if (found == inks_.end()) {
     const PlacedCharacter& c = composition_.characters[index];
     found = inks_.emplace(index, CellInk(*c.strokes, c.cell, composition_.framing, style_, timing, options_)).first;
   }
-  used_.remove(index);
-  used_.push_front(index);
-  const InkLayer& ink = found->second.at(offset);
+  if (used_.empty() || used_.front() != index) {
+    used_.remove(index);
+    used_.push_front(index);
+  }
+  return found->second;
+}
+
+const InkLayer& WritingInks::at(std::size_t index, const CharacterTiming& timing, DrawingClock::Duration offset) {
+  const InkLayer& ink = used(index, timing).at(offset);
   keepWithinBudget(index);
   return ink;
+}
+
+bool WritingInks::prepareFinished(std::size_t index, const CharacterTiming& timing,
+                                  std::chrono::steady_clock::time_point deadline) {
+  const bool ready = used(index, timing).prepareFinished(deadline);
+  keepWithinBudget(index);
+  return ready;
+}
+
+bool WritingInks::finishedReady(std::size_t index) const {
+  const auto found = inks_.find(index);
+  return found != inks_.end() && found->second.finishedReady();
 }
 
 void WritingInks::keepWithinBudget(std::size_t inUse) {

@@ -26,10 +26,17 @@ class WritingInks {
   // The character's ink `offset` into its drawing; timing is the
   // character's (from the playback's timing).
   const InkLayer& at(std::size_t index, const CharacterTiming& timing, DrawingClock::Duration offset);
+  // Its finished ink, drawn ahead until the deadline; true once it is there.
+  bool prepareFinished(std::size_t index, const CharacterTiming& timing, std::chrono::steady_clock::time_point deadline);
+  bool finishedReady(std::size_t index) const;
+
+  // Whether drawing ahead would still leave room within the budget.
+  bool roomToPrepare() const { return heldBytes() < budget_ / 4 * 3; }
 
   std::size_t heldBytes() const;
 
  private:
+  CellInk& used(std::size_t index, const CharacterTiming& timing);
   void keepWithinBudget(std::size_t inUse);
 
   const Composition& composition_;

@@ -53,6 +53,20 @@ const InkLayer& WritingSession::finishedInk(std::size_t index) {
   return inks_->at(index, t, t.end - t.start);
 }
 
+void WritingSession::prepareAhead(std::chrono::steady_clock::time_point deadline) {
+  const std::vector<CharacterTiming>& characters = playback_.timing().characters;
+  const std::optional<WritingPlace> place = playback_.place();
+  const std::size_t count = characters.size();
+  const std::size_t first = place ? place->character : 0;
+  for (std::size_t k = 0; k < count; ++k) {
+    const std::size_t i = (first + k) % count;
+    if (characters[i].strokes.empty() || inks_->finishedReady(i)) continue;
+    // At least a stroke each time, however late.
+    if (!inks_->roomToPrepare() || !inks_->prepareFinished(i, characters[i], deadline)) return;
+    if (std::chrono::steady_clock::now() >= deadline) return;
+  }
+}
+
 std::vector<std::string> WritingSession::unwritten() const {
   std::vector<std::string> names;
   for (const PlacedCharacter& c : composition_.characters) {

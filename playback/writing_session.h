@@ -41,6 +41,11 @@ class WritingSession {
   const InkLayer& ink(std::size_t index, Duration offset);
   // Its finished ink.
   const InkLayer& finishedInk(std::size_t index);
+  bool finishedReady(std::size_t index) const { return inks_->finishedReady(index); }
+  // Draws finished inks ahead, from the character being written on (those
+  // timed so far), until the deadline (at least a stroke) or while the ink
+  // held leaves room.
+  void prepareAhead(std::chrono::steady_clock::time_point deadline);
 
   // The characters with no strokes to write (Missing or Damaged), each once,
   // in the order of the text.

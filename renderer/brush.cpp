@@ -28,10 +28,9 @@ void penLiftPause(Canvas& canvas, const StrokeRecord& record, const StrokeRecord
   const SizeF size = canvas.outerSize();
   const std::int64_t acrossCanvas = brushSteps(size.width, size.height, size) + 1;
   const std::int64_t D = std::min(brushSteps(dx, dy, size), acrossCanvas);
+  const float offCanvas = size.width + 100;  // drawing does not change the canvas's size
   for (std::int64_t n = 0; n < D; ++n) {
-    for (int m = 1; m <= 5; ++m) {
-      canvas.drawRing({{canvas.outerSize().width + 100, static_cast<float>(m)}, 10, kBlack});
-    }
+    for (int m = 1; m <= 5; ++m) canvas.drawRing({{offCanvas, static_cast<float>(m)}, 10, kBlack});
   }
 }
 

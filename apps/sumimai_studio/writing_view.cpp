@@ -13,6 +13,10 @@ namespace {
 
 using Duration = DrawingClock::Duration;
 
+// How long into a frame the finished inks (the ghosts, the numbers'
+// places, the ink a jump needs) may be drawn ahead once it is composed.
+constexpr auto kDrawingAhead = std::chrono::milliseconds(6);
+
 bool intersects(PixelRect a, PixelRect b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -57,7 +61,8 @@ void WritingView::show(std::unique_ptr<WritingSession> session, qreal devicePixe
     update();
     return;
   }
-  composer_ = std::make_unique<CellComposer>(*session_, aids, rgbOf(groundChoice_.colour));
+  composer_ = std::make_unique<CellComposer>(*session_, aids, rgbOf(groundChoice_.colour),
+                                             CellComposer::Finishing::DrawnAhead);
   const PictureSize size = session_->composition().picture;
   reserve(QSize(size.width, size.height));
   if (!groundChoice_.paper.isNull()) {
@@ -85,13 +90,19 @@ void WritingView::reserve(QSize devicePixels) {
 }
 
 void WritingView::tick() {
+  const auto frameStart = std::chrono::steady_clock::now();
   const Duration elapsed = std::chrono::nanoseconds(sinceTick_.nsecsElapsed());
   sinceTick_.restart();
-  if (!session_ || !session_->playback().playing()) return;
-  // A frame held up longer than this (a busy machine) is not made up for
-  // by leaping ahead.
-  session_->advance(std::min<Duration>(elapsed, std::chrono::milliseconds(100)));
-  refresh();
+  if (!session_) return;
+  if (session_->playback().playing()) {
+    // A frame held up longer than this (a busy machine) is not made up for
+    // by leaping ahead.
+    session_->advance(std::min<Duration>(elapsed, std::chrono::milliseconds(100)));
+    refresh();
+  } else {
+    composeVisibleCells();  // what was drawn ahead since
+  }
+  composer_->drawAhead(frameStart + kDrawingAhead);
 }
 
 void WritingView::composeCell(std::size_t index) {

@@ -108,6 +108,25 @@ void InkLayer::compositeRow(int y, int left, int right, std::uint32_t* pixels) c
   }
 }
 
+void InkLayer::compositeTintedOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect, Rgb colour) const {
+  rect = intersect(rect, {0, 0, width_, height_});
+  const std::uint32_t rgb = std::uint32_t(colour.red) << 16 | std::uint32_t(colour.green) << 8 | std::uint32_t(colour.blue);
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * width_;
+    const std::uint32_t* top = top_.data() + row;
+    // No plane beneath while one colour alone was drawn.
+    const std::uint32_t* below = below_.empty() ? nullptr : below_.data() + row;
+    std::uint32_t* out = pixels + y * stride;
+    for (int x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t beneath = below ? below[x] : 0;
+      if ((top[x] >> 24) == 0 && beneath == 0) continue;
+      std::uint32_t alpha = top[x] >> 24;
+      if (beneath != 0) alpha = over(alpha << 24, beneath) >> 24;
+      out[x] = over(premultiply(rgb, alpha), out[x]);
+    }
+  }
+}
+
 std::uint8_t InkLayer::coverage(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
   return static_cast<std::uint8_t>(top_[static_cast<std::size_t>(y) * width_ + x] >> 24);

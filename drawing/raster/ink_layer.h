@@ -72,6 +72,10 @@ class InkLayer {
   // The same for pixels [left, right) of row y, pixels holding pixel left
   // first; the part outside the layer is left as it is.
   void compositeRow(int y, int left, int right, std::uint32_t* pixels) const;
+  // The same with all the ink in one colour: each pixel's ink, whatever
+  // its colours, as much of `colour` as it covers (a faint copy of a
+  // drawing, say).
+  void compositeTintedOnto(std::uint32_t* pixels, std::ptrdiff_t stride, PixelRect rect, Rgb colour) const;
 
   // For tests and tools: the coverage 0..255 of the topmost ink at a pixel,
   // and the colour the pixel shows over white.

@@ -1,7 +1,9 @@
 // The learning aids and the export of a writing: numbers placed apart from
 // each other and from the ink, the grids' lines where each grid has them,
 // the ghost under an unwritten cell, an export whose frames follow the
-// playback, and a cancelled export that leaves no file and keeps an old one.
+// playback, a window's picture drawn ahead and composed cell by cell that
+// equals the picture composed afresh wherever the playback goes, and a
+// cancelled export that leaves no file and keeps an old one.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -103,6 +105,60 @@ TEST(PlaybackExport, FramesFollowThePlaybackAndTheGhostShowsAhead) {
   EXPECT_EQ(frames, framesFor(session.playback().total(), request.hold, 10));
   EXPECT_EQ(session.playback().position(), DrawingClock::Duration(5));  // left where it was
   EXPECT_TRUE(fs::file_size(request.output) > 0);
+}
+
+// Every cell composed at the session's position at once, as an export does.
+RgbImage composedAfresh(DrawingClock::Duration at, LearningAids aids, const RgbImage& ground) {
+  WritingSession session(twoCells(), {});
+  session.timeAll();
+  session.playback().scrub(at);
+  CellComposer composer(session, aids, {255, 255, 255});
+  RgbImage out = ground;
+  for (std::size_t i = 0; i < 2; ++i) composer.compose(i, ground.pixels.data(), {out.pixels.data(), 192, out.bounds()});
+  return out;
+}
+
+TEST(PlaybackExport, AWindowDrawingAheadShowsWhatAnExportComposesWhereverThePlaybackGoes) {
+  const LearningAids every{true, true, true, true, PracticeGrid::Star};
+  const RgbImage ground(192, 96);
+  WritingSession session(twoCells(), {});
+  session.timeAll();
+  CellComposer window(session, every, {255, 255, 255}, CellComposer::Finishing::DrawnAhead);
+  std::vector<std::optional<CellLook>> shown(2);
+  RgbImage picture = ground;
+  // The window's frame: the cells whose look changed, then a stroke drawn
+  // ahead (the deadline has always passed).
+  const auto frame = [&] {
+    for (std::size_t i = 0; i < 2; ++i) {
+      if (shown[i] == window.lookOf(i)) continue;
+      window.compose(i, ground.pixels.data(), {picture.pixels.data(), 192, picture.bounds()});
+      shown[i] = window.lookOf(i);
+    }
+    window.drawAhead(std::chrono::steady_clock::now());
+  };
+  frame();
+  EXPECT_FALSE(window.lookOf(1).finished);  // the ghost comes a frame or more later
+  for (int k = 0; k < 20 && !(session.finishedReady(0) && session.finishedReady(1)); ++k) frame();
+  ASSERT_TRUE(session.finishedReady(0) && session.finishedReady(1));
+
+  const DrawingClock::Duration total = session.playback().total();
+  std::vector<DrawingClock::Duration> places;
+  for (int k = 0; k <= 12; ++k) places.push_back(total * k / 12);                // played on
+  for (int k : {7, 2, 11, 0, 5}) places.push_back(total * k / 12 + total / 37);  // jumps both ways
+  for (DrawingClock::Duration at : places) {
+    session.playback().scrub(at);
+    frame();
+    frame();
+    EXPECT_EQ(picture, composedAfresh(at, every, ground)) << "at " << at.count() << " of " << total.count();
+  }
+  session.playback().scrub(total / 2);
+  session.playback().stepBack();
+  frame();
+  EXPECT_EQ(picture, composedAfresh(session.playback().position(), every, ground));
+  session.playback().stepForward();
+  session.playback().stepForward();
+  frame();
+  EXPECT_EQ(picture, composedAfresh(session.playback().position(), every, ground));
 }
 
 TEST(PlaybackExport, ACancelledExportLeavesNoFileAndKeepsAnOldOne) {
