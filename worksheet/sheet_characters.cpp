@@ -14,13 +14,13 @@ SheetCharacters sheetCharacters(std::string_view text, const CharacterLookup& lo
     if (isBlank(c.text)) continue;
     const std::optional<StrokeSource> source = lookup.find(c.text, WritingDirection::Rows);
     if (!source) {
-      return {{}, noStrokesFor(c.text, lookup), SheetRefusal::NoData, c.text};
+      return {{}, noStrokesFor(c.text, lookup.notes()), SheetRefusal::NoData, c.text};
     }
     if (source->kind == StrokeSource::Kind::Punctuation) continue;
     StrokesLoaded loaded = loadStrokes(*source);
     if (!loaded.strokes) return {{}, loaded.problem, SheetRefusal::NoData, c.text};
     const int count = static_cast<int>(strokeSpans(*loaded.strokes).size());
-    if (count == 0) return {{}, noStrokesFor(c.text, CharacterLookup{}), SheetRefusal::NoData, c.text};
+    if (count == 0) return {{}, noStrokesFor(c.text), SheetRefusal::NoData, c.text};
     result.characters.push_back({c.text, std::move(*loaded.strokes), count});
   }
   if (result.characters.empty()) {

@@ -23,7 +23,7 @@ PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lo
   if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
   const std::optional<StrokeSource> source = lookup.find(character.text, direction);
   if (!source) {
-    return {character.text, character.offset, {}, CharacterState::Missing, {}, noStrokesFor(character.text, lookup)};
+    return {character.text, character.offset, {}, CharacterState::Missing, {}, noStrokesFor(character.text, lookup.notes())};
   }
   PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
   // Our punctuation comes in the direction's own form already.

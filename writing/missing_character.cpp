@@ -5,9 +5,9 @@
 
 namespace sumimai {
 
-std::string noStrokesFor(std::string_view character, const CharacterLookup& lookup) {
+std::string noStrokesFor(std::string_view character, const std::vector<std::string>& notes) {
   std::string problem = filledIn(userText("Writing", "no strokes for the character %1"), {printable(character)});
-  for (const std::string& note : lookup.notes()) problem += "; " + note;
+  for (const std::string& note : notes) problem += "; " + note;
   return problem;
 }
 

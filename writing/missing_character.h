@@ -3,13 +3,12 @@
 
 #include <string>
 #include <string_view>
-
-#include "character_lookup.h"
+#include <vector>
 
 namespace sumimai {
 
-// "no strokes for the character 色", followed by what building the look-up
-// had to leave out (a damaged library may be why).
-std::string noStrokesFor(std::string_view character, const CharacterLookup& lookup);
+// "no strokes for the character 色", followed by the notes of the look-up
+// asked (what building it had to leave out: a damaged library may be why).
+std::string noStrokesFor(std::string_view character, const std::vector<std::string>& notes = {});
 
 }  // namespace sumimai
