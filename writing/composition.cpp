@@ -2,7 +2,6 @@
 
 #include "core/printable.h"
 #include "core/user_language.h"
-#include "missing_character.h"
 #include "vertical_forms.h"
 
 namespace sumimai {
@@ -19,12 +18,16 @@ PlacedCharacter placedFrom(const TextCharacter& character, StrokesLoaded loaded,
   return placed;
 }
 
-PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lookup, WritingDirection direction) {
+using Borrowed = std::vector<std::pair<std::string, Tradition>>;
+
+PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lookup, WritingDirection direction,
+                       Borrowed& borrowed) {
   if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
   const std::optional<StrokeSource> source = lookup.find(character.text, direction);
   if (!source) {
-    return {character.text, character.offset, {}, CharacterState::Missing, {}, noStrokesFor(character.text, lookup.notes())};
+    return {character.text, character.offset, {}, CharacterState::Missing, {}, lookup.whyMissing(character.text)};
   }
+  if (lookup.borrowed(*source)) borrowed.emplace_back(character.text, *source->tradition);
   PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
   // Our punctuation comes in the direction's own form already.
   if (placed.strokes && direction == WritingDirection::Columns && source->kind != StrokeSource::Kind::Punctuation) {
@@ -76,7 +79,9 @@ Composed composeCharacters(const std::vector<TextCharacter>& characters, const C
                            const LayoutRequest& layout) {
   Composition composition;
   composition.notes = lookup.notes();
-  for (const TextCharacter& c : characters) composition.characters.push_back(lookUp(c, lookup, layout.direction));
+  Borrowed borrowed;
+  for (const TextCharacter& c : characters) composition.characters.push_back(lookUp(c, lookup, layout.direction, borrowed));
+  for (std::string& note : borrowedNotes(borrowed, lookup.choice().tradition)) composition.notes.push_back(std::move(note));
   return arranged(std::move(composition), layout);
 }
 
