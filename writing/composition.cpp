@@ -8,7 +8,7 @@ namespace sumimai {
 namespace {
 
 PlacedCharacter placedFrom(const TextCharacter& character, StrokesLoaded loaded, CharacterState unwritten) {
-  PlacedCharacter placed{character.text, character.offset, {}, CharacterState::Written, {}, {}};
+  PlacedCharacter placed{character.text, character.offset, {}, CharacterState::Written, {}, {}, {}};
   if (loaded.strokes) {
     placed.strokes = std::move(loaded.strokes);
   } else {
@@ -18,17 +18,14 @@ PlacedCharacter placedFrom(const TextCharacter& character, StrokesLoaded loaded,
   return placed;
 }
 
-using Borrowed = std::vector<std::pair<std::string, Tradition>>;
-
-PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lookup, WritingDirection direction,
-                       Borrowed& borrowed) {
-  if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
+PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lookup, WritingDirection direction) {
+  if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}, {}};
   const std::optional<StrokeSource> source = lookup.find(character.text, direction);
   if (!source) {
-    return {character.text, character.offset, {}, CharacterState::Missing, {}, lookup.whyMissing(character.text)};
+    return {character.text, character.offset, {}, CharacterState::Missing, {}, lookup.whyMissing(character.text), {}};
   }
-  if (lookup.borrowed(*source)) borrowed.emplace_back(character.text, *source->tradition);
   PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+  if (placed.strokes && lookup.borrowed(*source)) placed.borrowedFrom = source->tradition;
   // Our punctuation comes in the direction's own form already.
   if (placed.strokes && direction == WritingDirection::Columns && source->kind != StrokeSource::Kind::Punctuation) {
     setForColumns(character.text, *placed.strokes);
@@ -79,8 +76,12 @@ Composed composeCharacters(const std::vector<TextCharacter>& characters, const C
                            const LayoutRequest& layout) {
   Composition composition;
   composition.notes = lookup.notes();
-  Borrowed borrowed;
-  for (const TextCharacter& c : characters) composition.characters.push_back(lookUp(c, lookup, layout.direction, borrowed));
+  std::vector<std::pair<std::string, Tradition>> borrowed;
+  for (const TextCharacter& c : characters) {
+    composition.characters.push_back(lookUp(c, lookup, layout.direction));
+    const PlacedCharacter& placed = composition.characters.back();
+    if (placed.borrowedFrom) borrowed.emplace_back(placed.text, *placed.borrowedFrom);
+  }
   for (std::string& note : borrowedNotes(borrowed, lookup.choice().tradition)) composition.notes.push_back(std::move(note));
   return arranged(std::move(composition), layout);
 }
