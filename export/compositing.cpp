@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ground.h"
+#include "drawing/raster/pixel_arithmetic.h"
 #include "picture_file.h"
 
 namespace sumimai {
@@ -10,6 +11,25 @@ namespace sumimai {
 std::uint32_t opaquePixel(Rgb c) {
   auto part = [](int v) { return static_cast<std::uint32_t>(std::clamp(v, 0, 255)); };
   return 0xFF000000u | part(c.red) << 16 | part(c.green) << 8 | part(c.blue);
+}
+
+bool opaque(const RgbImage& image) {
+  return std::all_of(image.pixels.begin(), image.pixels.end(), [](std::uint32_t p) { return p >> 24 == 0xFF; });
+}
+
+std::uint32_t straightPixel(std::uint32_t premultiplied) {
+  const std::uint32_t alpha = premultiplied >> 24;
+  if (alpha == 0xFF) return premultiplied;
+  if (alpha == 0) return 0;
+  auto part = [&](int shift) { return std::min(255u, ((premultiplied >> shift & 0xFF) * 255 + alpha / 2) / alpha) << shift; };
+  return alpha << 24 | part(16) | part(8) | part(0);
+}
+
+RgbImage flattenedOnto(const RgbImage& image, Rgb colour) {
+  RgbImage flat = image;
+  const std::uint32_t under = opaquePixel(colour);
+  for (std::uint32_t& p : flat.pixels) p = raster::over(p, under);
+  return flat;
 }
 
 RgbImage cropped(const RgbImage& image, PixelRect rect) {

@@ -10,10 +10,10 @@
 namespace sumimai {
 
 void PngWriter::finish(std::int64_t) {
-  if (last_) writePng(*last_, path_);
+  if (last_) writePng(*last_, path_, alpha_);
 }
 
-void writePng(const RgbImage& picture, const std::filesystem::path& file) {
+void writePng(const RgbImage& picture, const std::filesystem::path& file, bool alpha) {
   using namespace ffmpeg;
   quiet();
   auto fail = [&](const std::string& why) { throw cannotWrite(file, why); };
@@ -21,17 +21,20 @@ void writePng(const RgbImage& picture, const std::filesystem::path& file) {
   if (!png) fail("FFmpeg has no PNG encoder");
   CodecPtr codec(avcodec_alloc_context3(png));
   codec->width = picture.width, codec->height = picture.height;
-  codec->pix_fmt = AV_PIX_FMT_RGB24;
+  const AVPixelFormat format = alpha ? AV_PIX_FMT_RGBA : AV_PIX_FMT_RGB24;
+  codec->pix_fmt = format;
   codec->time_base = {1, 1};
   if (int e = avcodec_open2(codec.get(), png, nullptr); e < 0) fail(errorText(e));
   FramePtr frame(av_frame_alloc());
-  frame->format = AV_PIX_FMT_RGB24, frame->width = picture.width, frame->height = picture.height;
+  frame->format = format, frame->width = picture.width, frame->height = picture.height;
   if (int e = av_frame_get_buffer(frame.get(), 0); e < 0) fail(errorText(e));
   for (int y = 0; y < picture.height; ++y) {
     std::uint8_t* out = frame->data[0] + static_cast<std::ptrdiff_t>(y) * frame->linesize[0];
     const std::uint32_t* row = picture.row(y);
     for (int x = 0; x < picture.width; ++x) {
-      *out++ = row[x] >> 16 & 0xFF, *out++ = row[x] >> 8 & 0xFF, *out++ = row[x] & 0xFF;
+      const std::uint32_t p = alpha ? straightPixel(row[x]) : row[x];
+      *out++ = p >> 16 & 0xFF, *out++ = p >> 8 & 0xFF, *out++ = p & 0xFF;
+      if (alpha) *out++ = p >> 24 & 0xFF;
     }
   }
   PacketPtr packet(av_packet_alloc());

@@ -10,17 +10,20 @@ namespace sumimai {
 
 class PngWriter : public FrameWriter {
  public:
-  explicit PngWriter(const std::filesystem::path& file) : path_(file) {}
+  // alpha: RGBA, keeping the pixels' transparency, rather than RGB.
+  PngWriter(const std::filesystem::path& file, bool alpha) : path_(file), alpha_(alpha) {}
 
   void add(const Frame& frame) override { last_ = &frame.picture; }
   void finish(std::int64_t frameCount) override;
 
  private:
   std::filesystem::path path_;
+  bool alpha_;
   const RgbImage* last_ = nullptr;  // the frame canvas's picture, which outlives the writer's use
 };
 
-// Writes a picture as a PNG file. Throws ExportError naming the file.
-void writePng(const RgbImage& picture, const std::filesystem::path& file);
+// Writes a picture as a PNG file: RGB, or RGBA with alpha. Throws
+// ExportError naming the file.
+void writePng(const RgbImage& picture, const std::filesystem::path& file, bool alpha = false);
 
 }  // namespace sumimai

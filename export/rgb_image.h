@@ -1,6 +1,6 @@
-// An opaque picture in memory: one 32-bit pixel 0xFFRRGGBB (native byte
-// order, which is also premultiplied ARGB) per pixel, rows one after
-// another.
+// A picture in memory: one 32-bit pixel of premultiplied ARGB 0xAARRGGBB
+// (native byte order) per pixel, rows one after another. Mostly opaque,
+// 0xFFRRGGBB; a transparent ground leaves pixels of lower alpha.
 #pragma once
 
 #include <cstddef>
@@ -35,6 +35,17 @@ RgbImage cropped(const RgbImage& image, PixelRect rect);
 
 // Whether every pixel of image within rect (which lies inside it) is the same.
 bool oneColour(const RgbImage& image, PixelRect rect);
+
+// Whether every pixel of image is opaque.
+bool opaque(const RgbImage& image);
+
+// The straight (not premultiplied) 0xAARRGGBB of a premultiplied pixel, as
+// file formats with alpha hold it; an opaque pixel stays as it is.
+std::uint32_t straightPixel(std::uint32_t premultiplied);
+
+// The image laid over an opaque colour: what shows through its
+// transparent pixels becomes that colour.
+RgbImage flattenedOnto(const RgbImage& image, Rgb colour);
 
 // Copies rect of from into the same place of to (both the same size).
 void copyRect(const RgbImage& from, RgbImage& to, PixelRect rect);

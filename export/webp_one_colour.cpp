@@ -38,7 +38,8 @@ std::vector<std::uint8_t> oneColourLosslessChunk(std::uint32_t pixel, int width,
   bits.put(kLosslessSignature, 8);
   bits.put(static_cast<std::uint32_t>(width - 1), kSideBits);
   bits.put(static_cast<std::uint32_t>(height - 1), kSideBits);
-  bits.put(0, 1);  // alpha is not used
+  const std::uint32_t alpha = pixel >> 24;
+  bits.put(alpha != 0xFF ? 1 : 0, 1);  // whether alpha is used
   bits.put(0, 3);  // version 0
   bits.put(0, 1);  // no transform
   bits.put(0, 1);  // no colour cache
@@ -46,7 +47,7 @@ std::vector<std::uint8_t> oneColourLosslessChunk(std::uint32_t pixel, int width,
   putSingleSymbolCode(bits, pixel >> 8);   // green
   putSingleSymbolCode(bits, pixel >> 16);  // red
   putSingleSymbolCode(bits, pixel);        // blue
-  putSingleSymbolCode(bits, 0xFF);         // alpha
+  putSingleSymbolCode(bits, alpha);
   putSingleSymbolCode(bits, 0);            // distance, never used
   const std::vector<std::uint8_t>& data = bits.bytes();
   std::vector<std::uint8_t> chunk{'V', 'P', '8', 'L'};

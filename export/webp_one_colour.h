@@ -10,8 +10,8 @@
 namespace sumimai {
 
 // The "VP8L" chunk (tag, size and data, padded to an even length) of an
-// opaque image of width x height pixels, all 0xFFRRGGBB pixel. The sides
-// are 1 to 16384.
+// image of width x height pixels, all `pixel` (straight 0xAARRGGBB). The
+// sides are 1 to 16384.
 std::vector<std::uint8_t> oneColourLosslessChunk(std::uint32_t pixel, int width, int height);
 
 }  // namespace sumimai

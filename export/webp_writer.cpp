@@ -2,6 +2,7 @@
 
 #include <webp/encode.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -38,10 +39,21 @@ WebPConfig configFor(std::optional<int> quality) {
   return config;
 }
 
+// Copies the rect's pixels into the encoder's picture, straight ARGB with
+// alpha, as libwebp takes it.
+void fill(WebPPicture& picture, const RgbImage& image, PixelRect rect, bool alpha) {
+  for (int y = 0; y < picture.height; ++y) {
+    const std::uint32_t* from = image.row(rect.top + y) + rect.left;
+    std::uint32_t* to = picture.argb + static_cast<std::ptrdiff_t>(y) * picture.argb_stride;
+    if (alpha) std::transform(from, from + picture.width, to, straightPixel);
+    else std::memcpy(to, from, static_cast<std::size_t>(picture.width) * 4);
+  }
+}
+
 // The image chunks of the part of an image within rect encoded alone: the
 // encoder's file without its RIFF header and without any extended-format
-// chunk.
-Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> quality) {
+// chunk (an alpha chunk stays).
+Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> quality, bool alpha) {
   const WebPConfig config = configFor(quality);
   WebPPicture picture;
   WebPPictureInit(&picture);
@@ -53,10 +65,7 @@ Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> qual
   picture.writer = WebPMemoryWrite;
   picture.custom_ptr = &memory;
   bool ok = WebPPictureAlloc(&picture) != 0;
-  for (int y = 0; ok && y < picture.height; ++y) {
-    std::memcpy(picture.argb + static_cast<std::ptrdiff_t>(y) * picture.argb_stride, image.row(rect.top + y) + rect.left,
-                static_cast<std::size_t>(picture.width) * 4);
-  }
+  if (ok) fill(picture, image, rect, alpha);
   ok = ok && WebPEncode(&config, &picture);
   const int error = picture.error_code;
   Bytes chunks;
@@ -76,7 +85,7 @@ Bytes encodeAlone(const RgbImage& image, PixelRect rect, std::optional<int> qual
 }  // namespace
 
 WebPWriter::WebPWriter(const WriterSettings& settings, const std::filesystem::path& file)
-    : TimedFrameWriter(settings.fps, {1000, 1, true}), path_(file), quality_(settings.quality) {
+    : TimedFrameWriter(settings.fps, {1000, 1, true}), path_(file), quality_(settings.quality), alpha_(settings.alpha) {
   file_ = std::fopen(file.c_str(), "wb");
   if (!file_) throw cannotWrite(path_, std::strerror(errno));
   writeHeader(settings);
@@ -99,12 +108,12 @@ void WebPWriter::writeHeader(const WriterSettings& settings) {
   putTag(header, "WEBP");
   putTag(header, "VP8X");
   putLittle(header, 10, 4);
-  putLittle(header, 0x02, 4);  // animated; no alpha, no metadata
+  putLittle(header, alpha_ ? 0x12 : 0x02, 4);  // animated, with alpha or without; no metadata
   putLittle(header, static_cast<std::uint32_t>(settings.width - 1), 3);
   putLittle(header, static_cast<std::uint32_t>(settings.height - 1), 3);
   putTag(header, "ANIM");
   putLittle(header, 6, 4);
-  putLittle(header, 0xFFFFFFFF, 4);  // background: opaque white
+  putLittle(header, alpha_ ? 0 : 0xFFFFFFFF, 4);  // background: transparent, or opaque white
   putLittle(header, settings.loop ? 0 : 1, 2);  // 0 loops for ever
   write(header.data(), header.size());
 }
@@ -113,9 +122,11 @@ Bytes WebPWriter::prepare(const RgbImage& picture, PixelRect rect) {
   // A plain ground's first frame, and any other part of one colour, needs
   // no encoder.
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  if (width * height > 1000000) std::fprintf(stderr, "DBG %d %d %d %d\n", rect.left, rect.top, width, height);
-  if (oneColour(picture, rect)) return oneColourLosslessChunk(picture.row(rect.top)[rect.left], width, height);
-  return encodeAlone(picture, rect, quality_);
+  if (oneColour(picture, rect)) {
+    const std::uint32_t pixel = picture.row(rect.top)[rect.left];
+    return oneColourLosslessChunk(alpha_ ? straightPixel(pixel) : pixel, width, height);
+  }
+  return encodeAlone(picture, rect, quality_, alpha_);
 }
 
 void WebPWriter::store(const TimedFrame& frame) {

@@ -1,7 +1,7 @@
 // Animated WebP, written as it goes: each frame is the part of the picture
 // that changed, encoded alone by libwebp (lossless, or lossy at a quality)
 // and stored in the animation container at its offset, replacing what lay
-// there. The container's chunks are written here one frame at a time,
+// there (with a transparent ground, alpha and all). The container's chunks are written here one frame at a time,
 // rather than assembled by WebPMux, which would hold every frame until the
 // end: memory stays that of one frame, whatever the animation's length.
 #pragma once
@@ -30,6 +30,7 @@ class WebPWriter : public TimedFrameWriter {
   std::filesystem::path path_;
   std::FILE* file_ = nullptr;
   std::optional<int> quality_;
+  bool alpha_;  // the pixels' transparency kept
 };
 
 }  // namespace sumimai

@@ -42,7 +42,7 @@ std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& set
     case FileKind::Png:
       break;
   }
-  return std::make_unique<PngWriter>(file);
+  return std::make_unique<PngWriter>(file, settings.alpha);
 }
 
 }  // namespace sumimai

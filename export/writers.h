@@ -23,12 +23,17 @@ FileKind requireFileKind(const std::filesystem::path& file);
 // colour planes).
 inline bool needsEvenSize(FileKind kind) { return kind == FileKind::Mp4 || kind == FileKind::WebM; }
 
+// Whether the kind's files hold each pixel's transparency (PNG and WebP;
+// a GIF's one transparent colour and the videos cannot).
+inline bool holdsTransparency(FileKind kind) { return kind == FileKind::WebP || kind == FileKind::Png; }
+
 struct WriterSettings {
   int width = 0, height = 0;
   int fps = 30;
   bool loop = true;               // WebP and GIF: play again from the start
   std::optional<int> quality;     // WebP: lossy at this quality 0..100 instead of lossless
   std::optional<GifPalette> palette;  // GIF: the colours (required for GIF)
+  bool alpha = false;             // WebP and PNG: keep the pixels' transparency
 };
 
 // A writer of the kind into file (which must exist and be writable). Throws

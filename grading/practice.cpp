@@ -1,5 +1,7 @@
 #include "practice.h"
 
+#include "core/user_language.h"
+
 namespace sumimai::grading {
 namespace {
 
@@ -11,14 +13,15 @@ std::optional<int> firstOf(const Progress& progress) {
 
 }  // namespace
 
-std::string_view reasonText(Problem problem) {
+std::string reasonText(Problem problem) {
+  constexpr char kContext[] = "Practice";
   switch (problem) {
     case Problem::None: return "";
-    case Problem::Order: return "書き順が違います";
-    case Problem::Direction: return "向きが逆です";
-    case Problem::Position: return "位置がずれています";
-    case Problem::Shape: return "形が違います";
-    case Problem::Extra: return "もう書き終わっています";
+    case Problem::Order: return userText(kContext, "書き順が違います");
+    case Problem::Direction: return userText(kContext, "向きが逆です");
+    case Problem::Position: return userText(kContext, "位置がずれています");
+    case Problem::Shape: return userText(kContext, "形が違います");
+    case Problem::Extra: return userText(kContext, "もう書き終わっています");
   }
   return "";
 }

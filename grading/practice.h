@@ -7,7 +7,7 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "grader.h"
@@ -17,8 +17,9 @@ namespace sumimai::grading {
 // Misses on one stroke before it is written for the learner.
 inline constexpr int kMissesBeforeShown = 3;
 
-// The reason shown for a refused stroke, in Japanese ("" for none).
-std::string_view reasonText(Problem problem);
+// The reason shown for a refused stroke, in the user's language (written in
+// Japanese; "" for none).
+std::string reasonText(Problem problem);
 
 class CharacterPractice {
  public:
@@ -28,7 +29,7 @@ class CharacterPractice {
     StrokeJudgement judgement;
     bool kept = false;                  // a right stroke: it stays
     std::optional<int> shownForLearner; // the stroke written for the learner after the last miss
-    std::string_view reason;            // why it was refused, for the learner
+    std::string reason;                 // why it was refused, for the learner
   };
   // Judges one stroke of the learner (points in the source box). After the
   // last stroke every further one is refused as extra.

@@ -1,5 +1,8 @@
 #include "playback_export.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "export/export_error.h"
 #include "export/gif_palette.h"
 #include "export/output_file.h"
@@ -29,7 +32,26 @@ class KeptPosition {
   Playback saved_;
 };
 
+// Whether the file keeps the ground's transparency: a transparent ground
+// written into a kind that cannot hold it goes over white.
+bool dropsTransparency(const PlaybackExport& request, FileKind kind) {
+  return !holdsTransparency(kind) && !opaque(request.ground);
+}
+
+// "GIF" for a.gif.
+std::string kindName(const std::filesystem::path& file) {
+  std::string name = file.extension().string().substr(1);
+  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return name;
+}
+
 }  // namespace
+
+std::vector<std::string> exportNotes(const PlaybackExport& request) {
+  const std::optional<FileKind> kind = fileKindOf(request.output);
+  if (!kind || !dropsTransparency(request, *kind)) return {};
+  return {filledIn(userText("Export", "%1 cannot be transparent: the ground is written white"), {kindName(request.output)})};
+}
 
 RgbImage finishedPicture(WritingSession& session, const RgbImage& ground, LearningAids aids, Rgb groundColour) {
   session.timeAll();
@@ -45,14 +67,17 @@ RgbImage finishedPicture(WritingSession& session, const RgbImage& ground, Learni
 
 std::int64_t exportPlayback(WritingSession& session, const PlaybackExport& request) {
   const FileKind kind = requireFileKind(request.output);
-  const RgbImage& ground = request.ground;
+  const bool flatten = dropsTransparency(request, kind);
+  const RgbImage flattened = flatten ? flattenedOnto(request.ground, {255, 255, 255}) : RgbImage{};
+  const RgbImage& ground = flatten ? flattened : request.ground;
   if (needsEvenSize(kind) && (ground.width % 2 || ground.height % 2)) {
     throw ExportError("a video needs an even width and height, not " + std::to_string(ground.width) + "x" +
                       std::to_string(ground.height));
   }
   OutputFile output(request.output);
   session.timeAll();
-  WriterSettings settings{ground.width, ground.height, request.fps, request.loop, std::nullopt, std::nullopt};
+  WriterSettings settings{ground.width, ground.height, request.fps, request.loop, std::nullopt, std::nullopt,
+                          !opaque(ground)};
   if (kind == FileKind::Gif) {
     settings.palette = GifPalette::quantised(finishedPicture(session, ground, request.aids, request.groundColour));
   }

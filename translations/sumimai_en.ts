@@ -179,4 +179,27 @@
         <translation>The record of %2 in the character library %1 is damaged.</translation>
     </message>
 </context>
+<context>
+    <name>Practice</name>
+    <message>
+        <source>書き順が違います</source>
+        <translation>Wrong stroke order</translation>
+    </message>
+    <message>
+        <source>向きが逆です</source>
+        <translation>Written in the wrong direction</translation>
+    </message>
+    <message>
+        <source>位置がずれています</source>
+        <translation>Out of place</translation>
+    </message>
+    <message>
+        <source>形が違います</source>
+        <translation>Wrong shape</translation>
+    </message>
+    <message>
+        <source>もう書き終わっています</source>
+        <translation>The character is already finished</translation>
+    </message>
+</context>
 </TS>

@@ -893,6 +893,10 @@ sumimai-render と同じように名前で探し、データのない文字が�
         <source>%1; give a larger --size</source>
         <translation>%1。--size を大きくしてください</translation>
     </message>
+    <message>
+        <source>%1 cannot be transparent: the ground is written white</source>
+        <translation>%1 は透明にできないので、地を白にして書きました</translation>
+    </message>
 </context>
 <context>
     <name>Writing</name>

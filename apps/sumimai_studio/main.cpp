@@ -12,6 +12,7 @@
 #include "studio_window.h"
 #include "window/qt/display_guard.h"
 #include "window/qt/qt_message_boxes.h"
+#include "window/qt/translations.h"
 
 namespace {
 
@@ -75,6 +76,7 @@ int main(int argc, char** argv) {
   display.release();
   QTranslator english;
   useUsersLanguage(english);
+  sumimai::Translations::translateMessages();  // the exporter's and the grader's messages too
   QApplication::setApplicationName(kCommand);
   QApplication::setApplicationDisplayName(QObject::tr("墨舞スタジオ"));
   QApplication::setOrganizationName("sumimai");

@@ -147,7 +147,7 @@ void PracticePanel::judge(const std::vector<PointF>& points) {
     judgement_->setText(tr("○ %1 画目").arg(expected + 1));
   } else {
     view_->refuseStroke(expected);
-    judgement_->setText(tr("× %1").arg(QString::fromUtf8(outcome.reason.data(), qsizetype(outcome.reason.size()))));
+    judgement_->setText(tr("× %1").arg(QString::fromStdString(outcome.reason)));
   }
   if (outcome.shownForLearner) {
     view_->writeModelStroke(*outcome.shownForLearner);

@@ -510,7 +510,7 @@ void StudioWindow::openDialog() {
 
 void StudioWindow::tell(const QString& message) { QMessageBox::warning(this, tr("墨舞スタジオ"), message); }
 
-bool StudioWindow::save(const QString& file) {
+bool StudioWindow::save(const QString& file, QString* notes) {
   WritingSession* session = view_->session();
   const std::optional<FileKind> kind = fileKindOf(file.toStdString());
   if (!session || !kind) return false;
@@ -524,6 +524,9 @@ bool StudioWindow::save(const QString& file) {
   const SavingResult result = saveWithProgress(this, {session->composition(), session->style(), options}, request);
   if (result.outcome == SavingResult::Failed) {
     tell(tr("%1 を保存できませんでした: %2").arg(file, result.problem));
+  }
+  if (notes) {
+    for (const std::string& note : exportNotes(request)) *notes += "  " + QString::fromStdString(note);
   }
   return result.outcome == SavingResult::Saved;
 }
@@ -545,7 +548,8 @@ void StudioWindow::saveDialog() {
     file += chosenFilter.mid(open + 1, chosenFilter.size() - open - 2);
   }
   lastFolder_ = QFileInfo(file).absolutePath();
-  if (save(file)) statusBar()->showMessage(tr("%1 に保存しました").arg(file), 8000);
+  QString notes;
+  if (save(file, &notes)) statusBar()->showMessage(tr("%1 に保存しました").arg(file) + notes, 8000);
 }
 
 void StudioWindow::copyPicture() {

@@ -77,7 +77,9 @@ class StudioWindow : public QMainWindow {
   // The animation written to a file of the user's cache folder, for the
   // clipboard and for dragging; empty when it could not be written.
   QString animationInCache();
-  bool save(const QString& file);
+  // Saves the writing into file; notes, when given, gets what the user
+  // should know of the way it was written (each after two spaces).
+  bool save(const QString& file, QString* notes = nullptr);
   DrawingStyle style() const;
   LearningAids aids() const;
   ViewGround ground() const;

@@ -23,7 +23,7 @@ RgbImage fromRgba(const std::uint8_t* rgba, int width, int height) {
   RgbImage image(width, height);
   for (std::size_t i = 0; i < image.pixels.size(); ++i) {
     const std::uint8_t* p = rgba + 4 * i;
-    image.pixels[i] = 0xFF000000u | std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
+    image.pixels[i] = std::uint32_t{p[3]} << 24 | std::uint32_t{p[0]} << 16 | std::uint32_t{p[1]} << 8 | p[2];
   }
   return image;
 }

@@ -12,6 +12,8 @@
 
 namespace sumimai::testing {
 
+// The decoded pictures keep the files' alpha: a pixel that is not opaque
+// holds straight (not premultiplied) colours.
 struct DecodedFrame {
   RgbImage picture;   // the whole canvas as shown
   std::int64_t end;   // when the frame ends: WebP milliseconds, GIF hundredths of a second

@@ -1,5 +1,6 @@
 // The smaller parts of the exporter: the GIF palette, the conversion to
-// 4:2:0 and the output file that appears only when complete.
+// 4:2:0, the straight colours of transparent pixels and the output file
+// that appears only when complete.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,6 +46,25 @@ TEST(YuvConversion, WhiteAndBlackAtTheirLevelsOnlyWithinTheWidenedRectangle) {
 // A picture is read from its own file only: a playlist under a picture's
 // name (which FFmpeg would follow to another file) is refused, as is a file
 // name that FFmpeg would take as a numbered sequence of files.
+TEST(TransparentPixels, StraightColoursPremultipliedAgainGiveThePixelBack) {
+  int wrong = 0;
+  for (std::uint32_t alpha = 1; alpha <= 255; ++alpha) {
+    for (std::uint32_t v = 0; v <= alpha; ++v) {
+      const std::uint32_t pixel = alpha << 24 | v << 16 | (alpha - v) << 8 | v / 2;
+      const std::uint32_t straight = straightPixel(pixel);
+      wrong += straight >> 24 != alpha || raster::premultiply(straight & 0xFFFFFF, alpha) != pixel;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(straightPixel(0), 0u);
+  EXPECT_EQ(straightPixel(0x80404040u), 0x80808080u);
+  EXPECT_EQ(straightPixel(0xFF123456u), 0xFF123456u);
+  const RgbImage half(2, 1, 0x80000000u);
+  EXPECT_EQ(flattenedOnto(half, {255, 255, 255}).pixels, std::vector<std::uint32_t>(2, 0xFF7F7F7Fu));
+  EXPECT_FALSE(opaque(half));
+  EXPECT_TRUE(opaque(RgbImage(2, 2)));
+}
+
 TEST(PictureFile, APlaylistOrASequenceUnderAPicturesNameIsNotFollowed) {
   testing::ScratchFolder folder;
   writePng(RgbImage(4, 4, 0xFFFF0000), "secret.png");

@@ -196,10 +196,12 @@ TEST_F(FileFormats, LossyWebPStaysCloseToTheStill) {
 
 // libwebp's own decoder reads the one-colour image written without its
 // encoder, at the sides where bit packing could slip: one pixel, odd sides,
-// the longest side, a wide strip.
+// the longest side, a wide strip; clear and half-clear colours keep their
+// alpha.
 TEST(OneColourWebP, DecodesToEveryPixelOfItsColourAtItsSize) {
   const struct { int width, height; std::uint32_t pixel; } cases[] = {
-      {1, 1, 0xFF000000u}, {3, 5, 0xFF123456u}, {16384, 2, 0xFFFFFFFFu}, {4096, 3, 0xFFFE01A5u}, {7, 16384, 0xFF00FF00u}};
+      {1, 1, 0xFF000000u}, {3, 5, 0xFF123456u}, {16384, 2, 0xFFFFFFFFu}, {4096, 3, 0xFFFE01A5u}, {7, 16384, 0xFF00FF00u},
+      {9, 4, 0x00000000u}, {5, 6, 0x80C04020u}};
   for (const auto& c : cases) {
     const std::vector<std::uint8_t> chunk = oneColourLosslessChunk(c.pixel, c.width, c.height);
     ASSERT_EQ(chunk.size() % 2, 0u);
@@ -212,7 +214,7 @@ TEST(OneColourWebP, DecodesToEveryPixelOfItsColourAtItsSize) {
     ASSERT_NE(argb, nullptr) << c.width << "x" << c.height;
     EXPECT_EQ(width, c.width);
     EXPECT_EQ(height, c.height);
-    const std::uint8_t expected[4] = {0xFF, static_cast<std::uint8_t>(c.pixel >> 16),
+    const std::uint8_t expected[4] = {static_cast<std::uint8_t>(c.pixel >> 24), static_cast<std::uint8_t>(c.pixel >> 16),
                                       static_cast<std::uint8_t>(c.pixel >> 8), static_cast<std::uint8_t>(c.pixel)};
     std::size_t wrong = 0;
     for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i)

@@ -2,12 +2,16 @@
 // each other and from the ink, the grids' lines where each grid has them,
 // the ghost under an unwritten cell, an export whose frames follow the
 // playback, a window's picture drawn ahead and composed cell by cell that
-// equals the picture composed afresh wherever the playback goes, and a
-// cancelled export that leaves no file and keeps an old one.
+// equals the picture composed afresh wherever the playback goes, a
+// cancelled export that leaves no file and keeps an old one, and a
+// transparent ground kept by the files that can hold it, read back by
+// decoders we did not write.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "drawing/raster/pixel_arithmetic.h"
+#include "../export/decoders.h"
 #include "export/export_error.h"
 #include "export/frame_writer.h"
 #include "playback/playback_export.h"
@@ -180,6 +184,90 @@ TEST(PlaybackExport, ACancelledExportLeavesNoFileAndKeepsAnOldOne) {
   ASSERT_EQ(left.size(), 1u);
   EXPECT_EQ(left[0], "old.gif");
   EXPECT_EQ(testing::readFile(request.output), "old");
+}
+
+// The writing of two cells in a red ink (black would hide colours
+// premultiplied twice) exported over ground into file, as the Studio saves
+// it, and the notes the export leaves.
+struct Saved {
+  fs::path file;
+  std::vector<std::string> notes;
+};
+Saved saveTwoCells(const fs::path& file, const RgbImage& ground) {
+  WritingSession session(twoCells(), DrawingStyle(0, {190, 40, 30}));
+  PlaybackExport request;
+  request.output = file;
+  request.ground = ground;
+  request.fps = 10;
+  request.hold = std::chrono::milliseconds(200);
+  exportPlayback(session, request);
+  return {file, exportNotes(request)};
+}
+
+// Premultiplied 0xAARRGGBB of a decoded straight pixel.
+std::uint32_t premultiplied(std::uint32_t straight) {
+  return raster::premultiply(straight & 0xFFFFFF, straight >> 24);
+}
+
+// Checks a picture decoded from a transparent export against the same
+// writing exported over white: nothing away from the ink, the ink where it
+// is whole as it was, and its edges as much of it as over white.
+void expectTransparentWriting(const RgbImage& decoded, const RgbImage& overWhite, const std::string& what) {
+  ASSERT_EQ(decoded.bounds(), overWhite.bounds()) << what;
+  int clear = 0, whole = 0, edge = 0;
+  for (std::size_t i = 0; i < decoded.pixels.size(); ++i) {
+    const std::uint32_t p = decoded.pixels[i], white = overWhite.pixels[i];
+    const std::uint32_t alpha = p >> 24;
+    if (white == 0xFFFFFFFF) {
+      ASSERT_EQ(alpha, 0u) << what << ": pixel " << i << " away from the ink";
+      ++clear;
+    } else if (alpha == 0xFF) {
+      ASSERT_EQ(p, white) << what << ": pixel " << i << " inside a stroke";
+      ++whole;
+    } else {
+      // Laid over white the edge gives what the export over white gave.
+      const std::uint32_t flat = raster::over(premultiplied(p), 0xFFFFFFFF);
+      for (int shift : {0, 8, 16}) {
+        ASSERT_NEAR(int(flat >> shift & 0xFF), int(white >> shift & 0xFF), 2) << what << ": edge pixel " << i;
+      }
+      ++edge;
+    }
+  }
+  EXPECT_GT(clear, 1000) << what;
+  EXPECT_GT(whole, 50) << what;
+  EXPECT_GT(edge, 20) << what;
+}
+
+TEST(TransparentExport, PngAndWebPKeepTheGroundClearAndTheInkAsItWas) {
+  testing::ScratchFolder scratch;
+  const RgbImage clear(192, 96, 0), white(192, 96);
+  const RgbImage overWhite = testing::decodePng(saveTwoCells("white.png", white).file);
+  const Saved png = saveTwoCells("clear.png", clear), webp = saveTwoCells("clear.webp", clear);
+  EXPECT_TRUE(png.notes.empty());
+  EXPECT_TRUE(webp.notes.empty());
+  expectTransparentWriting(testing::decodePng(png.file), overWhite, "PNG");
+  const testing::DecodedAnimation animation = testing::decodeWebP(webp.file);
+  ASSERT_GT(animation.frames.size(), 2u);
+  expectTransparentWriting(animation.frames.back().picture, overWhite, "WebP's last frame");
+  const RgbImage& first = animation.frames.front().picture;
+  EXPECT_TRUE(std::all_of(first.pixels.begin(), first.pixels.end(), [](std::uint32_t p) { return p >> 24 == 0; }))
+      << "nothing is written at the start";
+  // Each frame replaces its part: a later frame keeps the ground clear.
+  const RgbImage& middle = animation.frames[animation.frames.size() / 2].picture;
+  EXPECT_EQ(middle.at(0, 0) >> 24, 0u);
+}
+
+TEST(TransparentExport, FilesThatCannotHoldItAreWrittenOverWhiteAndSaySo) {
+  testing::ScratchFolder scratch;
+  const RgbImage clear(192, 96, 0), white(192, 96);
+  const Saved gif = saveTwoCells("clear.gif", clear), video = saveTwoCells("clear.webm", clear);
+  EXPECT_EQ(testing::readFile(gif.file), testing::readFile(saveTwoCells("white.gif", white).file));
+  EXPECT_EQ(testing::readVideo(video.file).lastFrame, testing::readVideo(saveTwoCells("white.webm", white).file).lastFrame);
+  ASSERT_EQ(gif.notes.size(), 1u);
+  EXPECT_NE(gif.notes[0].find("GIF"), std::string::npos) << gif.notes[0];
+  ASSERT_EQ(video.notes.size(), 1u);
+  EXPECT_NE(video.notes[0].find("WEBM"), std::string::npos) << video.notes[0];
+  EXPECT_TRUE(saveTwoCells("white2.gif", white).notes.empty());
 }
 
 }  // namespace
