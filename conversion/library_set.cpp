@@ -8,6 +8,7 @@
 
 #include "core/utf8.h"
 #include "data_files/file_writing.h"
+#include "data_files/tradition.h"
 #include "glyph_svg.h"
 #include "library/character_library.h"
 #include "library/library_writer.h"
@@ -57,10 +58,10 @@ std::string foldersOf(const fs::path& source, const Tradition& tradition) {
 
 const std::vector<Tradition>& traditions() {
   static const std::vector<Tradition> all{
-      {"ja", {"svg-ja", "svg-kana"}, "文字集.smlib"},
-      {"zh-Hans", {"svg-zh-hans"}, "文字集-zh-Hans.smlib"},
-      {"zh-Hant", {"svg-zh-hant"}, "文字集-zh-Hant.smlib"},
-      {"ko", {"svg-ko"}, "文字集-ko.smlib"},
+      {"ja", {"svg-ja", "svg-kana"}, libraryFileName(sumimai::Tradition::Japanese)},
+      {"zh-Hans", {"svg-zh-hans"}, libraryFileName(sumimai::Tradition::Mainland)},
+      {"zh-Hant", {"svg-zh-hant"}, libraryFileName(sumimai::Tradition::Taiwan)},
+      {"ko", {"svg-ko"}, libraryFileName(sumimai::Tradition::Korean)},
   };
   return all;
 }
