@@ -13,13 +13,18 @@ namespace {
 // (at most; each at a stroke's start). The ink brush keeps every stroke's
 // start, the only places it can go on from.
 constexpr int kKeptPerCharacter = 6;
+// Past its deadline, a drawing ahead goes on to the next stroke's start, or
+// stops within a stroke once it has drawn this many calls (so that it always
+// gets on, however late it is asked).
+constexpr int kLeastCallsPerSlice = 256;
 
 }  // namespace
 
 // Draws from a kept state: calls up to skip are charged only, the ink
-// begins as the state's, and the drawing ends (by throwing Stop) at the
-// first call past stop, or at a stroke's start once the deadline has
-// passed. The ink at each stroke's start is handed to keep.
+// begins as the state's (and the brush, within a stroke), and the drawing
+// ends (by throwing Stop) at the first call past stop, or once the deadline
+// has passed (at a stroke's start, or within a stroke after enough calls).
+// The ink at each stroke's start is handed to keep.
 class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
  public:
   struct Stop {};
@@ -27,7 +32,8 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
   StoppingCanvas(CellInk& owner, const State& from, Duration stop, Deadline deadline, bool keeps)
       : InkOnlyCanvas({}, owner.options_.devicePixelsPerTwip),
         owner_(owner), from_(from), stop_(stop), deadline_(deadline), reached_(stop), keeps_(keeps) {
-    useStrokeBrush(from.time);
+    if (from.painter) setRingPainter(from.painter->clone());
+    else useStrokeBrush(from.time);
   }
   // Where the drawing stopped: the time asked for, or the stroke's start
   // where the deadline stopped it.
@@ -74,15 +80,21 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
     // moving on from the last one found.
     const auto& starts = owner_.strokeStarts_;
     while (nextStart_ < starts.size() && starts[nextStart_] < now) ++nextStart_;
-    if (nextStart_ < starts.size() && starts[nextStart_] == now && now > from_.time) {
+    // A stroke that begins here takes a fresh brush, also when the brush
+    // carried over from the state stopped just before it.
+    if (nextStart_ < starts.size() && starts[nextStart_] == now && (now > from_.time || from_.painter)) {
       useStrokeBrush(now);
       if (keeps_) owner_.keep(now, ink());
-      if (deadline_ && std::chrono::steady_clock::now() >= *deadline_) {
-        reached_ = now;
-        throw Stop{};
-      }
+      if (calls_ > 0) stopAtTheDeadline(now);
     }
+    if (++calls_ > kLeastCallsPerSlice) stopAtTheDeadline(now);
     return true;
+  }
+  void stopAtTheDeadline(Duration now) {
+    if (deadline_ && std::chrono::steady_clock::now() >= *deadline_) {
+      reached_ = now;
+      throw Stop{};
+    }
   }
   // The brush for the stroke starting at `time`: the ink brush anew, seeded
   // by the stroke's number (what the stroke before left settles first).
@@ -111,6 +123,7 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
   Duration reached_;
   bool keeps_;
   std::size_t nextStart_ = 0;  // into the owner's stroke starts
+  int calls_ = 0;              // drawn by this canvas
 };
 
 CellInk::CellInk(const CharacterStrokes& strokes, PixelRect cell, Framing framing, DrawingStyle style,
@@ -136,12 +149,12 @@ const CellInk::State* CellInk::latestBefore(Duration offset) const {
   const auto kept = kept_.upper_bound(offset);
   if (kept != kept_.begin()) best = &std::prev(kept)->second;
   const auto later = [&best](const State& s) { return !best || s.time >= best->time; };
-  // The ink brush carries its load along a stroke: it goes on only from a
-  // stroke's start, where it starts afresh. The finished ink being prepared
-  // always stands at one.
-  const bool resumable = options_.brush.kind == BrushKind::Round;
-  if (resumable && drawn_ && current_.time <= offset && later(current_)) best = &current_;
-  if (finishedStarted_ && finished_.time <= offset && later(finished_)) best = &finished_;
+  // The ink brush carries its load along a stroke: it goes on from a kept
+  // stroke's start, where it starts afresh, or from a state that holds the
+  // brush as it stood.
+  const auto resumable = [this](const State& s) { return options_.brush.kind == BrushKind::Round || s.painter; };
+  if (drawn_ && current_.time <= offset && later(current_) && resumable(current_)) best = &current_;
+  if (finishedStarted_ && finished_.time <= offset && later(finished_) && resumable(finished_)) best = &finished_;
   return best;
 }
 
@@ -152,7 +165,7 @@ void CellInk::keep(Duration time, const InkLayer& ink) {
     const Duration before = next == kept_.begin() ? Duration{0} : std::prev(next)->first;
     if (time - before < duration_ / kKeptPerCharacter) return;
   }
-  kept_.emplace(time, State{time, ink});
+  kept_.emplace(time, State{time, ink, nullptr});
 }
 
 CellInk::Duration CellInk::draw(Duration offset, State& into, Deadline deadline) {
@@ -168,7 +181,9 @@ CellInk::Duration CellInk::draw(Duration offset, State& into, Deadline deadline)
     drawCharacterInCell(*strokes_, own, framing_, canvas, {style_.speed, style_.ink, std::nullopt, 1});
   } catch (const StoppingCanvas::Stop&) {
   }
-  into = {canvas.reached(), std::move(canvas.ink())};
+  std::shared_ptr<const RingPainter> painter;
+  if (canvas.ringPainter()) painter = canvas.ringPainter()->clone();
+  into = {canvas.reached(), std::move(canvas.ink()), std::move(painter)};
   return into.time;
 }
 

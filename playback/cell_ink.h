@@ -64,6 +64,10 @@ class CellInk {
   struct State {
     Duration time{0};
     InkLayer ink;
+    // The ink brush as it stood at `time`, to go on from there (none in the
+    // states kept at strokes' starts, where a brush starts afresh, and for
+    // the round brush, which carries nothing along).
+    std::shared_ptr<const RingPainter> painter;
   };
   class StoppingCanvas;
   using Deadline = std::optional<std::chrono::steady_clock::time_point>;

@@ -30,6 +30,7 @@ class InkBrush : public RingPainter {
   void otherCall(InkLayer& ink) override;
   void settle(InkLayer& ink) override;
   void setPaperOrigin(int x, int y) override;
+  std::unique_ptr<RingPainter> clone() const override { return std::make_unique<InkBrush>(*this); }
 
   const BrushTrack& track() const { return track_; }
 

@@ -4,6 +4,8 @@
 // So a brush changes only the pixels, never the calls or their timing.
 #pragma once
 
+#include <memory>
+
 #include "core/geometry.h"
 #include "ink_layer.h"
 
@@ -30,6 +32,9 @@ class RingPainter {
   // Where the ink's pixel (0, 0) lies on the paper (a picture's pixels), so
   // that a texture of the paper stays in place from one canvas to the next.
   virtual void setPaperOrigin(int x, int y) = 0;
+  // A painter in the same state: given the calls this one is given from
+  // now on, it paints what this one would.
+  virtual std::unique_ptr<RingPainter> clone() const = 0;
 };
 
 }  // namespace sumimai

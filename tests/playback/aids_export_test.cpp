@@ -130,7 +130,7 @@ TEST(PlaybackExport, AWindowDrawingAheadShowsWhatAnExportComposesWhereverThePlay
   CellComposer window(session, every, {255, 255, 255}, CellComposer::Finishing::DrawnAhead);
   std::vector<std::optional<CellLook>> shown(2);
   RgbImage picture = ground;
-  // The window's frame: the cells whose look changed, then a stroke drawn
+  // The window's frame: the cells whose look changed, then a slice drawn
   // ahead (the deadline has always passed).
   const auto frame = [&] {
     for (std::size_t i = 0; i < 2; ++i) {
@@ -142,7 +142,7 @@ TEST(PlaybackExport, AWindowDrawingAheadShowsWhatAnExportComposesWhereverThePlay
   };
   frame();
   EXPECT_FALSE(window.lookOf(1).finished);  // the ghost comes a frame or more later
-  for (int k = 0; k < 20 && !(session.finishedReady(0) && session.finishedReady(1)); ++k) frame();
+  for (int k = 0; k < 400 && !(session.finishedReady(0) && session.finishedReady(1)); ++k) frame();
   ASSERT_TRUE(session.finishedReady(0) && session.finishedReady(1));
 
   const DrawingClock::Duration total = session.playback().total();

@@ -70,12 +70,13 @@ void CellInkTest::expectTheSameByAnyRoute(const CellInkOptions& options) {
   (void)played.finished();
   EXPECT_EQ(coverageOf(played.at(within)), forwards);  // back, from the stroke's start kept
   EXPECT_EQ(coverageOf(played.finished()), coverageOf(fresh(options).finished()));
-  // Drawn ahead a stroke at a time (the deadline always passed), the
-  // finished ink is the same, and the ink at a time still is too.
+  // Drawn ahead a slice at a time (the deadline always passed: each slice
+  // ends at a stroke's start or within a long stroke), the finished ink is
+  // the same, and the ink at a time still is too.
   CellInk ahead = fresh(options);
   int slices = 1;
   while (!ahead.prepareFinished(std::chrono::steady_clock::now())) ++slices;
-  EXPECT_EQ(slices, static_cast<int>(t.strokes.size()));
+  EXPECT_GE(slices, static_cast<int>(t.strokes.size()));
   EXPECT_EQ(coverageOf(ahead.finished()), coverageOf(played.finished()));
   EXPECT_EQ(coverageOf(ahead.at(within)), forwards);
 
