@@ -468,6 +468,9 @@ Options:
                      error (default): refused, naming it
   --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
   --ground R,G,B     a plain ground of this colour
+  --ground transparent
+                     no ground: clear where there is no ink, in WebP and
+                     PNG; the other formats are written on white, with a note
   --background FILE  a picture as the ground, stretched to the picture
                      (default ground: Picture2.jpg of the working folder
                      when it is there, else white)
@@ -545,6 +548,9 @@ INPUT は次のどれか 1 種類:
                      error（既定）: 名前を挙げて拒む
   --ink R,G,B        墨の色（既定: 設定.dat の色、なければ黒）
   --ground R,G,B     この色の無地の地
+  --ground transparent
+                     地なし: WebP と PNG では墨のないところが透明になる。
+                     ほかの形式は白地に書き、その旨を知らせる
   --background FILE  地にする画像。画像全体に引き伸ばす（既定の地: 作業
                      フォルダに Picture2.jpg があればそれ、なければ白）
   --hold SECONDS     書き上がりを見せる長さ、0..60（既定 1.5）
