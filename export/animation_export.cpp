@@ -21,6 +21,7 @@ class ReportingWriter : public FrameWriter {
   }
   void finish(std::int64_t frameCount) override { writer_.finish(frameCount); }
   bool readsRows() const override { return writer_.readsRows(); }
+  void addChangesAhead(const PictureRows& rows, PixelRect rect) override { writer_.addChangesAhead(rows, rect); }
 
  private:
   FrameWriter& writer_;

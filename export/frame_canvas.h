@@ -8,14 +8,22 @@
 // calls changed are composed, once each.
 //
 // For a writer that reads rows (a video encoder, which keeps the picture in
-// its own planes) the canvas keeps no picture while the first window is
-// drawn: it composes the rows the writer reads from the ground and the ink.
-// Placing a second window makes the picture then (ground and the first
-// window's ink), as the earlier drawing must stay. So a one-character video
-// holds no copy of the picture beside the ink and the encoder's.
+// its own planes) the canvas keeps no picture: it composes the rows the
+// writer reads from the ground and the ink. A window placed apart from the
+// windows before it (the next cell of a composition) lets the earlier ink
+// go, as the writer holds it and later frames change only within the new
+// window: the changes not yet handed over go to the writer ahead of their
+// frame, and only the earlier ink on a window's outermost pixels stays (a
+// writer may read one pixel beyond a changed rectangle). So a video of any
+// number of characters holds no copy of the picture beside the ink and the
+// encoder's. A window over the first one (the same cell drawn again) makes
+// the canvas keep the picture from then on; one over a window whose ink
+// has gone cannot be composed, and throws std::logic_error (cells never
+// overlap).
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "drawing/raster/ink_only_canvas.h"
 #include "frame_writer.h"
@@ -62,6 +70,8 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas, private PictureRows
   void emitFrame();
   void restoreGround(PixelRect area);
   void keepPicture();
+  void leaveWindow(PixelRect next);
+  void keepEdges();
   // The rows of the picture composed from the ground and the ink (PictureRows).
   const std::uint32_t* row(int y, int left, int right, std::uint32_t* scratch) const override;
 
@@ -73,6 +83,13 @@ class FrameCanvas : public InkOnlyCanvas, public CellCanvas, private PictureRows
   const InkLayer* shownInk_ = nullptr;  // the ink of the frame being handed over
   RgbImage picture_;
   PixelRect window_;
+  PixelRect windowInk_;  // the picture pixels the present window has changed
+  std::vector<PixelRect> earlierWindows_;  // their ink held by the writer alone
+  struct Edge {
+    PixelRect rect;
+    RgbImage pixels;
+  };
+  std::vector<Edge> edges_;  // earlier ink on their windows' outermost pixels
   PixelRect changed_;  // picture pixels changed since the last frame
   int fps_;
   FrameWriter& writer_;

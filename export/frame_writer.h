@@ -28,10 +28,15 @@ class FrameWriter {
   virtual ~FrameWriter() = default;
   // Frames 0, 1, 2, ... one after another; frame 0 changes the whole picture.
   virtual void add(const Frame& frame) = 0;
-  // Whether the writer reads only the changed rows of each frame through
-  // Frame::rows while add() runs, and never keeps the picture: the canvas
-  // then need not keep a whole picture of its own.
+  // Whether the writer reads only the changed rows of each frame (within
+  // one pixel of the changed rectangle) through Frame::rows while add()
+  // runs, and never keeps the picture: the canvas then need not keep a whole
+  // picture of its own.
   virtual bool readsRows() const { return false; }
+  // For a writer that reads rows: the next frame changes rect too, whatever
+  // its own rectangle says. The rows are read now, as they cannot be
+  // composed later.
+  virtual void addChangesAhead(const PictureRows& /*rows*/, PixelRect /*rect*/) {}
   // The animation ends where frame `frameCount` would begin; writes what is
   // left. Throws ExportError when the file cannot be written.
   virtual void finish(std::int64_t frameCount) = 0;

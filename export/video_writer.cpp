@@ -141,15 +141,25 @@ VideoWriter::~VideoWriter() = default;
 // the next that changes something (each keeps its time on the frame grid),
 // which spares the encoder the pauses and the hold.
 void VideoWriter::add(const Frame& frame) {
-  if (frame.changed.empty()) return;
+  const ImageRows whole(frame.picture);
+  if (!frame.changed.empty()) convert(frame.rows ? *frame.rows : whole, frame.changed);
+  else if (!changedAhead_) return;
+  changedAhead_ = false;
+  encoder_->picture->pts = frame.index;
+  encoder_->send(encoder_->picture.get());
+}
+
+void VideoWriter::addChangesAhead(const PictureRows& rows, PixelRect rect) {
+  convert(rows, rect);
+  changedAhead_ = true;
+}
+
+void VideoWriter::convert(const PictureRows& rows, PixelRect rect) {
   AVFrame* picture = encoder_->picture.get();
   encoder_->check(av_frame_make_writable(picture), "frame");
-  const ImageRows whole(frame.picture);
-  convertToYuv420(frame.rows ? *frame.rows : whole, {picture->width, picture->height}, frame.changed,
+  convertToYuv420(rows, {picture->width, picture->height}, rect,
                   {picture->data[0], picture->data[1], picture->data[2], picture->linesize[0],
                    picture->linesize[1], picture->linesize[2]});
-  picture->pts = frame.index;
-  encoder_->send(picture);
 }
 
 // The last picture once more as the last frame, so that the video lasts

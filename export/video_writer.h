@@ -21,11 +21,16 @@ class VideoWriter : public FrameWriter {
 
   void add(const Frame& frame) override;
   bool readsRows() const override { return true; }  // the encoder's own planes hold the picture
+  void addChangesAhead(const PictureRows& rows, PixelRect rect) override;
   void finish(std::int64_t frameCount) override;
 
  private:
+  // Converts rect of rows into the encoder's planes.
+  void convert(const PictureRows& rows, PixelRect rect);
+
   struct Encoder;
   std::unique_ptr<Encoder> encoder_;
+  bool changedAhead_ = false;  // the planes hold changes not encoded yet
 };
 
 }  // namespace sumimai

@@ -46,7 +46,8 @@ RgbImage toRgb(const AVFrame* frame) {
   SwsContext* scaler = sws_getContext(frame->width, frame->height, static_cast<AVPixelFormat>(frame->format),
                                       frame->width, frame->height, AV_PIX_FMT_RGBA, SWS_POINT, nullptr, nullptr,
                                       nullptr);
-  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(frame->width) * frame->height * 4);
+  // swscale's vector code may write a little past the last row.
+  std::vector<std::uint8_t> rgba(static_cast<std::size_t>(frame->width) * frame->height * 4 + 64);
   std::uint8_t* out = rgba.data();
   const int stride = frame->width * 4;
   sws_scale(scaler, frame->data, frame->linesize, 0, frame->height, &out, &stride);

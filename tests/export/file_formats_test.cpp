@@ -93,6 +93,39 @@ TEST_F(FileFormats, AllFormatsLastAsLongAsTheDrawingAndTheHold) {
   EXPECT_EQ(readVideo("small.webm").codec, "vp9");
 }
 
+// The mean difference of the colour components of two pictures within rect.
+double meanDifference(const RgbImage& a, const RgbImage& b, PixelRect rect) {
+  double sum = 0;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      for (int shift : {0, 8, 16}) sum += std::abs(int(a.at(x, y) >> shift & 0xFF) - int(b.at(x, y) >> shift & 0xFF));
+    }
+  }
+  return sum / (3.0 * rect.width() * rect.height());
+}
+
+TEST_F(FileFormats, VideosOfSeveralCellsEndOnTheStill) {
+  // Three characters in a row: each later cell is drawn while the encoder
+  // alone holds the ink of the cells before it.
+  ExportRequest r = requestFor(std::vector<StrokeSource>(3, smallCharacter()), {120, 48}, "three.png",
+                               WritingDirection::Rows);
+  r.style.ink = {40, 20, 90};
+  r.ground.colour = {250, 240, 220};
+  exportWriting(r);
+  const RgbImage still = decodePng("three.png");
+  ASSERT_GT(meanDifference(still, RgbImage(120, 48, opaquePixel({250, 240, 220})), r.composition.characters[2].cell), 10);
+  for (const char* video : {"three.mp4", "three.webm"}) {
+    r.output = video;
+    exportWriting(r);
+    const RgbImage last = readVideo(video).lastFrame;
+    ASSERT_EQ(last.pixels.size(), still.pixels.size()) << video;
+    // A cell without its ink would be some 10 levels off.
+    for (const PlacedCharacter& placed : r.composition.characters) {
+      EXPECT_LT(meanDifference(last, still, placed.cell), 5) << video << " at " << placed.cell.left;
+    }
+  }
+}
+
 TEST_F(FileFormats, Mp4HasItsIndexBeforeItsData) {
   exportWriting(request("small.mp4"));
   const VideoFacts facts = readVideo("small.mp4");

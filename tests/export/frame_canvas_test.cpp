@@ -2,6 +2,7 @@
 // how many frames there are; and the timeline of the formats whose frames
 // have their own durations.
 #include <cstring>
+#include <stdexcept>
 #include <gtest/gtest.h>
 
 #include "drawing/raster/pixel_arithmetic.h"
@@ -203,30 +204,35 @@ class RowReadingWriter : public FrameWriter {
   bool readsRows() const override { return true; }
   void add(const Frame& f) override {
     EXPECT_TRUE(f.picture.pixels.empty() || f.rows) << "frame " << f.index;
-    std::vector<std::uint32_t> scratch(static_cast<std::size_t>(shown_.width));
-    const PixelRect c = f.changed;
-    for (int y = c.top; y < c.bottom; ++y) {
-      const std::uint32_t* row = f.rows->row(y, c.left, c.right, scratch.data());
-      std::copy(row, row + (c.right - c.left), shown_.row(y) + c.left);
-    }
+    if (!f.changed.empty()) read(*f.rows, f.changed);
     frames.push_back(shown_);
   }
+  void addChangesAhead(const PictureRows& rows, PixelRect rect) override { read(rows, rect); }
   void finish(std::int64_t) override {}
   std::vector<RgbImage> frames;
 
  private:
+  // The rectangle one pixel wider on every side (within the picture), as a
+  // 4:2:0 conversion reads the pixels it pairs.
+  void read(const PictureRows& rows, PixelRect rect) {
+    const PixelRect c = raster::intersect({rect.left - 1, rect.top - 1, rect.right + 1, rect.bottom + 1}, shown_.bounds());
+    std::vector<std::uint32_t> scratch(static_cast<std::size_t>(shown_.width));
+    for (int y = c.top; y < c.bottom; ++y) {
+      const std::uint32_t* row = rows.row(y, c.left, c.right, scratch.data());
+      std::copy(row, row + (c.right - c.left), shown_.row(y) + c.left);
+    }
+  }
   RgbImage shown_;
 };
 
 TEST(FrameCanvas, AWriterReadingRowsSeesThePicturesAWriterOfWholePicturesSees) {
-  // Two cells (the second makes the canvas keep the first one's ink in a
-  // picture of its own) and one, over a plain ground and a pictured one,
-  // with either brush.
+  // One, two and three cells (each later one lets the ink before it go),
+  // over a plain ground and a pictured one, with either brush.
   RgbImage paper(120, 48);
   for (int y = 0; y < paper.height; ++y)
     for (int x = 0; x < paper.width; ++x) paper.row(y)[x] = opaquePixel({200 + x % 50, 190 + y, 180 + (x * y) % 40});
   for (const RgbImage& ground : {RgbImage(120, 48, opaquePixel({250, 240, 220})), paper}) {
-    for (std::size_t cells : {1u, 2u}) {
+    for (std::size_t cells : {1u, 2u, 3u}) {
       for (BrushKind brush : {BrushKind::Round, BrushKind::Ink}) {
         ExportRequest request = requestFor(std::vector<StrokeSource>(cells, smallCharacter()), {120, 48},
                                            "unused.mp4", WritingDirection::Rows);
@@ -239,6 +245,9 @@ TEST(FrameCanvas, AWriterReadingRowsSeesThePicturesAWriterOfWholePicturesSees) {
           canvas.clock().setCallCost(150us);
           drawRequest(request, canvas);
           canvas.finish(100ms);
+          if (writer == &rows) {
+            EXPECT_TRUE(canvas.picture().pixels.empty()) << cells << " cells: a picture was kept";
+          }
         }
         ASSERT_GT(whole.frames.size(), 10u);
         ASSERT_EQ(rows.frames.size(), whole.frames.size());
@@ -249,6 +258,41 @@ TEST(FrameCanvas, AWriterReadingRowsSeesThePicturesAWriterOfWholePicturesSees) {
       }
     }
   }
+}
+
+// Two rings in each window in turn, the second reaching its edges, at 10
+// frames a second and 40 ms a call, on a canvas handing its frames to
+// `writer`: each window is placed before the frame that shows its ink.
+void drawInWindows(const std::vector<PixelRect>& windows, FrameWriter& writer) {
+  FrameCanvas canvas(RgbImage(60, 40, opaquePixel({250, 240, 220})), 10, writer);
+  canvas.clock().setCallCost(40ms);
+  for (const PixelRect w : windows) {
+    canvas.place(canvasOfWindow({w.width() * 15.0f, w.height() * 15.0f}), w);
+    canvas.drawRing({{80, 90}, 40, {20, 10, 60}});
+    canvas.drawRing({{150, 150}, 148, {20, 10, 60}});
+  }
+  canvas.finish(0ms);
+}
+
+TEST(FrameCanvas, WindowsApartOrOverTheFirstShowTheSameToAWriterReadingRows) {
+  const PixelRect a{0, 0, 20, 20}, right{20, 0, 40, 20}, below{0, 20, 20, 40}, far{40, 20, 60, 40};
+  const PixelRect overA{10, 5, 30, 25};
+  for (const std::vector<PixelRect>& windows : {std::vector<PixelRect>{a, right}, {a, right, below}, {a, far, right},
+                                                {a, a}, {a, overA}, {a, overA, far}}) {
+    KeepingWriter whole;
+    RowReadingWriter rows({60, 40});
+    drawInWindows(windows, whole);
+    drawInWindows(windows, rows);
+    ASSERT_EQ(rows.frames.size(), whole.frames.size()) << windows.size() << " windows";
+    for (std::size_t k = 0; k < whole.frames.size(); ++k) {
+      ASSERT_TRUE(samePicture(rows.frames[k], whole.frames[k].picture)) << windows.size() << " windows, frame " << k;
+    }
+    EXPECT_NE(whole.frames.back().picture, whole.frames.front().picture);
+  }
+  // Over a window whose ink the writer alone holds: refused rather than
+  // drawn over the ground.
+  RowReadingWriter rows({60, 40});
+  EXPECT_THROW(drawInWindows({a, right, overA}, rows), std::logic_error);
 }
 
 // A timeline whose parts are the pixels themselves, row after row.
