@@ -1,6 +1,7 @@
 #include "export_options.h"
 
 #include "brush_options.h"
+#include "locale_options.h"
 #include "core/page_grid.h"
 #include "core/user_language.h"
 #include "strict_values.h"
@@ -92,6 +93,7 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   line.value("--hold", [&o](const std::string& v) { return setReal("--hold", "the hold", "seconds", o.hold, v, 0, 60); });
   line.value("--quality", [&o](const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); });
   addBrushOptions(line, o.brush);
+  addLocaleOptions(line, o.locale);
   line.value("--sutra", [&o](const std::string& v) { return setSutra(o, v); });
   line.value("--text", [&o](const std::string& v) {
     o.text = v;
@@ -203,6 +205,12 @@ Options:
                      and wet ink where the brush dwells
   --seed N           varies the ink brush's bristles and paper (default 1);
                      the same seed gives the same pictures
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --quiet            nothing on stderr but errors: no progress bar, notes
                      or the closing line that names what was written
   --help             this text

@@ -7,6 +7,7 @@
 
 #include "core/geometry.h"
 #include "drawing/ink_brush/brush_choice.h"
+#include "writing/character_lookup.h"
 #include "tool_command_line.h"
 #include "writing/composition.h"
 #include "writing/layout.h"
@@ -37,6 +38,7 @@ struct ExportOptions {
   std::optional<bool> loop;
   std::optional<int> quality;
   BrushChoice brush;
+  LookupChoice locale;
   bool quiet = false;
 };
 

@@ -76,7 +76,7 @@ Composition compositionFrom(const ExportOptions& o, const DataPlaces& places, co
     return written(composeSources(files, layout), o, layout);
   }
   const std::vector<TextCharacter> text = textOf(o, places);
-  const CharacterLookup lookup = standardLookup(places);
+  const CharacterLookup lookup = standardLookup(places, o.locale);
   return written(composeCharacters(text, lookup, layout), o, layout);
 }
 
