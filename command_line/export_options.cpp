@@ -1,6 +1,7 @@
 #include "export_options.h"
 
 #include "brush_options.h"
+#include "locale_options.h"
 #include "core/page_grid.h"
 #include "core/user_language.h"
 #include "strict_values.h"
@@ -81,7 +82,10 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
     return problem;
   });
   line.value("--ink", [&o](const std::string& v) { return take(o.ink, rgbColour("--ink", v)); });
-  line.value("--ground", [&o](const std::string& v) { return take(o.ground, rgbColour("--ground", v)); });
+  line.value("--ground", [&o](const std::string& v) {
+    o.transparentGround = v == "transparent";
+    return o.transparentGround ? std::string() : take(o.ground, rgbColour("--ground", v));
+  });
   line.value("--background", [&o](const std::string& v) {
     o.background = v;
     return std::string();
@@ -89,6 +93,7 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   line.value("--hold", [&o](const std::string& v) { return setReal("--hold", "the hold", "seconds", o.hold, v, 0, 60); });
   line.value("--quality", [&o](const std::string& v) { return setWhole("--quality", o.quality, v, 0, 100); });
   addBrushOptions(line, o.brush);
+  addLocaleOptions(line, o.locale);
   line.value("--sutra", [&o](const std::string& v) { return setSutra(o, v); });
   line.value("--text", [&o](const std::string& v) {
     o.text = v;
@@ -100,7 +105,7 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
 std::string checkTogether(ExportOptions& o, std::vector<std::string>& positional, bool once, bool loop) {
   if (once && loop) return userText(kContext, "--once and --loop exclude each other");
   if (once || loop) o.loop = loop;
-  if (o.ground && o.background) return userText(kContext, "--ground and --background exclude each other");
+  if ((o.ground || o.transparentGround) && o.background) return userText(kContext, "--ground and --background exclude each other");
   if (o.duration && *o.duration <= o.hold) return userText(kContext, "--duration must be longer than --hold");
   if (positional.empty()) return userText(kContext, "no output file named (the last argument)");
   o.output = positional.back();
@@ -184,6 +189,9 @@ Options:
                      error (default): refused, naming it
   --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
   --ground R,G,B     a plain ground of this colour
+  --ground transparent
+                     no ground: clear where there is no ink, in WebP and
+                     PNG; the other formats are written on white, with a note
   --background FILE  a picture as the ground, stretched to the picture
                      (default ground: Picture2.jpg of the working folder
                      when it is there, else white)
@@ -197,6 +205,12 @@ Options:
                      and wet ink where the brush dwells
   --seed N           varies the ink brush's bristles and paper (default 1);
                      the same seed gives the same pictures
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --quiet            nothing on stderr but errors: no progress bar, notes
                      or the closing line that names what was written
   --help             this text

@@ -7,6 +7,7 @@
 
 #include "core/geometry.h"
 #include "drawing/ink_brush/brush_choice.h"
+#include "writing/character_lookup.h"
 #include "tool_command_line.h"
 #include "writing/composition.h"
 #include "writing/layout.h"
@@ -29,6 +30,7 @@ struct ExportOptions {
   std::optional<int> perLine;
   std::optional<Rgb> ink;
   std::optional<Rgb> ground;
+  bool transparentGround = false;  // --ground transparent
   std::optional<std::string> background;
   double hold = 1.5;
   std::optional<double> duration;  // the whole export's length in seconds, the hold included
@@ -36,6 +38,7 @@ struct ExportOptions {
   std::optional<bool> loop;
   std::optional<int> quality;
   BrushChoice brush;
+  LookupChoice locale;
   bool quiet = false;
 };
 

@@ -40,12 +40,14 @@ ModelCharacter modelOf(const CharacterStrokes& strokes) {
 ModelFound findModel(const CharacterLookup& lookup, std::string_view character) {
   const std::string name(character);
   const std::optional<StrokeSource> source = lookup.find(character, WritingDirection::Columns);
-  if (!source) return {{}, "no stroke data for " + name};
+  if (!source) return {{}, lookup.whyMissing(character), {}};
   StrokesLoaded loaded = loadStrokes(*source);
-  if (!loaded.strokes) return {{}, loaded.problem};
+  if (!loaded.strokes) return {{}, loaded.problem, {}};
   ModelCharacter model = modelOf(*loaded.strokes);
-  if (model.strokes.empty()) return {{}, loaded.strokes->origin + ": no strokes drawn for " + name};
-  return {std::move(model), ""};
+  if (model.strokes.empty()) return {{}, loaded.strokes->origin + ": no strokes drawn for " + name, {}};
+  std::vector<std::string> notes;
+  if (lookup.borrowed(*source)) notes = borrowedNotes({{name, *source->tradition}}, lookup.choice().tradition);
+  return {std::move(model), "", std::move(notes)};
 }
 
 }  // namespace sumimai::grading

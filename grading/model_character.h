@@ -30,6 +30,7 @@ ModelCharacter modelOf(const CharacterStrokes& strokes);
 struct [[nodiscard]] ModelFound {
   ModelCharacter model;
   std::string problem;  // not empty when the character has no usable strokes
+  std::vector<std::string> notes;  // the character taken from another tradition than the look-up's
   bool ok() const { return problem.empty(); }
 };
 

@@ -156,6 +156,12 @@ Options:
   --background FILE  picture under the ink, stretched to the canvas
   --brush round|ink  the round brush (default) or the ink brush 墨
   --seed N           the ink brush&apos;s seed (default 1)
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --output-size WxH  the picture scaled smoothly to this size (at most 8192
                      a side)
   --help             this text
@@ -187,6 +193,11 @@ written), 2 for a mistake in the command line.
   --background FILE  墨の下の画像。キャンバスに合わせて引き伸ばす
   --brush round|ink  丸筆（既定）または墨の筆
   --seed N           墨の筆の種（既定 1）
+  --locale ja|zh-Hans|zh-Hant|ko  日本（既定）、中国大陸、台湾、韓国の
+                     字形と筆順。その文字集にない文字は次の文字集から取り
+                     （zh-Hant: zh-Hans、ja。ko: zh-Hant、zh-Hans、ja。ja と
+                     zh-Hans: もう一方）、注意書きで知らせる
+  --strict-locale    それらの文字を使わず、誤りとする
   --output-size WxH  画像をこの大きさになめらかに縮尺する（1 辺 8192 まで）
   --help             この説明
   --version          プログラムの名前と版
@@ -231,7 +242,7 @@ written), 2 for a mistake in the command line.
 <context>
     <name>sumimai-grade</name>
     <message>
-        <source>usage: sumimai-grade [--locale L] TRACE.json
+        <source>usage: sumimai-grade [--locale L] [--strict-locale] TRACE.json
 
 Judges a learner&apos;s strokes of one character against its stroke data and
 writes the judgement as JSON to standard output.
@@ -239,15 +250,19 @@ writes the judgement as JSON to standard output.
   TRACE.json         the trace as JSON, or - for standard input
 
 Options:
-  --locale L         the writing tradition whose stroke order and shapes
-                     judge the strokes; only ja (Japanese) for now
+  --locale ja|zh-Hans|zh-Hant|ko  the stroke order and shapes that judge
+                     the strokes: Japan&apos;s (default), mainland China&apos;s,
+                     Taiwan&apos;s or Korea&apos;s; a character its library lacks is
+                     judged by the next (zh-Hant: zh-Hans, ja; ko: zh-Hant,
+                     zh-Hans, ja; ja and zh-Hans: the other), with a note
+  --strict-locale    refuse those characters instead
   --help             this text
   --version          the program&apos;s name and version
 
 Exit status: 0 when judged, 1 for input that cannot be judged, 2 for a
 mistake in the command line.
 </source>
-        <translation>使い方: sumimai-grade [--locale L] TRACE.json
+        <translation>使い方: sumimai-grade [--locale L] [--strict-locale] TRACE.json
 
 学習者が書いた 1 文字の画を、その文字の筆順データと比べて判定し、判定を
 JSON で標準出力に書きます。
@@ -255,7 +270,11 @@ JSON で標準出力に書きます。
   TRACE.json         JSON の書き跡。- のときは標準入力
 
 オプション:
-  --locale L         画を判定する筆順と字形の流儀。今は ja（日本）だけ
+  --locale ja|zh-Hans|zh-Hant|ko  画を判定する筆順と字形: 日本（既定）、
+                     中国大陸、台湾、韓国。その文字集にない文字は次の文字集
+                     で判定し（zh-Hant: zh-Hans、ja。ko: zh-Hant、zh-Hans、
+                     ja。ja と zh-Hans: もう一方）、注意書きで知らせる
+  --strict-locale    それらの文字を判定せず、誤りとする
   --help             この説明
   --version          プログラムの名前と版
 
@@ -292,8 +311,8 @@ JSON で標準出力に書きます。
         <translation>TRACE のファイルを 1 つ、または標準入力なら - を指定してください</translation>
     </message>
     <message>
-        <source>--locale %1: only ja (Japanese stroke order and shapes) is available</source>
-        <translation>--locale %1: 使えるのは ja（日本の筆順と字形）だけです</translation>
+        <source>note: %1</source>
+        <translation>注記: %1</translation>
     </message>
 </context>
 <context>
@@ -468,6 +487,9 @@ Options:
                      error (default): refused, naming it
   --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
   --ground R,G,B     a plain ground of this colour
+  --ground transparent
+                     no ground: clear where there is no ink, in WebP and
+                     PNG; the other formats are written on white, with a note
   --background FILE  a picture as the ground, stretched to the picture
                      (default ground: Picture2.jpg of the working folder
                      when it is there, else white)
@@ -481,6 +503,12 @@ Options:
                      and wet ink where the brush dwells
   --seed N           varies the ink brush&apos;s bristles and paper (default 1);
                      the same seed gives the same pictures
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --quiet            nothing on stderr but errors: no progress bar, notes
                      or the closing line that names what was written
   --help             this text
@@ -545,6 +573,9 @@ INPUT は次のどれか 1 種類:
                      error（既定）: 名前を挙げて拒む
   --ink R,G,B        墨の色（既定: 設定.dat の色、なければ黒）
   --ground R,G,B     この色の無地の地
+  --ground transparent
+                     地なし: WebP と PNG では墨のないところが透明になる。
+                     ほかの形式は白地に書き、その旨を知らせる
   --background FILE  地にする画像。画像全体に引き伸ばす（既定の地: 作業
                      フォルダに Picture2.jpg があればそれ、なければ白）
   --hold SECONDS     書き上がりを見せる長さ、0..60（既定 1.5）
@@ -555,6 +586,11 @@ INPUT は次のどれか 1 種類:
   --brush round|ink  丸筆（既定）または墨の筆: 画と時間は同じで、かすれ、
                      紙の目、筆がとどまるところのにじみがある
   --seed N           墨の筆の毛と紙を変える（既定 1）。同じ種なら同じ絵
+  --locale ja|zh-Hans|zh-Hant|ko  日本（既定）、中国大陸、台湾、韓国の
+                     字形と筆順。その文字集にない文字は次の文字集から取り
+                     （zh-Hant: zh-Hans、ja。ko: zh-Hant、zh-Hans、ja。ja と
+                     zh-Hans: もう一方）、注意書きで知らせる
+  --strict-locale    それらの文字を使わず、誤りとする
   --quiet            標準エラー出力には誤りだけを出す: 進み具合、注記、
                      書いたものを挙げる最後の行を出さない
   --help             この説明
@@ -720,6 +756,10 @@ INPUT は次のどれか 1 種類:
         <source>give one kind of input: stroke files, --sutra, --text or --page</source>
         <translation>入力は 1 種類だけにしてください: 筆順ファイル、--sutra、--text、--page</translation>
     </message>
+    <message>
+        <source>--locale is ja, zh-Hans, zh-Hant or ko, not &apos;%1&apos;</source>
+        <translation>--locale には「%1」ではなく ja、zh-Hans、zh-Hant、ko のどれかを指定してください</translation>
+    </message>
 </context>
 <context>
     <name>sumimai-sheet</name>
@@ -752,6 +792,12 @@ Options:
   --no-numbers       no stroke numbers, start dots or arrows
   --brush round|ink  the round brush (default) or the ink brush 墨
   --seed N           the ink brush&apos;s bristles and paper, 0 or more (default 1)
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --help             this text
   --version          the program&apos;s name and version
 
@@ -783,6 +829,11 @@ sumimai-render と同じように名前で探し、データのない文字が�
   --no-numbers       画の番号、書き始めの点、矢印を付けない
   --brush round|ink  丸筆（既定）または墨の筆
   --seed N           墨の筆の穂と紙、0 以上（既定 1）
+  --locale ja|zh-Hans|zh-Hant|ko  日本（既定）、中国大陸、台湾、韓国の
+                     字形と筆順。その文字集にない文字は次の文字集から取り
+                     （zh-Hant: zh-Hans、ja。ko: zh-Hant、zh-Hans、ja。ja と
+                     zh-Hans: もう一方）、注意書きで知らせる
+  --strict-locale    それらの文字を使わず、誤りとする
   --help             この説明
   --version          プログラムの名前と版
 
@@ -829,6 +880,10 @@ sumimai-render と同じように名前で探し、データのない文字が�
     <message>
         <source>unexpected failure: %1</source>
         <translation>思いがけない失敗: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>注記: %1</translation>
     </message>
 </context>
 <context>
@@ -931,6 +986,14 @@ sumimai-render と同じように名前で探し、データのない文字が�
     <message>
         <source>%1 characters do not fit: their cells would be %2 pixels (at least %3)</source>
         <translation>%1 文字が収まりません: ますが %2 ピクセルになります（%3 以上が要ります）</translation>
+    </message>
+    <message>
+        <source>the %1 library does not hold it, and the strokes of %2 are refused (--strict-locale)</source>
+        <translation>%1 の文字集になく、%2 の画は使いません（--strict-locale）</translation>
+    </message>
+    <message>
+        <source>not in the %1 library, written as %2 writes them: %3</source>
+        <translation>%1 の文字集にないため %2 の字形で書いた文字: %3</translation>
     </message>
 </context>
 <context>

@@ -41,9 +41,10 @@ std::vector<fs::path> DataPlaces::strokeFolders() const {
   return folders;
 }
 
-std::vector<fs::path> DataPlaces::libraryFiles() const {
-  std::vector<fs::path> files{workingFolder / kLibraryFileName};
-  for (const fs::path& data : shipped) files.push_back(data / kLibraryFileName);
+std::vector<fs::path> DataPlaces::libraryFiles(Tradition tradition) const {
+  const std::string name = libraryFileName(tradition);
+  std::vector<fs::path> files{workingFolder / name};
+  for (const fs::path& data : shipped) files.push_back(data / name);
   return files;
 }
 

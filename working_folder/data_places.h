@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "data_files/tradition.h"
+
 namespace sumimai {
 
 // The file CMake writes at the top of every build folder: the absolute path
@@ -27,9 +29,9 @@ struct DataPlaces {
   // The stroke folder 般若心経 of the working folder, then those of the
   // shipped data.
   std::vector<std::filesystem::path> strokeFolders() const;
-  // The character library of the working folder, then those of the
+  // The tradition's character library in the working folder, then in the
   // shipped data (whether they exist or not).
-  std::vector<std::filesystem::path> libraryFiles() const;
+  std::vector<std::filesystem::path> libraryFiles(Tradition tradition = Tradition::Japanese) const;
   // A file of the stroke folders (文字2.csv, 般若心経.mem): the first that
   // has it, letter case aside (data_files/file_paths.h), or nothing.
   std::optional<std::filesystem::path> findStrokeFolderFile(std::string_view name) const;

@@ -27,6 +27,7 @@ struct [[nodiscard]] SheetCharacters {
   std::string problem;  // "" or what refuses the text (also: nothing to practise)
   SheetRefusal refusal = SheetRefusal::None;
   std::string character;  // the character refused (NoData)
+  std::vector<std::string> notes;  // the characters taken from another tradition (character_lookup.h)
   bool ok() const { return problem.empty(); }
 };
 

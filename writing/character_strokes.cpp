@@ -48,7 +48,7 @@ StrokesLoaded loadStrokes(const StrokeSource& source) {
 
 StrokeSource strokeFileSource(const std::filesystem::path& file, std::string shownName) {
   if (shownName.empty()) shownName = file.string();
-  return {StrokeSource::Kind::StrokeFile, std::move(shownName), file, {}, {}};
+  return {StrokeSource::Kind::StrokeFile, std::move(shownName), file, {}, {}, {}};
 }
 
 std::vector<StrokeSpan> strokeSpans(const CharacterStrokes& strokes) {

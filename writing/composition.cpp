@@ -2,14 +2,13 @@
 
 #include "core/printable.h"
 #include "core/user_language.h"
-#include "missing_character.h"
 #include "vertical_forms.h"
 
 namespace sumimai {
 namespace {
 
 PlacedCharacter placedFrom(const TextCharacter& character, StrokesLoaded loaded, CharacterState unwritten) {
-  PlacedCharacter placed{character.text, character.offset, {}, CharacterState::Written, {}, {}};
+  PlacedCharacter placed{character.text, character.offset, {}, CharacterState::Written, {}, {}, {}};
   if (loaded.strokes) {
     placed.strokes = std::move(loaded.strokes);
   } else {
@@ -20,12 +19,13 @@ PlacedCharacter placedFrom(const TextCharacter& character, StrokesLoaded loaded,
 }
 
 PlacedCharacter lookUp(const TextCharacter& character, const CharacterLookup& lookup, WritingDirection direction) {
-  if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}};
+  if (isBlank(character.text)) return {character.text, character.offset, {}, CharacterState::Blank, {}, {}, {}};
   const std::optional<StrokeSource> source = lookup.find(character.text, direction);
   if (!source) {
-    return {character.text, character.offset, {}, CharacterState::Missing, {}, noStrokesFor(character.text, lookup.notes())};
+    return {character.text, character.offset, {}, CharacterState::Missing, {}, lookup.whyMissing(character.text), {}};
   }
   PlacedCharacter placed = placedFrom(character, loadStrokes(*source), CharacterState::Damaged);
+  if (placed.strokes && lookup.borrowed(*source)) placed.borrowedFrom = source->tradition;
   // Our punctuation comes in the direction's own form already.
   if (placed.strokes && direction == WritingDirection::Columns && source->kind != StrokeSource::Kind::Punctuation) {
     setForColumns(character.text, *placed.strokes);
@@ -76,7 +76,13 @@ Composed composeCharacters(const std::vector<TextCharacter>& characters, const C
                            const LayoutRequest& layout) {
   Composition composition;
   composition.notes = lookup.notes();
-  for (const TextCharacter& c : characters) composition.characters.push_back(lookUp(c, lookup, layout.direction));
+  std::vector<std::pair<std::string, Tradition>> borrowed;
+  for (const TextCharacter& c : characters) {
+    composition.characters.push_back(lookUp(c, lookup, layout.direction));
+    const PlacedCharacter& placed = composition.characters.back();
+    if (placed.borrowedFrom) borrowed.emplace_back(placed.text, *placed.borrowedFrom);
+  }
+  for (std::string& note : borrowedNotes(borrowed, lookup.choice().tradition)) composition.notes.push_back(std::move(note));
   return arranged(std::move(composition), layout);
 }
 

@@ -32,6 +32,7 @@ struct PlacedCharacter {
   CharacterState state = CharacterState::Blank;
   std::optional<CharacterStrokes> strokes;  // when Written
   std::string problem;  // when Missing or Damaged: a sentence naming the character or its file
+  std::optional<Tradition> borrowedFrom;  // when written in another tradition's forms than the text's
 };
 
 struct Composition {

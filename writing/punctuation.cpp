@@ -13,8 +13,8 @@ namespace {
 // What a mark does in columns (vertical writing).
 enum class InColumns {
   Stays,               // ・ ！ ？ and the digits
-  MovesToTheTopRight,  // 、 。 ， ．: from the bottom left of the box to its top right
-  Turns,               // brackets, 〜 and the leaders: a quarter turn clockwise about the centre
+  MovesToTheTopRight,  // 、 。 ， ．: from the bottom left of the box to its top right (centred in Taiwan's text)
+  Turns,               // brackets, quotes, ：；, 〜 and the leaders: a quarter turn clockwise about the centre
 };
 
 struct Mark {
@@ -29,6 +29,15 @@ MarkStroke mirrored(MarkStroke s) {
 
 std::vector<MarkStroke> mirrored(std::vector<MarkStroke> strokes) {
   for (MarkStroke& s : strokes) s = mirrored(std::move(s));
+  return strokes;
+}
+
+// A closing quote from an opening one: turned a half turn about the box's
+// centre (a 6 becomes a 9), then raised back to the top of the box.
+std::vector<MarkStroke> turnedHalf(std::vector<MarkStroke> strokes) {
+  for (MarkStroke& s : strokes) {
+    for (MarkPoint& p : s) p = {kMarkBox - p.x, kMarkBox - p.y - 524, p.radius};
+  }
   return strokes;
 }
 
@@ -66,6 +75,14 @@ const std::map<std::string_view, Mark>& marks() {
       joined(arc(512, 330, 190, 170, 200, 420, 26), {{520, 560, 22}, {512, 650, 16}}), dot(512, 830, 36)};
   static const std::vector<MarkStroke> ellipsis = {dot(170, 515, 30), dot(512, 515, 30), dot(854, 515, 30)};
   static const std::vector<MarkStroke> twoDots = {dot(340, 515, 30), dot(684, 515, 30)};
+  static const std::vector<MarkStroke> colon = {dot(512, 350, 34), dot(512, 690, 34)};
+  static const std::vector<MarkStroke> semicolon = {dot(512, 350, 34), {{525, 665, 34}, {512, 730, 28}, {470, 810, 12}}};
+  // Quotes high in the box, the opening ones (a 6's shape) in its right half.
+  static const std::vector<MarkStroke> singleOpen = {{{790, 180, 10}, {745, 260, 22}, {742, 320, 30}}};
+  static const std::vector<MarkStroke> doubleQuoteOpen = {singleOpen[0], {{670, 180, 10}, {625, 260, 22}, {622, 320, 30}}};
+  static const std::vector<MarkStroke> angle = {{{860, 130, 14}, {620, 512, 22}, {860, 894, 14}}};
+  static const std::vector<MarkStroke> doubleAngle = {{{880, 130, 14}, {660, 512, 20}, {880, 894, 14}},
+                                                      {{760, 130, 14}, {540, 512, 20}, {760, 894, 14}}};
   using enum InColumns;
   static const std::map<std::string_view, Mark> all = {
       {"、", {comma, MovesToTheTopRight}},   {"､", {comma, MovesToTheTopRight}},
@@ -81,6 +98,11 @@ const std::map<std::string_view, Mark>& marks() {
       {"〔", {shell, Turns}},                {"〕", {mirrored(shell), Turns}},
       {"〜", {{wave()}, Turns}},             {"～", {{wave()}, Turns}},
       {"…", {ellipsis, Turns}},              {"‥", {twoDots, Turns}},
+      {"：", {colon, Turns}},                {"；", {semicolon, Turns}},
+      {"“", {doubleQuoteOpen, Turns}},       {"”", {turnedHalf(doubleQuoteOpen), Turns}},
+      {"‘", {singleOpen, Turns}},            {"’", {turnedHalf(singleOpen), Turns}},
+      {"《", {doubleAngle, Turns}},          {"》", {mirrored(doubleAngle), Turns}},
+      {"〈", {angle, Turns}},                {"〉", {mirrored(angle), Turns}},
       {"！", {exclamation, Stays}},          {"!", {exclamation, Stays}},
       {"？", {question, Stays}},             {"?", {question, Stays}},
   };
@@ -95,6 +117,12 @@ MarkStroke inColumns(InColumns rule, MarkStroke s) {
   return s;
 }
 
+// Taiwan sets 、。，． in the middle of the box, in columns and in rows.
+MarkStroke centred(MarkStroke s) {
+  for (MarkPoint& p : s) p = {p.x + 296, p.y - 300, p.radius};
+  return s;
+}
+
 }  // namespace
 
 std::optional<StrokeSource> PunctuationSource::find(std::string_view character, WritingDirection direction) const {
@@ -105,11 +133,13 @@ std::optional<StrokeSource> PunctuationSource::find(std::string_view character, 
     if (found == marks().end()) return std::nullopt;
     strokes = found->second.strokes, rule = found->second.inColumns;
   }
-  if (direction == WritingDirection::Columns) {
+  if (rule == InColumns::MovesToTheTopRight && tradition_ == Tradition::Taiwan) {
+    for (MarkStroke& s : strokes) s = centred(std::move(s));
+  } else if (direction == WritingDirection::Columns) {
     for (MarkStroke& s : strokes) s = inColumns(rule, std::move(s));
   }
   return StrokeSource{StrokeSource::Kind::Punctuation, "punctuation " + std::string(character), std::nullopt,
-                      markStrokeFile(character, strokes), {}};
+                      markStrokeFile(character, strokes), {}, {}};
 }
 
 }  // namespace sumimai

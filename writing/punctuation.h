@@ -7,6 +7,7 @@
 // around it. In columns (vertical
 // writing) 、。，． stand at the box's top right and the brackets, 〜 and
 // …‥ turn a quarter turn; in rows at the bottom left, the brackets upright.
+// Taiwan's text sets 、。，． in the middle of the box either way.
 #pragma once
 
 #include <optional>
@@ -19,10 +20,14 @@ namespace sumimai {
 
 class PunctuationSource : public CharacterSource {
  public:
+  explicit PunctuationSource(Tradition tradition = Tradition::Japanese) : tradition_(tradition) {}
   // 、。，．・「」『』（）【】〔〕〜…‥！？, their half-width and ASCII
-  // forms, and the digits 0-9 full-width and ASCII, placed for columns or
-  // for rows.
+  // forms, the Chinese ：；“”‘’《》〈〉, and the digits 0-9 full-width and
+  // ASCII, placed for columns or for rows as the tradition places them.
   std::optional<StrokeSource> find(std::string_view character, WritingDirection direction) const override;
+
+ private:
+  Tradition tradition_;
 };
 
 }  // namespace sumimai

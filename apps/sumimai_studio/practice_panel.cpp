@@ -101,6 +101,10 @@ bool PracticePanel::load(std::size_t index) {
   return false;
 }
 
+void PracticePanel::lookupChanged() {
+  if (current_ && load(index_)) begin();
+}
+
 void PracticePanel::setLook(PracticeLook look) {
   look_ = look;
   look.ghost = !hide_->isChecked();

@@ -36,6 +36,8 @@ class PracticePanel : public QWidget {
   // Practises the sutra from where the learner stopped last time.
   void practiseSutra(const std::vector<std::string>& characters);
   void setLook(PracticeLook look);
+  // The look-up now gives other forms: the character in practice begins again in them.
+  void lookupChanged();
   bool sutra() const { return sutra_; }
 
  signals:

@@ -72,7 +72,7 @@ enum GroundKind { kPaper, kPlain, kTransparent };
 
 }  // namespace
 
-StudioWindow::StudioWindow() : lookup_(standardLookup(programDataPlaces())), drawSettings_(readDrawSettings()) {
+StudioWindow::StudioWindow() : drawSettings_(readDrawSettings()) {
   setWindowTitle(tr("墨舞スタジオ"));
   setAcceptDrops(true);
   buildControls();
@@ -364,6 +364,9 @@ void StudioWindow::buildGroundMenu() {
     compose(true);
     practice_->setLook(practiceLook());
   });
+  traditions_ = new TraditionMenu(look);
+  lookup_ = standardLookup(programDataPlaces(), {traditions_->chosen(), false});
+  connect(traditions_, &TraditionMenu::changed, this, &StudioWindow::useTradition);
   QMenu* grounds = look->addMenu(tr("地(&B)"));
   grounds_ = new QActionGroup(this);
   const QString names[] = {tr("紙の絵"), tr("無地の色…"), tr("透明")};
@@ -465,15 +468,25 @@ void StudioWindow::compose(bool keepPosition) {
   showNotice();
 }
 
+void StudioWindow::useTradition(Tradition tradition) {
+  lookup_ = standardLookup(programDataPlaces(), {tradition, false});
+  compose(true);
+  practice_->lookupChanged();
+}
+
 void StudioWindow::showNotice() {
-  const std::vector<std::string> missing = view_->session()->unwritten();
-  if (missing.empty()) {
-    notice_->clear();
-    return;
+  QStringList parts;
+  QString missing;
+  for (const std::string& m : view_->session()->unwritten()) missing += QString::fromStdString(m) + " ";
+  if (!missing.isEmpty()) parts << tr("データのない文字（点線の枠で示します）: %1").arg(missing.trimmed());
+  QString borrowed;
+  for (const PlacedCharacter& c : view_->session()->composition().characters) {
+    if (c.borrowedFrom && !borrowed.contains(QString::fromStdString(c.text))) {
+      borrowed += QString("%1（%2）").arg(QString::fromStdString(c.text), QString::fromUtf8(traditionName(*c.borrowedFrom).data()));
+    }
   }
-  QString names;
-  for (const std::string& m : missing) names += QString::fromStdString(m) + " ";
-  notice_->setText(tr("データのない文字（点線の枠で示します）: %1").arg(names.trimmed()));
+  if (!borrowed.isEmpty()) parts << tr("この字形の文字集にない文字（ほかの字形で書きました）: %1").arg(borrowed);
+  notice_->setText(parts.join(QStringLiteral("　")));
 }
 
 void StudioWindow::showPosition(QRect writing) {
@@ -656,6 +669,7 @@ void StudioWindow::saveSettings() const {
   s.setValue("ground/kind", grounds_->checkedAction() ? grounds_->checkedAction()->data().toInt() : int(kPlain));
   s.setValue("ground/colour", groundColour_);
   s.setValue("brush", QString::fromUtf8(brushKindName(brush().kind).data()));
+  traditions_->remember();
   if (ink_) s.setValue("ink", *ink_);
   s.setValue("folder", lastFolder_);
 }

@@ -20,6 +20,7 @@
 
 #include "data_files/settings_file.h"
 #include "worksheet/sheet_options.h"
+#include "tradition_menu.h"
 #include "writing/character_lookup.h"
 #include "practice_view.h"
 #include "writing_view.h"
@@ -63,6 +64,8 @@ class StudioWindow : public QMainWindow {
   void leavePractice();
   PracticeLook practiceLook() const;
   BrushChoice brush() const;
+  // Characters from now on in the tradition's forms: the writing and the practice.
+  void useTradition(Tradition tradition);
   CellInkOptions inkOptions() const;
   // Lays the text out for the window and writes it; keepPosition: from the
   // stroke the writing had come to (another layout, size, speed or aid).
@@ -110,6 +113,7 @@ class StudioWindow : public QMainWindow {
   QActionGroup* grids_ = nullptr;
   QActionGroup* grounds_ = nullptr;
   QActionGroup* brushes_ = nullptr;
+  TraditionMenu* traditions_ = nullptr;
   QString written_;  // the text on the canvas
   SheetOptions sheetOptions_;  // as last chosen for printing
   QString lastFolder_;

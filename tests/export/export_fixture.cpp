@@ -39,7 +39,7 @@ std::string smallCharacterFile() {
 }
 
 StrokeSource smallCharacter() {
-  return {StrokeSource::Kind::StrokeFile, "small.mem", std::nullopt, smallCharacterFile(), {}};
+  return {StrokeSource::Kind::StrokeFile, "small.mem", std::nullopt, smallCharacterFile(), {}, {}};
 }
 
 ExportRequest requestFor(const std::vector<StrokeSource>& characters, PictureSize size, const std::string& output,

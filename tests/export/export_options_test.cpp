@@ -59,6 +59,7 @@ TEST(ExportOptions, EachMistakeIsNamed) {
       {{"--hold", "61", "a.mem", "o.webp"}, "the hold 61 is outside 0..60"},
       {{"--quality", "101", "a.mem", "o.webp"}, "--quality 101 is outside 0..100"},
       {{"--ground", "1,2,3", "--background", "p.jpg", "a.mem", "o.webp"}, "--ground and --background exclude each other"},
+      {{"--background", "p.jpg", "--ground", "transparent", "a.mem", "o.webp"}, "--ground and --background exclude each other"},
       {{"--once", "--loop", "a.mem", "o.webp"}, "--once and --loop exclude each other"},
       {{"--colour", "red", "a.mem", "o.webp"}, "unknown argument --colour"},
       {{"a.mem", "o.webp", "--speed"}, "--speed needs a value"},

@@ -14,7 +14,7 @@ CharacterLookup textLookup(std::string text) {
     std::string text;
     std::optional<StrokeSource> find(std::string_view c, WritingDirection) const override {
       if (c != "字") return std::nullopt;
-      return StrokeSource{StrokeSource::Kind::Library, "test", std::nullopt, text, {}};
+      return StrokeSource{StrokeSource::Kind::Library, "test", std::nullopt, text, {}, {}};
     }
   };
   auto source = std::make_unique<OneText>();
@@ -46,7 +46,7 @@ TEST(ModelCharacter, FollowsTheDrawnRecordsInSourceUnits) {
 }
 
 TEST(ModelCharacter, RefusesACharacterWithoutStrokesByName) {
-  EXPECT_EQ(findModel(textLookup(""), "永").problem, "no stroke data for 永");
+  EXPECT_EQ(findModel(textLookup(""), "永").problem, "no strokes for the character 永");
   const ModelFound damaged = findModel(textLookup("h\r\n1,1,1,1\r\n"), "字");
   EXPECT_FALSE(damaged.ok());
   EXPECT_NE(damaged.problem.find("test"), std::string::npos) << damaged.problem;

@@ -20,7 +20,7 @@ constexpr char kTwoStrokes[] =
     "two\r\n1,1000,2000,3000,2000,1,25,,,,\r\n2,2000,1000,2000,3500,1,30,,,,\r\n"
     "3,2000,3500,1600,3200,2,10,,,,\r\n99999\r\n99999\r\n";
 
-StrokeSource twoStrokes() { return {StrokeSource::Kind::StrokeFile, "two.mem", std::nullopt, kTwoStrokes, {}}; }
+StrokeSource twoStrokes() { return {StrokeSource::Kind::StrokeFile, "two.mem", std::nullopt, kTwoStrokes, {}, {}}; }
 
 struct Written {
   Composition composition;

@@ -3,7 +3,7 @@
 # from the shipped data): a trace file and standard input judged, JSON on
 # standard output and status 0, a mistake named; input that cannot be
 # judged refused with status 1 and a message naming it; a locale it does
-# not have refused.   grade_tool.sh PATH_TO_SUMIMAI_GRADE
+# not know refused.   grade_tool.sh PATH_TO_SUMIMAI_GRADE
 set -euo pipefail
 grade=$1
 work=$(mktemp -d)
@@ -42,7 +42,7 @@ refused nameless.json 'no "character"'
 echo '{"character": "三"}' >strokeless.json
 refused strokeless.json 'no "strokes"'
 echo '{"character": "ꙮ", "strokes": []}' >unknown.json
-refused unknown.json "no stroke data for ꙮ"
+refused unknown.json "no strokes for the character ꙮ"
 echo '{"character": "三", "strokes": [[[1, 2], [3, "x"]]]}' >word.json
 refused word.json "point 2 of stroke 1 holds something that is not a number"
 refused absent.json "cannot be read"
@@ -67,8 +67,8 @@ timeout 20 "$grade" - </dev/zero 2>err || status=$?
 
 # The command line.
 status=0
-"$grade" --locale zh right.json 2>err || status=$?
-[ "$status" -eq 2 ] && grep -q "only ja" err || fail "--locale zh: status $status, $(cat err)"
+"$grade" --locale kr right.json 2>err || status=$?
+[ "$status" -eq 2 ] && grep -q "zh-Hans, zh-Hant or ko" err || fail "--locale kr: status $status, $(cat err)"
 "$grade" --help | grep -q -- "--locale" || fail "--help does not name --locale"
 "$grade" --version | grep -q "^sumimai-grade [0-9]" || fail "--version does not say the version"
 echo "grade_tool: ok"

@@ -19,8 +19,8 @@ struct Box {
 
 // The box of the drawn records (Kind 1 and 2) of the mark, fitted into a
 // box of 3000 x 3000 twips.
-Box fittedInk(WritingDirection direction, const char* mark) {
-  std::optional<StrokeSource> found = PunctuationSource().find(mark, direction);
+Box fittedInk(WritingDirection direction, const char* mark, Tradition tradition = Tradition::Japanese) {
+  std::optional<StrokeSource> found = PunctuationSource(tradition).find(mark, direction);
   EXPECT_TRUE(found.has_value()) << mark;
   if (!found) return {};
   std::istringstream in(found->text);
@@ -41,6 +41,8 @@ Box fittedInk(WritingDirection direction, const char* mark) {
   return b;
 }
 
+std::vector<int> strokeLengths(const char* mark, WritingDirection direction = WritingDirection::Rows);
+
 // The box's middle, where the fitting puts a full character box's centre.
 constexpr double kMiddleX = 1500, kMiddleY = 1500;
 
@@ -56,6 +58,54 @@ TEST(Punctuation, CommaAndStopStandBottomLeftInRowsAndTopRightInColumns) {
   }
 }
 
+TEST(Punctuation, TaiwanSetsCommaAndStopInTheMiddleAndTheMainlandInTheCorner) {
+  for (WritingDirection direction : {WritingDirection::Rows, WritingDirection::Columns}) {
+    for (const char* mark : {"、", "。", "，", "．"}) {
+      const Box b = fittedInk(direction, mark, Tradition::Taiwan);
+      EXPECT_NEAR((b.left + b.right) / 2, kMiddleX, 150) << mark;
+      EXPECT_NEAR((b.top + b.bottom) / 2, kMiddleY, 150) << mark;
+      const Box japanese = fittedInk(direction, mark), mainland = fittedInk(direction, mark, Tradition::Mainland);
+      EXPECT_EQ(mainland.left, japanese.left) << mark;
+      EXPECT_EQ(mainland.top, japanese.top) << mark;
+    }
+  }
+  // Marks other than these stand alike in every tradition.
+  EXPECT_EQ(fittedInk(WritingDirection::Columns, "「", Tradition::Taiwan).top, fittedInk(WritingDirection::Columns, "「").top);
+}
+
+TEST(Punctuation, ChineseMarksStandWhereChineseTextSetsThem) {
+  const WritingDirection rows = WritingDirection::Rows, columns = WritingDirection::Columns;
+  // ：； in the middle of the box, upright in rows and turned in columns.
+  for (const char* mark : {"：", "；"}) {
+    const Box h = fittedInk(rows, mark), v = fittedInk(columns, mark);
+    EXPECT_NEAR((h.left + h.right) / 2, kMiddleX, 150) << mark;
+    EXPECT_GT(h.bottom - h.top, h.right - h.left) << mark;
+    EXPECT_GT(v.right - v.left, v.bottom - v.top) << mark;
+  }
+  EXPECT_EQ(strokeLengths("：").size(), 2u);
+  // Quotes high in the box: the opening ones in its right half, the closing in its left.
+  for (const char* open : {"“", "‘"}) {
+    const Box b = fittedInk(rows, open);
+    EXPECT_GT(b.left, kMiddleX) << open;
+    EXPECT_LT(b.bottom, kMiddleY - 400) << open;
+  }
+  for (const char* close : {"”", "’"}) {
+    const Box b = fittedInk(rows, close);
+    EXPECT_LT(b.right, kMiddleX) << close;
+    EXPECT_LT(b.bottom, kMiddleY - 400) << close;
+  }
+  EXPECT_EQ(strokeLengths("“").size(), 2u);
+  // Book-title marks open on the right half in rows, on the lower half in columns.
+  for (const char* mark : {"《", "〈"}) {
+    const Box h = fittedInk(rows, mark), v = fittedInk(columns, mark);
+    EXPECT_GT(h.bottom - h.top, h.right - h.left) << mark;
+    EXPECT_GT((h.left + h.right) / 2, kMiddleX) << mark;
+    EXPECT_GT((v.top + v.bottom) / 2, kMiddleY) << mark;
+  }
+  EXPECT_LT(fittedInk(rows, "》").right, kMiddleX + 200);
+  EXPECT_EQ(strokeLengths("《").size(), 2u);
+}
+
 TEST(Punctuation, BracketsTurnAQuarterTurnInColumns) {
   const WritingDirection rows = WritingDirection::Rows, columns = WritingDirection::Columns;
   const Box open = fittedInk(rows, "「"), turned = fittedInk(columns, "「");
@@ -69,7 +119,7 @@ TEST(Punctuation, BracketsTurnAQuarterTurnInColumns) {
 }
 
 // The strokes of a mark: how many records each begins with.
-std::vector<int> strokeLengths(const char* mark, WritingDirection direction = WritingDirection::Rows) {
+std::vector<int> strokeLengths(const char* mark, WritingDirection direction) {
   std::optional<StrokeSource> found = PunctuationSource().find(mark, direction);
   if (!found) return {};
   std::istringstream in(found->text);

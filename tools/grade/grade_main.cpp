@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line/locale_options.h"
 #include "command_line/tool_command_line.h"
 #include "common/users_language.h"
 #include "core/user_language.h"
@@ -18,13 +19,14 @@
 #include "grading/model_character.h"
 #include "grading/trace_json.h"
 #include "working_folder/data_places.h"
+#include "writing/character_lookup.h"
 
 namespace {
 
 using namespace sumimai;
 
 constexpr char kProgram[] = "sumimai-grade";
-constexpr char kHelp[] = R"(usage: sumimai-grade [--locale L] TRACE.json
+constexpr char kHelp[] = R"(usage: sumimai-grade [--locale L] [--strict-locale] TRACE.json
 
 Judges a learner's strokes of one character against its stroke data and
 writes the judgement as JSON to standard output.
@@ -32,17 +34,18 @@ writes the judgement as JSON to standard output.
   TRACE.json         the trace as JSON, or - for standard input
 
 Options:
-  --locale L         the writing tradition whose stroke order and shapes
-                     judge the strokes; only ja (Japanese) for now
+  --locale ja|zh-Hans|zh-Hant|ko  the stroke order and shapes that judge
+                     the strokes: Japan's (default), mainland China's,
+                     Taiwan's or Korea's; a character its library lacks is
+                     judged by the next (zh-Hant: zh-Hans, ja; ko: zh-Hant,
+                     zh-Hans, ja; ja and zh-Hans: the other), with a note
+  --strict-locale    refuse those characters instead
   --help             this text
   --version          the program's name and version
 
 Exit status: 0 when judged, 1 for input that cannot be judged, 2 for a
 mistake in the command line.
 )";
-
-// The writing traditions whose stroke order and shapes the data holds.
-constexpr char kOnlyLocale[] = "ja";
 
 int fail(const std::string& message, int status) {
   std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
@@ -82,14 +85,16 @@ Input readInput(const std::string& name) {
   return {"", userText(kProgram, "cannot be read")};
 }
 
-int judge(const std::string& name) {
+int judge(const std::string& name, LookupChoice locale) {
   const std::string shown = name == "-" ? userText(kProgram, "standard input") : name;
   const Input input = readInput(name);
   if (!input.problem.empty()) return fail(shown + ": " + input.problem, 1);
   const grading::TraceRead read = grading::readTrace(input.bytes);
   if (!read.ok()) return fail(shown + ": " + read.problem, 1);
-  const grading::ModelFound found = grading::findModel(standardLookup(programDataPlaces()), read.trace.character);
+  const CharacterLookup lookup = standardLookup(programDataPlaces(), locale);
+  const grading::ModelFound found = grading::findModel(lookup, read.trace.character);
   if (!found.ok()) return fail(shown + ": " + found.problem, 1);
+  for (const std::string& note : found.notes) fail(filledIn(userText(kProgram, "note: %1"), {note}), 0);
   const grading::Grading grading = grading::grade(found.model, read.trace.strokes);
   std::cout << grading::judgementJson(read.trace.character, grading) << '\n' << std::flush;
   return std::cout ? 0 : fail(userText(kProgram, "cannot write the judgement"), 1);
@@ -99,19 +104,13 @@ int judge(const std::string& name) {
 
 int main(int argc, char** argv) {
   sumimai::speakUsersLanguage();
-  std::string locale = kOnlyLocale;
+  LookupChoice locale;
   std::vector<std::string> traces;
   ToolCommandLine line(kProgram, kHelp);
-  line.value("--locale", [&locale](const std::string& v) {
-    locale = v;
-    return "";
-  });
+  addLocaleOptions(line, locale);
   line.positionals(traces);
   const CommandLineRead read = line.read({argv + 1, argv + argc});
   if (const std::optional<int> status = line.finish(read)) return *status;
   if (traces.size() != 1) return line.mistake(userText(kProgram, "give one TRACE file, or - for standard input"));
-  if (locale != kOnlyLocale)
-    return line.mistake(filledIn(
-        userText(kProgram, "--locale %1: only ja (Japanese stroke order and shapes) is available"), {locale}));
-  return judge(traces.front());
+  return judge(traces.front(), locale);
 }

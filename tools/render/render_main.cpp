@@ -16,6 +16,7 @@
 
 #include "common/users_language.h"
 #include "command_line/brush_options.h"
+#include "command_line/locale_options.h"
 #include "command_line/strict_values.h"
 #include "core/user_language.h"
 #include "command_line/tool_command_line.h"
@@ -61,6 +62,12 @@ Options:
   --background FILE  picture under the ink, stretched to the canvas
   --brush round|ink  the round brush (default) or the ink brush 墨
   --seed N           the ink brush's seed (default 1)
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --output-size WxH  the picture scaled smoothly to this size (at most 8192
                      a side)
   --help             this text
@@ -82,6 +89,7 @@ struct RenderOptions {
   bool groundGiven = false;
   std::optional<PictureSize> outputSize;
   BrushChoice brush;
+  LookupChoice locale;
   std::string file;
   QString out;
 };
@@ -109,6 +117,7 @@ void addOptions(ToolCommandLine& line, RenderOptions& o, std::vector<std::string
     return "";
   });
   addBrushOptions(line, o.brush);
+  addLocaleOptions(line, o.locale);
   line.value("--size", [&o](const std::string& v) { return take(o.size, pictureSize("--size", v)); });
   line.value("--output-size", [&o](const std::string& v) { return take(o.outputSize, pictureSize("--output-size", v)); });
   line.value("--ink", [&o](const std::string& v) {
@@ -177,7 +186,7 @@ int save(QImage image, const RenderOptions& o) {
 
 // The picture of a text.
 int renderText(const RenderOptions& o) {
-  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.perLine, o.missing, o.brush};
+  TextRender text{*o.text, o.layout, o.ink, o.ground, std::nullopt, o.perLine, o.missing, o.brush, o.locale};
   if (o.size || charactersIn(*o.text) == 1) text.size = o.size.value_or(PictureSize{1920, 1080});
   std::vector<std::string> notes;
   QImage image = toQImage(textPicture(text, programDataPlaces(), notes));

@@ -12,7 +12,7 @@ std::size_t charactersIn(const std::string& text) {
 }
 
 RgbImage textPicture(const TextRender& render, const DataPlaces& places, std::vector<std::string>& notes) {
-  const CharacterLookup lookup = standardLookup(places);
+  const CharacterLookup lookup = standardLookup(places, render.locale);
   const LayoutRequest layout{render.layout, render.perLine, render.size};
   Composed composed = composeText(render.text, lookup, layout);
   if (composed.ok()) composed.problem = settleUnwritten(composed.composition, render.missing, layout);

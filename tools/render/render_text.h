@@ -13,6 +13,7 @@
 #include "export/ground.h"
 #include "export/rgb_image.h"
 #include "working_folder/data_places.h"
+#include "writing/character_lookup.h"
 #include "writing/composition.h"
 #include "writing/layout.h"
 
@@ -27,6 +28,7 @@ struct TextRender {
   std::optional<int> perLine;
   UnwrittenCharacters missing = UnwrittenCharacters::Refused;
   BrushChoice brush;
+  LookupChoice locale;  // the tradition whose forms the characters take
 };
 
 // The picture, and the notes of what was boxed or left out. Throws

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "command_line/brush_options.h"
+#include "command_line/locale_options.h"
 #include "command_line/strict_values.h"
 #include "command_line/tool_command_line.h"
 #include "common/users_language.h"
@@ -62,6 +63,12 @@ Options:
   --no-numbers       no stroke numbers, start dots or arrows
   --brush round|ink  the round brush (default) or the ink brush 墨
   --seed N           the ink brush's bristles and paper, 0 or more (default 1)
+  --locale ja|zh-Hans|zh-Hant|ko  the forms and stroke order of Japan
+                     (default), mainland China, Taiwan or Korea; a character
+                     its library lacks is taken from the next (zh-Hant:
+                     zh-Hans, ja; ko: zh-Hant, zh-Hans, ja; ja and zh-Hans:
+                     the other), named in a note
+  --strict-locale    refuse those characters instead
   --help             this text
   --version          the program's name and version
 
@@ -72,6 +79,7 @@ command line is wrong (nothing is written then).
 struct SheetRequest {
   std::optional<std::string> text, file;
   SheetOptions options;
+  LookupChoice locale;
   std::string out;
 };
 
@@ -116,6 +124,7 @@ void addOptions(ToolCommandLine& line, SheetRequest& r, bool& noNumbers, std::ve
     return read.problem;
   });
   addBrushOptions(line, r.options.brush);
+  addLocaleOptions(line, r.locale);
   line.flag("--landscape", r.options.landscape);
   line.flag("--no-numbers", noNumbers);
   line.positionals(positional);
@@ -154,8 +163,9 @@ int run(const SheetRequest& r) {
     text = readText(*r.file);
     if (!text) return fail(filledIn(userText(kProgram, "cannot read %1: %2"), {*r.file, std::strerror(errno)}));
   }
-  SheetCharacters found = sheetCharacters(*text, standardLookup(programDataPlaces()));
+  SheetCharacters found = sheetCharacters(*text, standardLookup(programDataPlaces(), r.locale));
   if (!found.ok()) return fail(r.file ? *r.file + ": " + found.problem : found.problem);
+  for (const std::string& note : found.notes) fail(filledIn(userText(kProgram, "note: %1"), {note}));
   ReplacingFile file(r.out);
   if (file.error() != 0) return fail(fileProblem(file));
   const Worksheet sheet = worksheetOf(std::move(found.characters), r.options);

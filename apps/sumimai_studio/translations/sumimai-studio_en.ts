@@ -739,6 +739,37 @@
         <source>アニメーションをコピーしました</source>
         <translation>Copied the animation</translation>
     </message>
+    <message>
+        <source>この字形の文字集にない文字（ほかの字形で書きました）: %1</source>
+        <translation>Not in this tradition&apos;s library (written in another&apos;s forms): %1</translation>
+    </message>
+</context>
+<context>
+    <name>sumimai::TraditionMenu</name>
+    <message>
+        <source>字形と筆順(&amp;T)</source>
+        <translation>Forms and stroke &amp;order</translation>
+    </message>
+    <message>
+        <source>日本</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>中国大陸（簡体字）</source>
+        <translation>Mainland China (simplified)</translation>
+    </message>
+    <message>
+        <source>台湾（繁体字）</source>
+        <translation>Taiwan (traditional)</translation>
+    </message>
+    <message>
+        <source>韓国</source>
+        <translation>Korea</translation>
+    </message>
+    <message>
+        <source>%1 の文字集の字形と筆順で書く（ない文字はほかの文字集から）</source>
+        <translation>Write in the forms and stroke order of the %1 library (characters it lacks come from another)</translation>
+    </message>
 </context>
 <context>
     <name>sumimai::WritingView</name>
