@@ -84,7 +84,9 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
   line.value("--ink", [&o](const std::string& v) { return take(o.ink, rgbColour("--ink", v)); });
   line.value("--ground", [&o](const std::string& v) {
     o.transparentGround = v == "transparent";
-    return o.transparentGround ? std::string() : take(o.ground, rgbColour("--ground", v));
+    if (o.transparentGround) return std::string();
+    const ValueRead<Rgb> read = rgbColour("--ground", v);
+    return read.value ? take(o.ground, read) : notAValue("--ground", "R,G,B with each 0..255, or transparent", v);
   });
   line.value("--background", [&o](const std::string& v) {
     o.background = v;

@@ -682,6 +682,10 @@ INPUT は次のどれか 1 種類:
         <translation>それぞれ 0..255 の R,G,B</translation>
     </message>
     <message>
+        <source>R,G,B with each 0..255, or transparent</source>
+        <translation>それぞれ 0..255 の R,G,B か「transparent」</translation>
+    </message>
+    <message>
         <source>a number 0..10</source>
         <translation>0..10 の数</translation>
     </message>

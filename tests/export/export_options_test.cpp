@@ -54,7 +54,7 @@ TEST(ExportOptions, EachMistakeIsNamed) {
       {{"--fps", "0", "a.mem", "o.webp"}, "--fps 0 is outside 1..60"},
       {{"--fps", "2.5", "a.mem", "o.webp"}, "--fps needs a whole number, not '2.5'"},
       {{"--ink", "0,0,300", "a.mem", "o.webp"}, "--ink needs R,G,B with each 0..255, not '0,0,300'"},
-      {{"--ground", "1,2", "a.mem", "o.webp"}, "--ground needs R,G,B with each 0..255, not '1,2'"},
+      {{"--ground", "1,2", "a.mem", "o.webp"}, "--ground needs R,G,B with each 0..255, or transparent, not '1,2'"},
       {{"--layout", "spiral", "a.mem", "o.webp"}, "--layout is column or row, not 'spiral'"},
       {{"--hold", "61", "a.mem", "o.webp"}, "the hold 61 is outside 0..60"},
       {{"--quality", "101", "a.mem", "o.webp"}, "--quality 101 is outside 0..100"},
