@@ -82,7 +82,12 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
     return problem;
   });
   line.value("--ink", [&o](const std::string& v) { return take(o.ink, rgbColour("--ink", v)); });
-  line.value("--ground", [&o](const std::string& v) { return take(o.ground, rgbColour("--ground", v)); });
+  line.value("--ground", [&o](const std::string& v) {
+    o.transparentGround = v == "transparent";
+    if (o.transparentGround) return std::string();
+    const ValueRead<Rgb> read = rgbColour("--ground", v);
+    return read.value ? take(o.ground, read) : notAValue("--ground", "R,G,B with each 0..255, or transparent", v);
+  });
   line.value("--background", [&o](const std::string& v) {
     o.background = v;
     return std::string();
@@ -102,7 +107,7 @@ void addValues(ToolCommandLine& line, ExportOptions& o) {
 std::string checkTogether(ExportOptions& o, std::vector<std::string>& positional, bool once, bool loop) {
   if (once && loop) return userText(kContext, "--once and --loop exclude each other");
   if (once || loop) o.loop = loop;
-  if (o.ground && o.background) return userText(kContext, "--ground and --background exclude each other");
+  if ((o.ground || o.transparentGround) && o.background) return userText(kContext, "--ground and --background exclude each other");
   if (o.duration && *o.duration <= o.hold) return userText(kContext, "--duration must be longer than --hold");
   if (positional.empty()) return userText(kContext, "no output file named (the last argument)");
   o.output = positional.back();
@@ -143,7 +148,7 @@ the format:
   .webp   animated WebP, lossless (lossy with --quality)
   .gif    animated GIF (exact colours over a plain ground)
   .mp4    H.264 video, yuv420p, index at the front for streaming
-  .webm   VP9 video, yuv420p
+  .webm   VP9 video (VP8 above 3 million pixels), yuv420p
   .png    the still of the finished writing
 Every format keeps the frames' times on the --fps grid and stores a frame
 only when the picture changes: a pause lengthens the frame before it.
@@ -186,6 +191,9 @@ Options:
                      error (default): refused, naming it
   --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
   --ground R,G,B     a plain ground of this colour
+  --ground transparent
+                     no ground: clear where there is no ink, in WebP and
+                     PNG; the other formats are written on white, with a note
   --background FILE  a picture as the ground, stretched to the picture
                      (default ground: Picture2.jpg of the working folder
                      when it is there, else white)

@@ -30,6 +30,7 @@ struct ExportOptions {
   std::optional<int> perLine;
   std::optional<Rgb> ink;
   std::optional<Rgb> ground;
+  bool transparentGround = false;  // --ground transparent
   std::optional<std::string> background;
   double hold = 1.5;
   std::optional<double> duration;  // the whole export's length in seconds, the hold included

@@ -59,6 +59,11 @@ void drawRequest(const ExportRequest& request, CellCanvas& canvas) {
 
 ExportSummary exportWriting(const ExportRequest& request) {
   const FileKind kind = requireFileKind(request.output);
+  if (request.ground.transparent && !holdsTransparency(kind)) {
+    ExportRequest overColour = request;
+    overColour.ground.transparent = false;
+    return exportWriting(overColour);
+  }
   const PictureSize size = request.composition.picture;
   if (needsEvenSize(kind) && (size.width % 2 || size.height % 2)) {
     throw exportError("a video needs an even width and height, not %1x%2",
@@ -66,7 +71,8 @@ ExportSummary exportWriting(const ExportRequest& request) {
   }
   OutputFile output(request.output);  // first: a folder that cannot be written is told at once
   RgbImage ground = groundImage(request.ground, size.width, size.height);
-  WriterSettings settings{size.width, size.height, request.fps, request.loop, request.quality, std::nullopt};
+  WriterSettings settings{size.width, size.height, request.fps, request.loop, request.quality, std::nullopt,
+                          request.ground.transparent};
   if (kind == FileKind::Gif) settings.palette = paletteFor(request);
   ExportSummary summary;
   try {

@@ -40,7 +40,8 @@ struct ExportSummary {
 };
 
 // Writes the file. Throws ExportError naming the problem; then no file is
-// left at the output's place (an older one stays as it was).
+// left at the output's place (an older one stays as it was). A transparent
+// ground that the kind cannot hold is written in the ground's colour.
 ExportSummary exportWriting(const ExportRequest& request);
 
 // How many frames the export will have: the writing run on a canvas that

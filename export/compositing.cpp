@@ -86,7 +86,7 @@ RgbImage composedStill(const InkLayer& ink, const RgbImage& ground) {
 }
 
 RgbImage groundImage(const Ground& ground, int width, int height) {
-  if (ground.plain()) return RgbImage(width, height, opaquePixel(ground.colour));
+  if (ground.plain()) return RgbImage(width, height, ground.transparent ? 0 : opaquePixel(ground.colour));
   return cropped(readPicture(ground.picture, width + 2, height + 2), {0, 0, width, height});
 }
 

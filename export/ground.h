@@ -1,4 +1,5 @@
-// What lies under the ink: a plain colour or a picture.
+// What lies under the ink: a plain colour, nothing (a transparent ground)
+// or a picture.
 #pragma once
 
 #include <filesystem>
@@ -10,6 +11,9 @@ namespace sumimai {
 
 struct Ground {
   Rgb colour{255, 255, 255};
+  // No colour: the pixels without ink stay clear, in the kinds of file that
+  // hold transparency (holdsTransparency); the others take the colour.
+  bool transparent = false;
   std::filesystem::path picture;  // when set, the picture instead of the colour
 
   bool plain() const { return picture.empty(); }
@@ -18,8 +22,8 @@ struct Ground {
 // The ground of a picture of width x height pixels. A picture file is
 // stretched to the canvas, which is 2 pixels wider and taller than the
 // picture (a window's canvas is 30 twips larger than the window), and
-// its top-left part kept, as a window shows it. Throws ExportError when the
-// picture cannot be read.
+// its top-left part kept, as a window shows it. A transparent ground is
+// clear pixels (0). Throws ExportError when the picture cannot be read.
 RgbImage groundImage(const Ground& ground, int width, int height);
 
 }  // namespace sumimai

@@ -29,6 +29,13 @@ FileKind requireFileKind(const std::filesystem::path& file) {
                     {file.string(), kKnownExtensions});
 }
 
+std::string cannotBeTransparent(const std::filesystem::path& file) {
+  std::string kind = file.extension().string();
+  if (!kind.empty()) kind.erase(0, 1);  // the dot
+  std::transform(kind.begin(), kind.end(), kind.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  return filledIn(userText("Export", "%1 cannot be transparent: the ground is written white"), {kind});
+}
+
 std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& settings,
                                         const std::filesystem::path& file) {
   switch (kind) {
@@ -38,7 +45,7 @@ std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& set
       return std::make_unique<GifWriter>(settings, file);
     case FileKind::Mp4:
     case FileKind::WebM:
-      return std::make_unique<VideoWriter>(kind, settings, file);
+      return std::make_unique<VideoWriter>(videoCodecFor(kind, settings.width, settings.height), settings, file);
     case FileKind::Png:
       break;
   }

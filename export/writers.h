@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "frame_writer.h"
 #include "gif_palette.h"
@@ -26,6 +27,10 @@ inline bool needsEvenSize(FileKind kind) { return kind == FileKind::Mp4 || kind 
 // Whether the kind's files hold each pixel's transparency (PNG and WebP;
 // a GIF's one transparent colour and the videos cannot).
 inline bool holdsTransparency(FileKind kind) { return kind == FileKind::WebP || kind == FileKind::Png; }
+
+// The note for a transparent ground written into a file that cannot hold
+// it, in the user's language: "GIF cannot be transparent: ...".
+std::string cannotBeTransparent(const std::filesystem::path& file);
 
 struct WriterSettings {
   int width = 0, height = 0;

@@ -1,8 +1,5 @@
 #include "playback_export.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "export/export_error.h"
 #include "export/gif_palette.h"
 #include "export/output_file.h"
@@ -38,19 +35,12 @@ bool dropsTransparency(const PlaybackExport& request, FileKind kind) {
   return !holdsTransparency(kind) && !opaque(request.ground);
 }
 
-// "GIF" for a.gif.
-std::string kindName(const std::filesystem::path& file) {
-  std::string name = file.extension().string().substr(1);
-  std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-  return name;
-}
-
 }  // namespace
 
 std::vector<std::string> exportNotes(const PlaybackExport& request) {
   const std::optional<FileKind> kind = fileKindOf(request.output);
   if (!kind || !dropsTransparency(request, *kind)) return {};
-  return {filledIn(userText("Export", "%1 cannot be transparent: the ground is written white"), {kindName(request.output)})};
+  return {cannotBeTransparent(request.output)};
 }
 
 RgbImage finishedPicture(WritingSession& session, const RgbImage& ground, LearningAids aids, Rgb groundColour) {

@@ -444,7 +444,7 @@ the format:
   .webp   animated WebP, lossless (lossy with --quality)
   .gif    animated GIF (exact colours over a plain ground)
   .mp4    H.264 video, yuv420p, index at the front for streaming
-  .webm   VP9 video, yuv420p
+  .webm   VP9 video (VP8 above 3 million pixels), yuv420p
   .png    the still of the finished writing
 Every format keeps the frames&apos; times on the --fps grid and stores a frame
 only when the picture changes: a pause lengthens the frame before it.
@@ -487,6 +487,9 @@ Options:
                      error (default): refused, naming it
   --ink R,G,B        ink colour (default: the colour in 設定.dat, else black)
   --ground R,G,B     a plain ground of this colour
+  --ground transparent
+                     no ground: clear where there is no ink, in WebP and
+                     PNG; the other formats are written on white, with a note
   --background FILE  a picture as the ground, stretched to the picture
                      (default ground: Picture2.jpg of the working folder
                      when it is there, else white)
@@ -528,7 +531,7 @@ Examples:
   .webp   アニメーション WebP、可逆（--quality で非可逆）
   .gif    アニメーション GIF（無地の地に正確な色）
   .mp4    H.264 動画、yuv420p、配信向けに索引を先頭に置く
-  .webm   VP9 動画、yuv420p
+  .webm   VP9 動画（300 万画素を超えると VP8）、yuv420p
   .png    書き上がりの静止画
 どの形式もコマの時刻を --fps の刻みにそろえ、絵が変わったときだけコマを
 保存します。間（ま）はその前のコマを長くします。
@@ -570,6 +573,9 @@ INPUT は次のどれか 1 種類:
                      error（既定）: 名前を挙げて拒む
   --ink R,G,B        墨の色（既定: 設定.dat の色、なければ黒）
   --ground R,G,B     この色の無地の地
+  --ground transparent
+                     地なし: WebP と PNG では墨のないところが透明になる。
+                     ほかの形式は白地に書き、その旨を知らせる
   --background FILE  地にする画像。画像全体に引き伸ばす（既定の地: 作業
                      フォルダに Picture2.jpg があればそれ、なければ白）
   --hold SECONDS     書き上がりを見せる長さ、0..60（既定 1.5）
@@ -674,6 +680,10 @@ INPUT は次のどれか 1 種類:
     <message>
         <source>R,G,B with each 0..255</source>
         <translation>それぞれ 0..255 の R,G,B</translation>
+    </message>
+    <message>
+        <source>R,G,B with each 0..255, or transparent</source>
+        <translation>それぞれ 0..255 の R,G,B か「transparent」</translation>
     </message>
     <message>
         <source>a number 0..10</source>

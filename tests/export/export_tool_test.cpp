@@ -1,7 +1,8 @@
 // sumimai-export as a user runs it: inputs looked up in the working folder
 // and the shipped data, defaults from the working folder, the speed's
-// effect on the length, the last frame against sumimai-render's still, and
-// every bad input refused with a message, a failing status and no file.
+// effect on the length, the last frame against sumimai-render's still, a
+// transparent ground, and every bad input refused with a message, a failing
+// status and no file.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -95,6 +96,43 @@ TEST_F(ExportTool, AnOddVideoSizeIsRoundedUpWithANote) {
   const VideoFacts facts = readVideo("odd.mp4");
   EXPECT_EQ(facts.width, 64);
   EXPECT_EQ(facts.height, 48);
+}
+
+// --ground transparent: clear pixels away from the ink in PNG and WebP, the
+// ink where it is whole as on white; a GIF is written on white, with a note.
+TEST_F(ExportTool, ATransparentGroundIsClearWhereThereIsNoInk) {
+  const std::vector<std::string> common = {"--quiet", "--size", "64x48", "--ink", "200,0,0", "--hold", "0.2", "small.mem"};
+  auto exportOver = [&](const std::string& ground, const std::string& file) {
+    std::vector<std::string> arguments = common;
+    arguments.insert(arguments.begin(), {"--ground", ground});
+    arguments.push_back(file);
+    return exportWith(arguments);
+  };
+  for (const char* file : {"white.png", "white.gif"}) ASSERT_EQ(exportOver("255,255,255", file).status, 0) << file;
+  for (const char* file : {"clear.png", "clear.webp"}) {
+    const Finished r = exportOver("transparent", file);
+    ASSERT_EQ(r.status, 0) << file << ": " << r.errors;
+  }
+  const RgbImage white = decodePng("white.png"), clear = decodePng("clear.png");
+  ASSERT_EQ(clear.bounds(), white.bounds());
+  int whole = 0;
+  for (std::size_t i = 0; i < clear.pixels.size(); ++i) {
+    if (white.pixels[i] == 0xFFFFFFFFu) {
+      EXPECT_EQ(clear.pixels[i] >> 24, 0u) << "pixel " << i;
+    } else if (clear.pixels[i] >> 24 == 0xFF) {
+      EXPECT_EQ(clear.pixels[i], white.pixels[i]) << "pixel " << i;
+      ++whole;
+    }
+  }
+  EXPECT_GT(whole, 20);
+  EXPECT_EQ(decodeWebP("clear.webp").frames.back().picture, clear);
+
+  const Finished gif = exportWith({"--ground", "transparent", "--size", "64x48", "--ink", "200,0,0", "--hold", "0.2",
+                                   "small.mem", "clear.gif"});
+  EXPECT_EQ(gif.status, 0) << gif.errors;
+  EXPECT_NE(gif.errors.find("note: GIF cannot be transparent: the ground is written white"), std::string::npos)
+      << gif.errors;
+  EXPECT_EQ(readFile("clear.gif"), readFile("white.gif"));
 }
 
 TEST_F(ExportTool, TextLooksUpTheWorkingFolderFirstThenTheShippedData) {

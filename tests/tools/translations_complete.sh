@@ -2,9 +2,9 @@
 # Every message catalogue is complete: no translation left unfinished or
 # empty, no text of a window program's tr() missing from its catalogue (its
 # catalogue updated by lupdate into a scratch copy gains nothing), and no
-# literal message of the plain layers' userText() or exportError() missing
-# from the catalogue of the other language (English texts from the Japanese
-# catalogue, Japanese texts from the English one).
+# literal message of the plain layers' userText(), exportError() or
+# notAValue() missing from the catalogue of the other language (English
+# texts from the Japanese catalogue, Japanese texts from the English one).
 #   translations_complete.sh LUPDATE REPOSITORY
 set -uo pipefail
 lupdate=$1 repository=$2
@@ -44,7 +44,7 @@ done
 xml() { sed -e 's/&/\&amp;/g' -e 's/</\&lt;/g' -e 's/>/\&gt;/g' -e 's/"/\&quot;/g' -e "s/'/\&apos;/g"; }
 layers=(core data_files library writing worksheet export command_line playback grading drawing renderer conversion
         working_folder tools)
-grep -rhPzo '(?:userText\(\s*(?:k\w+|"[\w-]+")\s*,|exportError\()\s*"\K(?:[^"\\]|\\.)*(?=")' \
+grep -rhPzo '(?:userText\(\s*(?:k\w+|"[\w-]+")\s*,|exportError\(|notAValue\(\s*[^,()]+,)\s*"\K(?:[^"\\]|\\.)*(?=")' \
   --include=*.cpp --include=*.h "${layers[@]}" | tr '\0' '\n' | sort -u >"$work/literals"
 [ "$(wc -l <"$work/literals")" -gt 50 ] || fail "only $(wc -l <"$work/literals") literal messages found"
 while IFS= read -r text; do

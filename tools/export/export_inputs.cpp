@@ -36,7 +36,9 @@ DrawingStyle styleFrom(const ExportOptions& o, std::vector<std::string>& notes) 
 
 Ground groundFrom(const ExportOptions& o) {
   Ground ground;
-  if (o.ground) {
+  if (o.transparentGround) {
+    ground.transparent = true;
+  } else if (o.ground) {
     ground.colour = *o.ground;
   } else if (o.background) {
     ground.picture = *o.background;
@@ -131,6 +133,7 @@ PreparedExport prepareExport(const ExportOptions& o, const DataPlaces& places) {
   if (needsEvenSize(kind)) makeEven(r.composition, layout, prepared.notes);
   r.style = styleFrom(o, prepared.notes);
   r.ground = groundFrom(o);
+  if (r.ground.transparent && !holdsTransparency(kind)) prepared.notes.push_back(cannotBeTransparent(o.output));
   r.fps = o.fps.value_or(30);
   r.hold = std::chrono::duration_cast<DrawingClock::Duration>(std::chrono::duration<double>(o.hold));
   if (o.duration) fitIntoDuration(r, *o.duration);
