@@ -148,7 +148,7 @@ the format:
   .webp   animated WebP, lossless (lossy with --quality)
   .gif    animated GIF (exact colours over a plain ground)
   .mp4    H.264 video, yuv420p, index at the front for streaming
-  .webm   VP9 video, yuv420p
+  .webm   VP9 video (VP8 above 3 million pixels), yuv420p
   .png    the still of the finished writing
 Every format keeps the frames' times on the --fps grid and stores a frame
 only when the picture changes: a pause lengthens the frame before it.

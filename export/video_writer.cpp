@@ -1,5 +1,7 @@
 #include "video_writer.h"
 
+#include <cstdint>
+
 #include "export_error.h"
 #include "ffmpeg_support.h"
 #include "yuv_frame.h"
@@ -21,7 +23,17 @@ struct Codec {
   const char* encoder;
 };
 
-Codec codecOf(FileKind kind) { return kind == FileKind::Mp4 ? Codec{"mp4", "libx264"} : Codec{"webm", "libvpx-vp9"}; }
+Codec codecOf(VideoCodec codec) {
+  switch (codec) {
+    case VideoCodec::H264:
+      return {"mp4", "libx264"};
+    case VideoCodec::Vp9:
+      return {"webm", "libvpx-vp9"};
+    case VideoCodec::Vp8:
+      break;
+  }
+  return {"webm", "libvpx"};
+}
 
 // Chosen by measurement on two cores shared with other work
 // (bench/export/ratios): a 1080 x 1080 character of 204 frames, of which 61
@@ -33,9 +45,11 @@ Codec codecOf(FileKind kind) { return kind == FileKind::Mp4 ? Codec{"mp4", "libx
 // leaves the ink's edges clean; the tunings for animation and still
 // pictures changed little. Rate control by the frame rate (below) asks for
 // quality 17 to look the same: the finished 蘊 comes back at 63.4 dB PSNR
-// either way, its pixels at most 4 levels off, in a file of the same size. VP9 in its real-time mode at the highest speed.
-void setCodecOptions(FileKind kind, AVDictionary** options) {
-  if (kind == FileKind::Mp4) {
+// either way, its pixels at most 4 levels off, in a file of the same size.
+// VP9 and VP8 in their real-time modes at the highest speed, at constant
+// quality.
+void setCodecOptions(VideoCodec codec, AVDictionary** options) {
+  if (codec == VideoCodec::H264) {
     av_dict_set(options, "preset", "ultrafast", 0);
     av_dict_set(options, "crf", "17", 0);
     // Threads within one frame rather than one frame per thread: at 4096 x
@@ -45,17 +59,36 @@ void setCodecOptions(FileKind kind, AVDictionary** options) {
     // vary): at 4096 x 4096 that spares x264 some 40 MB; the frames keep
     // their times.
     av_dict_set(options, "x264-params", "sliced-threads=1:force-cfr=1", 0);
-  } else {
-    av_dict_set(options, "deadline", "realtime", 0);
+    return;
+  }
+  av_dict_set(options, "deadline", "realtime", 0);
+  av_dict_set(options, "lag-in-frames", "0", 0);
+  av_dict_set(options, "crf", "32", 0);
+  av_dict_set(options, "b", "0", 0);
+  if (codec == VideoCodec::Vp9) {
     av_dict_set(options, "cpu-used", "8", 0);
     av_dict_set(options, "row-mt", "1", 0);
-    av_dict_set(options, "lag-in-frames", "0", 0);
-    av_dict_set(options, "crf", "32", 0);
-    av_dict_set(options, "b", "0", 0);
+  } else {
+    av_dict_set(options, "cpu-used", "16", 0);
   }
 }
 
+// libvpx's encoders hold buffers for the whole picture as they open,
+// whatever their settings (threads, tiles, error resilience and the
+// adaptive quantiser change nothing): VP9 some 76 bytes a pixel, of which
+// its token buffer takes 48, VP8 some 35. With the frame canvas's 6 bytes a
+// pixel and some 50 MB beside, VP9 would pass the 300 MB an export may take
+// above about 3 million pixels, VP8 above about 6.5 million (at 4096 x 4096
+// VP8 takes some 700 MB, VP9 1260). VP9's files are smaller, and every
+// WebM player reads either.
+constexpr std::int64_t kLargestVp9Picture = 3'000'000;
+
 }  // namespace
+
+VideoCodec videoCodecFor(FileKind kind, int width, int height) {
+  if (kind == FileKind::Mp4) return VideoCodec::H264;
+  return std::int64_t{width} * height <= kLargestVp9Picture ? VideoCodec::Vp9 : VideoCodec::Vp8;
+}
 
 struct VideoWriter::Encoder {
   std::filesystem::path path;
@@ -72,11 +105,11 @@ struct VideoWriter::Encoder {
     if (result < 0) fail(what, result);
   }
 
-  void open(FileKind kind, const WriterSettings& settings);
+  void open(VideoCodec kind, const WriterSettings& settings);
   void send(AVFrame* frame);
 };
 
-void VideoWriter::Encoder::open(FileKind kind, const WriterSettings& s) {
+void VideoWriter::Encoder::open(VideoCodec kind, const WriterSettings& s) {
   quiet();
   const Codec names = codecOf(kind);
   AVFormatContext* made = nullptr;
@@ -107,7 +140,7 @@ void VideoWriter::Encoder::open(FileKind kind, const WriterSettings& s) {
   output->url = av_strdup(localUrl(path.string()).c_str());
   check(output->url ? avio_open(&output->pb, output->url, AVIO_FLAG_WRITE) : AVERROR(ENOMEM), "open");
   AVDictionary* muxing = nullptr;
-  if (kind == FileKind::Mp4) av_dict_set(&muxing, "movflags", "+faststart", 0);
+  if (kind == VideoCodec::H264) av_dict_set(&muxing, "movflags", "+faststart", 0);
   const int written = avformat_write_header(output.get(), &muxing);
   av_dict_free(&muxing);
   check(written, "header");
@@ -129,10 +162,10 @@ void VideoWriter::Encoder::send(AVFrame* frame) {
   }
 }
 
-VideoWriter::VideoWriter(FileKind kind, const WriterSettings& settings, const std::filesystem::path& file)
+VideoWriter::VideoWriter(VideoCodec codec, const WriterSettings& settings, const std::filesystem::path& file)
     : encoder_(std::make_unique<Encoder>()) {
   encoder_->path = file;
-  encoder_->open(kind, settings);
+  encoder_->open(codec, settings);
 }
 
 VideoWriter::~VideoWriter() = default;

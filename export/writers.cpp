@@ -45,7 +45,7 @@ std::unique_ptr<FrameWriter> makeWriter(FileKind kind, const WriterSettings& set
       return std::make_unique<GifWriter>(settings, file);
     case FileKind::Mp4:
     case FileKind::WebM:
-      return std::make_unique<VideoWriter>(kind, settings, file);
+      return std::make_unique<VideoWriter>(videoCodecFor(kind, settings.width, settings.height), settings, file);
     case FileKind::Png:
       break;
   }

@@ -444,7 +444,7 @@ the format:
   .webp   animated WebP, lossless (lossy with --quality)
   .gif    animated GIF (exact colours over a plain ground)
   .mp4    H.264 video, yuv420p, index at the front for streaming
-  .webm   VP9 video, yuv420p
+  .webm   VP9 video (VP8 above 3 million pixels), yuv420p
   .png    the still of the finished writing
 Every format keeps the frames&apos; times on the --fps grid and stores a frame
 only when the picture changes: a pause lengthens the frame before it.
@@ -531,7 +531,7 @@ Examples:
   .webp   アニメーション WebP、可逆（--quality で非可逆）
   .gif    アニメーション GIF（無地の地に正確な色）
   .mp4    H.264 動画、yuv420p、配信向けに索引を先頭に置く
-  .webm   VP9 動画、yuv420p
+  .webm   VP9 動画（300 万画素を超えると VP8）、yuv420p
   .png    書き上がりの静止画
 どの形式もコマの時刻を --fps の刻みにそろえ、絵が変わったときだけコマを
 保存します。間（ま）はその前のコマを長くします。

@@ -14,7 +14,9 @@
 #include "drawing/drawing_pace.h"
 #include "export/compositing.h"
 #include "export/export_error.h"
+#include "export/frame_canvas.h"
 #include "export/png_writer.h"
+#include "export/video_writer.h"
 #include "export/webp_one_colour.h"
 #include "export_fixture.h"
 
@@ -124,6 +126,36 @@ TEST_F(FileFormats, VideosOfSeveralCellsEndOnTheStill) {
       EXPECT_LT(meanDifference(last, still, placed.cell), 5) << video << " at " << placed.cell.left;
     }
   }
+}
+
+TEST_F(FileFormats, LargeWebMsAreVp8AndKeepTheFramesAndTheirTimes) {
+  EXPECT_EQ(videoCodecFor(FileKind::WebM, 4096, 4096), VideoCodec::Vp8);
+  EXPECT_EQ(videoCodecFor(FileKind::WebM, 1920, 1080), VideoCodec::Vp9);
+  // The small character in VP8, written as a large picture's WebM is, and
+  // in VP9 as the exporter writes it at this size.
+  ExportRequest r = request("vp8.webm");
+  {
+    WriterSettings settings;
+    settings.width = 64, settings.height = 48, settings.fps = r.fps;
+    VideoWriter writer(VideoCodec::Vp8, settings, r.output);
+    FrameCanvas canvas(ground(), r.fps, writer);
+    useRequestBrush(r, canvas.ground(), canvas);
+    canvas.clock().setCallCost(kDrawingCallCost);
+    drawRequest(r, canvas);
+    canvas.finish(r.hold);
+  }
+  exportWriting(request("vp9.webm"));
+  exportWriting(request("still.png"));
+  const VideoFacts vp8 = readVideo("vp8.webm"), vp9 = readVideo("vp9.webm");
+  EXPECT_EQ(vp8.container, vp9.container);
+  EXPECT_EQ(vp8.codec, "vp8");
+  EXPECT_EQ(vp8.pixelFormat, "yuv420p");
+  EXPECT_EQ(vp8.width, 64);
+  EXPECT_NEAR(vp8.seconds, vp9.seconds, 0.0015);
+  ASSERT_EQ(vp8.frameTimes.size(), vp9.frameTimes.size());
+  for (std::size_t i = 0; i < vp9.frameTimes.size(); ++i) EXPECT_NEAR(vp8.frameTimes[i], vp9.frameTimes[i], 0.0015) << i;
+  const RgbImage still = decodePng("still.png");
+  EXPECT_LT(meanDifference(vp8.lastFrame, still, still.bounds()), 2 * meanDifference(vp9.lastFrame, still, still.bounds()) + 1);
 }
 
 TEST_F(FileFormats, Mp4HasItsIndexBeforeItsData) {
