@@ -126,6 +126,15 @@ TEST_F(ExportTool, ATransparentGroundIsClearWhereThereIsNoInk) {
   }
   EXPECT_GT(whole, 20);
   EXPECT_EQ(decodeWebP("clear.webp").frames.back().picture, clear);
+  // Lossy WebP keeps the alpha as it is, whatever its colours lose.
+  std::vector<std::string> lossy = common;
+  lossy.insert(lossy.begin(), {"--ground", "transparent", "--quality", "60"});
+  lossy.push_back("lossy.webp");
+  ASSERT_EQ(exportWith(lossy).status, 0);
+  const RgbImage lossyLast = decodeWebP("lossy.webp").frames.back().picture;
+  int alphaWrong = 0;
+  for (std::size_t i = 0; i < clear.pixels.size(); ++i) alphaWrong += lossyLast.pixels[i] >> 24 != clear.pixels[i] >> 24;
+  EXPECT_EQ(alphaWrong, 0);
 
   const Finished gif = exportWith({"--ground", "transparent", "--size", "64x48", "--ink", "200,0,0", "--hold", "0.2",
                                    "small.mem", "clear.gif"});
