@@ -131,7 +131,8 @@ void PracticePanel::begin() {
 void PracticePanel::showHeading() {
   if (!current_) return;
   const QString where = tr("%1 字目（全 %2 字）").arg(index_ + 1).arg(characters_.size());
-  heading_->setText((sutra_ ? tr("写経 ") : tr("練習 ")) + "「" + fromUtf8(current_->text) + "」 " + where);
+  const QString character = fromUtf8(current_->text);
+  heading_->setText((sutra_ ? tr("写経「%1」 %2") : tr("練習「%1」 %2")).arg(character, where));
 }
 
 void PracticePanel::judge(const std::vector<PointF>& points) {

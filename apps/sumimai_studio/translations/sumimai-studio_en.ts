@@ -124,13 +124,13 @@
     </message>
     <message>
         <location filename="../practice_panel.cpp" line="130"/>
-        <source>写経 </source>
-        <translation>Sutra copying </translation>
+        <source>写経「%1」 %2</source>
+        <translation>Sutra copying “%1” %2</translation>
     </message>
     <message>
         <location filename="../practice_panel.cpp" line="130"/>
-        <source>練習 </source>
-        <translation>Practice </translation>
+        <source>練習「%1」 %2</source>
+        <translation>Practice “%1” %2</translation>
     </message>
     <message>
         <location filename="../practice_panel.cpp" line="147"/>
