@@ -11,7 +11,7 @@ namespace {
 
 // How many states a character keeps along its drawing with the round brush
 // (at most; each at a stroke's start). The ink brush keeps every stroke's
-// start, the only places it can go on from.
+// start: a jump back goes on from there, where the brush starts afresh.
 constexpr int kKeptPerCharacter = 6;
 // Past its deadline, a drawing ahead goes on to the next stroke's start, or
 // stops within a stroke once it has drawn this many calls (so that it always
@@ -35,8 +35,8 @@ class CellInk::StoppingCanvas : public InkOnlyCanvas, public CellCanvas {
     if (from.painter) setRingPainter(from.painter->clone());
     else useStrokeBrush(from.time);
   }
-  // Where the drawing stopped: the time asked for, or the stroke's start
-  // where the deadline stopped it.
+  // Where the drawing stopped: the time asked for, or where the deadline
+  // stopped it.
   Duration reached() const { return reached_; }
 
   void place(SizeF canvas, PixelRect window) override {
@@ -181,9 +181,7 @@ CellInk::Duration CellInk::draw(Duration offset, State& into, Deadline deadline)
     drawCharacterInCell(*strokes_, own, framing_, canvas, {style_.speed, style_.ink, std::nullopt, 1});
   } catch (const StoppingCanvas::Stop&) {
   }
-  std::shared_ptr<const RingPainter> painter;
-  if (canvas.ringPainter()) painter = canvas.ringPainter()->clone();
-  into = {canvas.reached(), std::move(canvas.ink()), std::move(painter)};
+  into = {canvas.reached(), std::move(canvas.ink()), canvas.releaseRingPainter()};
   return into.time;
 }
 

@@ -5,7 +5,7 @@
 // the drawing stops at the first call after the time. So playing on draws
 // only the new calls, and a jump costs at most a part of the character.
 // The finished ink is kept apart from the state shown, and can be drawn
-// ahead a few strokes at a time.
+// ahead a little at a time.
 #pragma once
 
 #include <chrono>
@@ -52,7 +52,7 @@ class CellInk {
   Duration duration() const { return duration_; }
 
   // Draws on towards the finished ink until `deadline` has passed (checked
-  // at each stroke's start, so a stroke is drawn whole); true once the
+  // at each stroke's start, and within a long stroke); true once the
   // finished ink is there. What finished() then returns is the same.
   bool prepareFinished(std::chrono::steady_clock::time_point deadline);
   bool finishedReady() const { return finishedReady_; }
@@ -76,8 +76,8 @@ class CellInk {
   // drawing lies between it and the state kept before it.
   void keep(Duration time, const InkLayer& ink);
   // Draws from the latest state before `offset` into `into` (keeping states
-  // on the way, unless it is the finished ink); stops early at a stroke's
-  // start past the deadline. Returns the time reached.
+  // on the way, unless it is the finished ink); stops early once the
+  // deadline has passed. Returns the time reached.
   Duration draw(Duration offset, State& into, Deadline deadline = std::nullopt);
 
   const CharacterStrokes* strokes_;

@@ -61,7 +61,7 @@ void WritingSession::prepareAhead(std::chrono::steady_clock::time_point deadline
   for (std::size_t k = 0; k < count; ++k) {
     const std::size_t i = (first + k) % count;
     if (characters[i].strokes.empty() || inks_->finishedReady(i)) continue;
-    // At least a stroke each time, however late.
+    // At least a slice of a character each time, however late.
     if (!inks_->roomToPrepare() || !inks_->prepareFinished(i, characters[i], deadline)) return;
     if (std::chrono::steady_clock::now() >= deadline) return;
   }

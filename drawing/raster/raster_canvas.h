@@ -46,6 +46,8 @@ class RasterCanvas : public virtual Canvas {
   // round brush's outlines); it is told of every other drawing call too.
   void setRingPainter(std::unique_ptr<RingPainter> painter) { painter_ = std::move(painter); }
   RingPainter* ringPainter() const { return painter_.get(); }
+  // The painter taken away, as it stands (none left: rings are then outlines).
+  std::unique_ptr<RingPainter> releaseRingPainter() { return std::move(painter_); }
   // Lets the painter's settling ink reach its final state (nothing without
   // a painter).
   void settleInk();
